@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CoreImage.h"
+
+#include <memory>
+#include <string>
+
+namespace netcomp::binding {
+
+// One loaded core library. Maps an embedded image through an anonymous memory file,
+// or loads the library file from beside the executable.
+class CoreLibrary {
+public:
+    ~CoreLibrary();
+    CoreLibrary(const CoreLibrary&) = delete;
+    CoreLibrary& operator=(const CoreLibrary&) = delete;
+
+    // Null when the image is no ELF shared object or cannot be loaded.
+    static std::unique_ptr<CoreLibrary> fromImage(CoreImage image, const std::string& fileName);
+    // Null when memory files are not available here.
+    static bool memoryFilesAvailable();
+    static std::unique_ptr<CoreLibrary> fromFile(const std::string& path);
+
+    void* symbol(const char* name) const;
+
+private:
+    explicit CoreLibrary(void* handle) : m_handle(handle) {}
+    void* m_handle;
+};
+
+bool hasElfSignature(CoreImage image);
+std::string executableDirectory();
+
+} // namespace netcomp::binding

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversion between UTF-16 text and the 8-bit text of a code page.
+//
+// Code page 0 is the system's ANSI code page; Windows-1252 stands for it on every
+// platform, so the program behaves the same everywhere. 65001 is UTF-8. Characters a
+// single-byte code page cannot hold become "?"; invalid UTF-8 bytes and lone
+// surrogates become U+FFFD.
+namespace netcomp {
+
+inline constexpr int CodePageAnsi = 0;
+inline constexpr int CodePageWindows1252 = 1252;
+inline constexpr int CodePageLatin1 = 28591;
+inline constexpr int CodePageUtf8 = 65001;
+
+bool isSupportedCodePage(int codePage);
+
+std::string encode(std::u16string_view text, int codePage);
+std::u16string decode(std::string_view bytes, int codePage);
+
+// The text chain of the program passes received text through 8-bit ANSI text.
+inline std::string toAnsi(std::u16string_view text) { return encode(text, CodePageAnsi); }
+inline std::u16string fromAnsi(std::string_view bytes) { return decode(bytes, CodePageAnsi); }
+
+// UTF-8 is what the wrappers use for exception messages.
+inline std::string toUtf8(std::u16string_view text) { return encode(text, CodePageUtf8); }
+inline std::u16string fromUtf8(std::string_view bytes) { return decode(bytes, CodePageUtf8); }
+
+// Appends the code page's bytes for one Unicode code point (used by JSON escapes).
+void appendCodePoint(std::string& out, char32_t codePoint, int codePage);
+
+} // namespace netcomp

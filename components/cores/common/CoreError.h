@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+namespace netcomp::core {
+
+// Raised inside a core; the entry point turns it into an error code and the last error text.
+class CoreError : public std::exception {
+public:
+    CoreError(int32_t code, std::string text) : m_code(code), m_text(std::move(text)) {}
+    int32_t code() const noexcept { return m_code; }
+    const std::string& text() const noexcept { return m_text; }
+    const char* what() const noexcept override { return m_text.c_str(); }
+
+private:
+    int32_t m_code;
+    std::string m_text;
+};
+
+} // namespace netcomp::core
