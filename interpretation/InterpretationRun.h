@@ -1,8 +1,11 @@
 #pragma once
 
 #include "InterpretationView.h"
+#include "LimitClassification.h"
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 class TnetJSON;
 
@@ -16,6 +19,14 @@ public:
     void run();
 
 private:
+    // Appends the texts of a matching entry; false when its outcome ends the run.
+    bool interpretEntry(int32_t index, const std::string& preparedValue);
+    Outcome classifyEntry(int32_t index, const std::string& preparedValue);
+    void appendField(int32_t index, std::u16string_view field);
+    void fillPlaceholders(int32_t index);
+    void replaceInOutput(std::u16string_view placeholder, std::u16string_view replacement);
+    std::u16string textAt(std::u16string_view path);
+
     TnetJSON& m_document;
     int32_t m_parameterCount;
     InterpretationView& m_view;

@@ -6,7 +6,7 @@
 enum class Outcome { Contradiction, Exceeded, WithinWithNote, Within };
 
 // The limit L in thousandths: the MCL text read as a number times 1000, not rounded.
-// Raises EConversionError when the text is no number.
+// Raises EConvertError when the text is no number.
 double limitValue(std::u16string_view mclText);
 
 // v > L exceeds; equality is within. A "<" prefix claims a value below the detection

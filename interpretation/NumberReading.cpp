@@ -1,7 +1,8 @@
 #include "NumberReading.h"
 
-#include "ConversionError.h"
+#include "Exception.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -9,8 +10,10 @@
 
 namespace {
 
-constexpr const char* notConvertible = "Could not convert variant of type (String) into type (Double)";
-constexpr const char* overflow = "Overflow while converting variant of type (String) into type (Double)";
+constexpr const char* notConvertible =
+    "Could not convert variant of type (String) into type (Double)";
+constexpr const char* overflow =
+    "Overflow while converting variant of type (String) into type (Double)";
 
 bool isDigit(char c)
 {
@@ -58,7 +61,8 @@ std::optional<NumberShape> numberShape(std::string_view text)
         }
         const size_t exponentStart = pos;
         for (; pos < text.size() && isDigit(text[pos]); ++pos) {
-            shape.exponent = std::min<int64_t>(shape.exponent * 10 + (text[pos] - '0'), 1'000'000'000);
+            shape.exponent =
+                std::min<int64_t>(shape.exponent * 10 + (text[pos] - '0'), 1'000'000'000);
         }
         if (pos == exponentStart) {
             return std::nullopt;
@@ -93,13 +97,13 @@ double readNumber(std::u16string_view text)
     ascii.reserve(text.size());
     for (const char16_t c : text) {
         if (c > 0x7f) {
-            throw EConversionError(notConvertible);
+            throw EConvertError(notConvertible);
         }
         ascii.push_back(static_cast<char>(c));
     }
     const std::optional<NumberShape> shape = numberShape(ascii);
     if (!shape) {
-        throw EConversionError(notConvertible);
+        throw EConvertError(notConvertible);
     }
     // from_chars takes no "+".
     const char* begin = ascii.data() + (ascii.front() == '+' ? 1 : 0);
@@ -108,12 +112,12 @@ double readNumber(std::u16string_view text)
     const auto [ptr, error] = std::from_chars(begin, end, value, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         if (leadingDigitPosition(*shape) > 0) {
-            throw EConversionError(overflow);
+            throw EConvertError(overflow);
         }
         return shape->negative ? -0.0 : 0.0;
     }
     if (error != std::errc() || ptr != end) {
-        throw EConversionError(notConvertible);
+        throw EConvertError(notConvertible);
     }
     return value;
 }

@@ -1,6 +1,6 @@
 #include "PreparedValue.h"
 
-#include "ConversionError.h"
+#include "Exception.h"
 #include "NumberReading.h"
 #include "UnitScaling.h"
 
@@ -85,7 +85,7 @@ int32_t readMeasuredNumber(std::string_view preparedValue)
     const char* end = preparedValue.data() + preparedValue.size();
     const auto [ptr, error] = std::from_chars(preparedValue.data(), end, value);
     if (error != std::errc() || ptr != end) {
-        throw EConversionError("'" + std::string(preparedValue) + "' is not a valid integer value");
+        throw EConvertError("'" + std::string(preparedValue) + "' is not a valid integer value");
     }
     return value;
 }

@@ -18,7 +18,9 @@ void CoreClass::map()
     std::lock_guard lock(m_lock);
     if (m_library)
         return;
-    if (CoreLibrary::memoryFilesAvailable())
+    // Without an embedded image, or where memory files are missing, the library file
+    // beside the executable is used instead.
+    if (m_image.data && CoreLibrary::memoryFilesAvailable())
         m_library = CoreLibrary::fromImage(m_image, m_libraryFileName);
     else
         m_library = CoreLibrary::fromFile(executableDirectory() + "/" + m_libraryFileName);

@@ -17,7 +17,6 @@ public:
 
     // Null when the image is no ELF shared object or cannot be loaded.
     static std::unique_ptr<CoreLibrary> fromImage(CoreImage image, const std::string& fileName);
-    // Null when memory files are not available here.
     static bool memoryFilesAvailable();
     static std::unique_ptr<CoreLibrary> fromFile(const std::string& path);
 

@@ -19,3 +19,9 @@ class EOutOfMemory : public Exception {
 public:
     using Exception::Exception;
 };
+
+// Raised when a text does not convert to the number it should hold.
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -1,0 +1,46 @@
+#include "MessageBoxPresenter.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace {
+
+class CentredMessageBox : public QMessageBox {
+public:
+    CentredMessageBox(Icon icon, const QString& text)
+        : QMessageBox(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok)
+    {
+        setTextFormat(Qt::PlainText);
+    }
+
+protected:
+    // QMessageBox sizes itself while being shown and centres on the active window.
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        const QRect screenArea = screen()->geometry();
+        QRect frame = frameGeometry();
+        frame.moveCenter(screenArea.center());
+        move(frame.topLeft());
+    }
+};
+
+void show(QMessageBox::Icon icon, const QString& text)
+{
+    CentredMessageBox box(icon, text);
+    box.exec();
+}
+
+} // namespace
+
+void MessageBoxPresenter::inform(const QString& text)
+{
+    show(QMessageBox::NoIcon, text);
+}
+
+void MessageBoxPresenter::error(const QString& text)
+{
+    show(QMessageBox::Critical, text);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "MessagePresenter.h"
+
+// Shows each message in a modal QMessageBox centred on the screen, titled with the
+// application's name (the executable's file name without extension).
+class MessageBoxPresenter : public MessagePresenter {
+public:
+    void inform(const QString& text) override;
+    void error(const QString& text) override;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Where the window's message boxes go. The program shows them; tests record them.
+// Both calls return when the user has closed the box.
+class MessagePresenter {
+public:
+    virtual ~MessagePresenter() = default;
+
+    // A modal box with the text, one OK button and no icon.
+    virtual void inform(const QString& text) = 0;
+    // The same with the error icon.
+    virtual void error(const QString& text) = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// Texts cross between the window and the Qt-free layers as UTF-16.
+inline QString toQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::u16string toU16String(const QString& text)
+{
+    return text.toStdU16String();
+}

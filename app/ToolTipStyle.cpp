@@ -1,0 +1,10 @@
+#include "ToolTipStyle.h"
+
+int ToolTipStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const
+{
+    if (hint == QStyle::SH_ToolTip_WakeUpDelay) {
+        return wakeUpDelay;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}

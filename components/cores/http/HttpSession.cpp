@@ -1,0 +1,333 @@
+#include "HttpSession.h"
+
+#include "CoreObject.h"
+#include "HttpLimits.h"
+#include "TrustStore.h"
+#include "TransferUrl.h"
+#include "netcomp_api.h"
+
+#include <curl/curl.h>
+#include <openssl/ssl.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace netcomp::http {
+
+namespace {
+
+constexpr int kInterrupted = -1;
+constexpr long kPollMilliseconds = 20;
+constexpr char kAcceptedEncodings[] = "gzip, deflate";
+
+CURLcode installTrustStore(CURL*, void* sslContext, void*)
+{
+    X509_STORE* store = sharedTrustStore();
+    if (!store)
+        return CURLE_OUT_OF_MEMORY;
+    SSL_CTX_set1_cert_store(static_cast<SSL_CTX*>(sslContext), store);
+    return CURLE_OK;
+}
+
+void initialiseCurl()
+{
+    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    if (!initialised)
+        throw core::CoreError(NETCOMP_ERR_TRANSPORT, "The HTTP library could not be initialised.");
+}
+
+template <class Value> void require(CURL* easy, CURLoption option, Value value)
+{
+    const CURLcode code = curl_easy_setopt(easy, option, value);
+    if (code != CURLE_OK)
+        throw core::CoreError(NETCOMP_ERR_TRANSPORT,
+                              asSentence(std::string("The HTTP library lacks a needed feature (") +
+                                         curl_easy_strerror(code) + ")"));
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
+                             text.back() == '\n'))
+        text.remove_suffix(1);
+    return text;
+}
+
+void writeLocalFile(const std::string& fileName, std::string_view body)
+{
+    std::FILE* file = std::fopen(fileName.c_str(), "wb");
+    bool written = file && std::fwrite(body.data(), 1, body.size(), file) == body.size();
+    const int error = errno;
+    if (file && std::fclose(file) != 0)
+        written = false;
+    if (!written)
+        throw core::CoreError(NETCOMP_ERR_LOCAL_FILE, "Could not write the local file " +
+                                                          fileName + ": " + std::strerror(error) +
+                                                          ".");
+}
+
+} // namespace
+
+HttpSession::HttpSession(TransferObserver& observer)
+    : m_observer(observer), m_errorBuffer(CURL_ERROR_SIZE + 1, '\0')
+{
+    initialiseCurl();
+    m_easy = curl_easy_init();
+    m_multi = curl_multi_init();
+    if (!m_easy || !m_multi) {
+        curl_easy_cleanup(m_easy);
+        curl_multi_cleanup(m_multi);
+        throw core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+    }
+    try {
+        CURL* easy = m_easy;
+        require(easy, CURLOPT_PROTOCOLS_STR, "https");
+        require(easy, CURLOPT_REDIR_PROTOCOLS_STR, "https");
+        require(easy, CURLOPT_FOLLOWLOCATION, 0L);
+        require(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+        require(easy, CURLOPT_NOSIGNAL, 1L);
+        // Direct connections only: no proxy from the environment.
+        require(easy, CURLOPT_PROXY, "");
+        require(easy, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
+        require(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+        require(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+        require(easy, CURLOPT_CAINFO, static_cast<const char*>(nullptr));
+        require(easy, CURLOPT_CAPATH, static_cast<const char*>(nullptr));
+        require(easy, CURLOPT_SSL_CTX_FUNCTION, &installTrustStore);
+        require(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kMaxBodyBytes));
+        require(easy, CURLOPT_HEADERFUNCTION, &HttpSession::headerCallback);
+        require(easy, CURLOPT_HEADERDATA, this);
+        require(easy, CURLOPT_WRITEFUNCTION, &HttpSession::bodyCallback);
+        require(easy, CURLOPT_WRITEDATA, this);
+        require(easy, CURLOPT_ERRORBUFFER, m_errorBuffer.data());
+    } catch (...) {
+        curl_easy_cleanup(m_easy);
+        curl_multi_cleanup(m_multi);
+        throw;
+    }
+}
+
+HttpSession::~HttpSession()
+{
+    curl_easy_cleanup(m_easy);
+    curl_multi_cleanup(m_multi);
+}
+
+void HttpSession::interrupt()
+{
+    m_interruptRequested = true;
+    curl_multi_wakeup(m_multi);
+}
+
+void HttpSession::perform(Method method, std::string_view url, const TransferSettings& settings)
+{
+    if (m_busy)
+        throw core::CoreError(NETCOMP_ERR_BUSY, "Busy performing current action.");
+    const TransferUrl parts = parseTransferUrl(url);
+
+    struct BusyScope {
+        bool& busy;
+        explicit BusyScope(bool& flag) : busy(flag) { busy = true; }
+        ~BusyScope() { busy = false; }
+    } busyScope(m_busy);
+
+    m_result = {};
+    m_pending.clear();
+    m_abortReason = AbortReason::None;
+    m_headerBytes = 0;
+    m_interruptRequested = false;
+    m_errorBuffer[0] = '\0';
+
+    configure(method, parts, settings);
+    const int code = drive();
+    finish(method, code, settings);
+}
+
+void HttpSession::configure(Method method, const TransferUrl& url,
+                            const TransferSettings& settings)
+{
+    CURL* easy = m_easy;
+    const long timeoutMs = static_cast<long>(settings.timeoutSeconds) * 1000L;
+    require(easy, CURLOPT_URL, (url.origin + "/").c_str());
+    require(easy, CURLOPT_REQUEST_TARGET, url.target.c_str());
+    if (method == Method::Head)
+        require(easy, CURLOPT_NOBODY, 1L);
+    else
+        require(easy, CURLOPT_HTTPGET, 1L);
+    require(easy, CURLOPT_ACCEPT_ENCODING,
+            settings.allowCompression ? kAcceptedEncodings : static_cast<const char*>(nullptr));
+    require(easy, CURLOPT_TIMEOUT_MS, timeoutMs);
+    require(easy, CURLOPT_CONNECTTIMEOUT_MS, timeoutMs);
+}
+
+int HttpSession::drive()
+{
+    CURLM* multi = m_multi;
+    CURL* easy = m_easy;
+    const CURLMcode added = curl_multi_add_handle(multi, easy);
+    if (added != CURLM_OK) {
+        std::snprintf(m_errorBuffer.data(), m_errorBuffer.size(), "%s",
+                      curl_multi_strerror(added));
+        return CURLE_FAILED_INIT;
+    }
+    struct Detach {
+        CURLM* multi;
+        CURL* easy;
+        ~Detach() { curl_multi_remove_handle(multi, easy); }
+    } detach{multi, easy};
+
+    for (;;) {
+        int running = 0;
+        CURLMcode status = curl_multi_perform(multi, &running);
+        dispatchEvents();
+        if (status == CURLM_OK && (m_interruptRequested || running == 0))
+            break;
+        if (status == CURLM_OK)
+            status = curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+        if (status != CURLM_OK) {
+            std::snprintf(m_errorBuffer.data(), m_errorBuffer.size(), "%s",
+                          curl_multi_strerror(status));
+            return CURLE_FAILED_INIT;
+        }
+        m_observer.onDoEvents();
+        if (m_interruptRequested)
+            break;
+    }
+    if (m_interruptRequested)
+        return kInterrupted;
+
+    int left = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &left))
+        if (message->msg == CURLMSG_DONE && message->easy_handle == easy)
+            return message->data.result;
+    return CURLE_OK;
+}
+
+void HttpSession::dispatchEvents()
+{
+    std::vector<PendingEvent> events;
+    events.swap(m_pending);
+    for (const PendingEvent& event : events) {
+        switch (event.kind) {
+        case PendingEvent::Kind::Status:
+            m_observer.onStatus(event.first, event.code, event.second);
+            break;
+        case PendingEvent::Kind::Header:
+            m_observer.onHeader(event.first, event.second);
+            break;
+        case PendingEvent::Kind::Body:
+            if (event.end <= m_result.body.size())
+                m_observer.onTransfer(
+                    static_cast<int64_t>(event.end),
+                    std::string_view(m_result.body).substr(event.begin, event.end - event.begin));
+            break;
+        }
+    }
+}
+
+void HttpSession::finish(Method method, int curlCode, const TransferSettings& settings)
+{
+    if (curlCode == kInterrupted)
+        throw core::CoreError(NETCOMP_ERR_INTERRUPTED, "Transfer interrupted.");
+    if (curlCode != CURLE_OK) {
+        CurlFailure failure;
+        failure.curlCode = curlCode;
+        failure.detail = m_errorBuffer[0] ? std::string(m_errorBuffer.data())
+                                          : curl_easy_strerror(static_cast<CURLcode>(curlCode));
+        curl_easy_getinfo(static_cast<CURL*>(m_easy), CURLINFO_SSL_VERIFYRESULT,
+                          &failure.verifyResult);
+        failure.abortReason = m_abortReason;
+        failure.timeoutSeconds = settings.timeoutSeconds;
+        throw transportError(failure);
+    }
+    if (m_result.statusCode == 0) {
+        long code = 0;
+        curl_easy_getinfo(static_cast<CURL*>(m_easy), CURLINFO_RESPONSE_CODE, &code);
+        m_result.statusCode = static_cast<int>(code);
+    }
+    if (!isSuccessStatus(m_result.statusCode))
+        throw core::CoreError(NETCOMP_ERR_HTTP_STATUS,
+                              httpStatusErrorText(m_result.statusCode, m_result.reasonPhrase));
+    if (method == Method::Get && !settings.localFile.empty())
+        writeLocalFile(settings.localFile, m_result.body);
+}
+
+std::size_t HttpSession::headerCallback(char* data, std::size_t size, std::size_t count,
+                                        void* session)
+{
+    return static_cast<HttpSession*>(session)->takeHeaderLine(std::string_view(data, size * count));
+}
+
+std::size_t HttpSession::bodyCallback(char* data, std::size_t size, std::size_t count,
+                                      void* session)
+{
+    return static_cast<HttpSession*>(session)->takeBody(std::string_view(data, size * count));
+}
+
+std::size_t HttpSession::takeHeaderLine(std::string_view raw)
+{
+    m_headerBytes += raw.size();
+    if (m_headerBytes > kMaxHeaderBytes) {
+        m_abortReason = AbortReason::HeaderTooLarge;
+        return 0;
+    }
+    std::string_view line = raw;
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.remove_suffix(1);
+    if (line.empty() || line.front() == ' ' || line.front() == '\t')
+        return raw.size();
+
+    if (line.substr(0, 5) == "HTTP/") {
+        // A new response begins (an interim 1xx answer may come before the final one).
+        m_result.statusLine.assign(line);
+        m_result.statusCode = 0;
+        m_result.reasonPhrase.clear();
+        m_result.contentType.clear();
+        const auto firstBlank = line.find(' ');
+        const std::string_view version = line.substr(5, firstBlank == line.npos
+                                                             ? line.npos
+                                                             : firstBlank - 5);
+        std::string_view rest =
+            firstBlank == line.npos ? std::string_view() : line.substr(firstBlank + 1);
+        int code = 0;
+        std::size_t digits = 0;
+        while (digits < rest.size() && digits < 3 && rest[digits] >= '0' && rest[digits] <= '9')
+            code = code * 10 + (rest[digits++] - '0');
+        rest.remove_prefix(digits);
+        if (!rest.empty() && rest.front() == ' ')
+            rest.remove_prefix(1);
+        m_result.statusCode = code;
+        m_result.reasonPhrase.assign(rest);
+        m_pending.push_back(
+            {PendingEvent::Kind::Status, std::string(version), std::string(rest), code, 0, 0});
+        return raw.size();
+    }
+
+    const auto colon = line.find(':');
+    if (colon == line.npos)
+        return raw.size();
+    const std::string_view field = trimmed(line.substr(0, colon));
+    const std::string_view value = trimmed(line.substr(colon + 1));
+    if (core::equalsIgnoringCase(field, "Content-Type"))
+        m_result.contentType.assign(value);
+    m_pending.push_back(
+        {PendingEvent::Kind::Header, std::string(field), std::string(value), 0, 0, 0});
+    return raw.size();
+}
+
+std::size_t HttpSession::takeBody(std::string_view chunk)
+{
+    if (chunk.size() > kMaxBodyBytes - m_result.body.size()) {
+        m_abortReason = AbortReason::BodyTooLarge;
+        return 0;
+    }
+    const std::size_t begin = m_result.body.size();
+    m_result.body.append(chunk);
+    m_pending.push_back({PendingEvent::Kind::Body, {}, {}, 0, begin, m_result.body.size()});
+    return chunk.size();
+}
+
+} // namespace netcomp::http

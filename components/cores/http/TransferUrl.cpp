@@ -1,0 +1,60 @@
+#include "TransferUrl.h"
+
+#include "CoreError.h"
+#include "netcomp_api.h"
+
+namespace netcomp::http {
+
+namespace {
+
+constexpr std::string_view kScheme = "https://";
+
+bool startsWithHttpsScheme(std::string_view url)
+{
+    if (url.size() < kScheme.size())
+        return false;
+    for (std::size_t i = 0; i < kScheme.size(); ++i) {
+        char c = url[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + ('a' - 'A'));
+        if (c != kScheme[i])
+            return false;
+    }
+    return true;
+}
+
+[[noreturn]] void refuse(const std::string& why)
+{
+    throw core::CoreError(NETCOMP_ERR_INVALID_URL, "Invalid URL: " + why + ".");
+}
+
+} // namespace
+
+TransferUrl parseTransferUrl(std::string_view url)
+{
+    for (std::size_t i = 0; i < url.size(); ++i) {
+        const auto c = static_cast<unsigned char>(url[i]);
+        if (c < 0x20 || c == 0x7F)
+            refuse("control character at position " + std::to_string(i + 1));
+        if (c == ' ')
+            refuse("space at position " + std::to_string(i + 1));
+    }
+    if (!startsWithHttpsScheme(url))
+        refuse("only https:// addresses are supported");
+
+    const std::size_t authorityEnd = url.find_first_of("/?#", kScheme.size());
+    if (authorityEnd == kScheme.size())
+        refuse("no host name");
+    TransferUrl parts;
+    parts.origin.assign(url.substr(0, authorityEnd));
+    if (authorityEnd != std::string_view::npos) {
+        std::string_view rest = url.substr(authorityEnd);
+        rest = rest.substr(0, rest.find('#'));
+        parts.target.assign(rest);
+    }
+    if (parts.target.empty() || parts.target.front() != '/')
+        parts.target.insert(0, "/");
+    return parts;
+}
+
+} // namespace netcomp::http

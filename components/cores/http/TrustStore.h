@@ -1,0 +1,13 @@
+#pragma once
+
+typedef struct x509_store_st X509_STORE;
+
+namespace netcomp::http {
+
+// The certificates every connection of this library trusts: the system store (looked
+// up lazily in its hashed directory) plus the CA bundle compiled in, if that file
+// exists. Built once per process on first use; never freed. Null only when OpenSSL
+// could not allocate it.
+X509_STORE* sharedTrustStore();
+
+} // namespace netcomp::http

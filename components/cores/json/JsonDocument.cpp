@@ -1,0 +1,69 @@
+#include "JsonDocument.h"
+
+#include <algorithm>
+
+namespace netcomp::json {
+
+JsonDocument::Kind JsonDocument::kind(NodeId id) const
+{
+    return static_cast<Kind>((m_nodes[id].textInfo >> kKindShift) & 3u);
+}
+
+std::string_view JsonDocument::span(uint32_t offset, uint32_t info) const
+{
+    const std::string& buffer = (info & kSideFlag) ? m_side : *m_input;
+    return std::string_view(buffer.data() + offset, info & kLengthMask);
+}
+
+const JsonDocument::Container& JsonDocument::container(NodeId id) const
+{
+    return m_containers[m_nodes[id].textInfo & kLengthMask];
+}
+
+std::string_view JsonDocument::name(NodeId id) const
+{
+    if (id == root())
+        return kRootName;
+    const Node& node = m_nodes[id];
+    return span(node.nameOffset, node.nameInfo);
+}
+
+std::string_view JsonDocument::text(NodeId id) const
+{
+    const Node& node = m_nodes[id];
+    if (isContainer(id))
+        return std::string_view(*m_input).substr(node.textOffset,
+                                                 container(id).end - node.textOffset);
+    return span(node.textOffset, node.textInfo);
+}
+
+uint32_t JsonDocument::childCount(NodeId id) const
+{
+    return isContainer(id) ? container(id).childCount : 0;
+}
+
+JsonDocument::NodeId JsonDocument::child(NodeId id, uint32_t zeroBasedIndex) const
+{
+    return m_children[container(id).firstChild + zeroBasedIndex];
+}
+
+std::optional<JsonDocument::NodeId> JsonDocument::parent(NodeId id) const
+{
+    // Ids follow document order, so a container's children ascend and the subtree of
+    // a child ends where the next child begins: descend from the root towards id.
+    if (id == root() || id >= m_nodes.size())
+        return std::nullopt;
+    NodeId current = root();
+    for (;;) {
+        const Container& c = container(current);
+        const auto first = m_children.begin() + c.firstChild;
+        const auto last = first + c.childCount;
+        auto next = std::upper_bound(first, last, id);
+        const NodeId holder = *(next - 1);
+        if (holder == id)
+            return current;
+        current = holder;
+    }
+}
+
+} // namespace netcomp::json

@@ -1,0 +1,403 @@
+#include "JsonParser.h"
+
+#include "CoreError.h"
+#include "JsonEscapes.h"
+#include "netcomp_api.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace netcomp::json {
+namespace {
+
+using core::CoreError;
+using Kind = JsonDocument::Kind;
+
+// The input ended inside a value: more may follow.
+struct Incomplete {};
+
+// Reservations follow an upper bound of the node count taken from the input; a
+// pathological input (commas only) must not reserve its full bound up front.
+constexpr std::size_t kMaxReservedNodes = std::size_t{1} << 22;
+
+constexpr uint64_t kOnes = 0x0101'0101'0101'0101ull;
+constexpr uint64_t kHigh = 0x8080'8080'8080'8080ull;
+
+uint64_t load8(const char* p)
+{
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// Nonzero when some byte is zero (the marks above the first are not exact).
+uint64_t anyZeroByte(uint64_t v)
+{
+    return (v - kOnes) & ~v & kHigh;
+}
+// Exactly one mark per zero byte.
+uint64_t zeroBytes(uint64_t v)
+{
+    return ~(((v & ~kHigh) + ~kHigh) | v) & kHigh;
+}
+
+// Adds up the eight byte lanes (each below 256).
+std::size_t sumLanes(uint64_t lanes)
+{
+    lanes = (lanes & 0x00FF'00FF'00FF'00FFull) + ((lanes >> 8) & 0x00FF'00FF'00FF'00FFull);
+    return static_cast<std::size_t>((lanes * 0x0001'0001'0001'0001ull) >> 48);
+}
+
+bool hasStringSpecial(uint64_t w)
+{
+    const uint64_t control = (w - kOnes * 0x20) & ~w & kHigh;
+    return (control | anyZeroByte(w ^ (kOnes * '"')) | anyZeroByte(w ^ (kOnes * '\\'))) != 0;
+}
+
+constexpr std::array<bool, 256> makeTable(bool controls, std::string_view chars)
+{
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 0x20; ++c)
+        table[c] = controls;
+    for (char c : chars)
+        table[static_cast<unsigned char>(c)] = true;
+    return table;
+}
+
+constexpr auto kWhitespace = makeTable(false, " \t\n\r");
+constexpr auto kStringSpecial = makeTable(true, "\"\\");
+
+unsigned char byte(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+bool isDigit(char c)
+{
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+bool isHex(char c)
+{
+    return isDigit(c) || static_cast<unsigned char>((c | 0x20) - 'a') < 6;
+}
+
+uint32_t textInfo(Kind kind, uint32_t length)
+{
+    return length | (static_cast<uint32_t>(kind) << 29);
+}
+
+} // namespace
+
+JsonParser::JsonParser() : m_document(&m_input)
+{
+}
+
+void JsonParser::append(std::string_view bytes)
+{
+    m_input.append(bytes);
+}
+
+void JsonParser::appendOwned(std::string&& bytes)
+{
+    if (m_input.empty())
+        m_input = std::move(bytes);
+    else
+        m_input.append(bytes);
+}
+
+// The zero that ends the std::string stops every byte-wise scan at the end of the
+// input; word-wise scans check the bound themselves.
+const char* JsonParser::skipWhitespace(const char* p) const
+{
+    while (kWhitespace[byte(*p)]) {
+        // Indentation after a line break is skipped a word at a time.
+        if (*p++ == '\n')
+            while (p + 8 <= m_end && load8(p) == kOnes * ' ')
+                p += 8;
+    }
+    return p;
+}
+
+void JsonParser::reset()
+{
+    discardDocument();
+    m_input = std::string();
+    m_complete = false;
+    m_valueBegin = m_valueEnd = m_checked = 0;
+    m_frames = {};
+    m_pending = {};
+}
+
+void JsonParser::discardDocument()
+{
+    m_document = JsonDocument(&m_input);
+    m_hasDocument = false;
+}
+
+void JsonParser::fail(const char* p) const
+{
+    if (p >= m_end)
+        throw Incomplete{};
+    throw CoreError(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+}
+
+bool JsonParser::parse(const ParseSettings& settings)
+{
+    if (m_input.size() > kMaxInputSize)
+        throw CoreError(NETCOMP_ERR_JSON_SIZE, "JSON input too large (maximum 256 MiB).");
+    const char* begin = m_input.data();
+    m_end = begin + m_input.size();
+    if (m_complete) {
+        checkTail();
+        return true;
+    }
+    const char* start = skipWhitespace(begin);
+    if (start == m_end)
+        return false;
+    const char* after = nullptr;
+    try {
+        m_document = JsonDocument(&m_input);
+        after = buildTree(start, settings);
+        m_checked = static_cast<std::size_t>(after - begin);
+        checkTail();
+    } catch (const Incomplete&) {
+        discardDocument();
+        return false;
+    } catch (...) {
+        discardDocument();
+        throw;
+    }
+    m_hasDocument = true;
+    m_complete = true;
+    m_valueBegin = static_cast<std::size_t>(start - begin);
+    m_valueEnd = static_cast<std::size_t>(after - begin);
+    return true;
+}
+
+void JsonParser::checkTail()
+{
+    const char* p = skipWhitespace(m_input.data() + m_checked);
+    if (p != m_end)
+        throw CoreError(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+    m_checked = m_input.size();
+}
+
+void JsonParser::reserveFor(const char* p)
+{
+    // Every value but the root follows an opening bracket or a comma. Matches are
+    // summed per byte lane and the lanes folded before any of them can overflow.
+    std::size_t separators = 0;
+    std::size_t opens = 0;
+    while (p + 8 <= m_end) {
+        uint64_t separatorLanes = 0;
+        uint64_t openLanes = 0;
+        for (int i = 0; i < 255 && p + 8 <= m_end; ++i, p += 8) {
+            const uint64_t w = load8(p);
+            separatorLanes += zeroBytes(w ^ (kOnes * ',')) >> 7;
+            openLanes += zeroBytes((w | (kOnes * 0x20)) ^ (kOnes * '{')) >> 7;
+        }
+        separators += sumLanes(separatorLanes);
+        opens += sumLanes(openLanes);
+    }
+    for (; p < m_end; ++p) {
+        separators += *p == ',';
+        opens += (*p | 0x20) == '{';
+    }
+    const std::size_t nodes = std::min(separators + opens + 1, kMaxReservedNodes);
+    m_document.m_nodes.reserve(nodes);
+    m_document.m_children.reserve(nodes - 1);
+    m_document.m_containers.reserve(std::min(opens, kMaxReservedNodes));
+}
+
+const char* JsonParser::scanString(const char* open, bool& escaped) const
+{
+    const char* q = open + 1;
+    for (;;) {
+        while (q + 8 <= m_end && !hasStringSpecial(load8(q)))
+            q += 8;
+        while (!kStringSpecial[byte(*q)])
+            ++q;
+        if (*q == '"')
+            return q;
+        if (*q != '\\')
+            fail(q);
+        escaped = true;
+        switch (q[1]) {
+        case '"':
+        case '\\':
+        case '/':
+        case 'b':
+        case 'f':
+        case 'n':
+        case 'r':
+        case 't':
+            q += 2;
+            break;
+        case 'u':
+            for (int i = 2; i < 6; ++i)
+                if (!isHex(q[i]))
+                    fail(q + i);
+            q += 6;
+            break;
+        default:
+            fail(q + 1);
+        }
+    }
+}
+
+void JsonParser::storeString(const char* open, const char* close, bool escaped,
+                             const ParseSettings& settings, uint32_t& offset, uint32_t& info)
+{
+    if (!escaped || !settings.decodeEscapes) {
+        const char* first = settings.stripQuotes ? open + 1 : open;
+        const char* last = settings.stripQuotes ? close : close + 1;
+        offset = static_cast<uint32_t>(first - m_input.data());
+        info = static_cast<uint32_t>(last - first);
+        return;
+    }
+    std::string& side = m_document.m_side;
+    offset = static_cast<uint32_t>(side.size());
+    if (!settings.stripQuotes)
+        side.push_back('"');
+    appendUnescaped(side, std::string_view(open + 1, static_cast<std::size_t>(close - open - 1)),
+                    settings.codePage);
+    if (!settings.stripQuotes)
+        side.push_back('"');
+    info = static_cast<uint32_t>(side.size() - offset) | JsonDocument::kSideFlag;
+}
+
+const char* JsonParser::parseKey(const char* p, const ParseSettings& settings, uint32_t& offset,
+                                 uint32_t& info)
+{
+    if (*p != '"')
+        fail(p);
+    bool escaped = false;
+    const char* close = scanString(p, escaped);
+    storeString(p, close, escaped, settings, offset, info);
+    p = skipWhitespace(close + 1);
+    if (*p != ':')
+        fail(p);
+    return skipWhitespace(p + 1);
+}
+
+void JsonParser::closeContainer(const Frame& frame, const char* closer)
+{
+    JsonDocument& doc = m_document;
+    auto& container =
+        doc.m_containers[doc.m_nodes[frame.node].textInfo & JsonDocument::kLengthMask];
+    container.firstChild = static_cast<uint32_t>(doc.m_children.size());
+    container.childCount = static_cast<uint32_t>(m_pending.size() - frame.pendingBase);
+    container.end = static_cast<uint32_t>(closer + 1 - m_input.data());
+    doc.m_children.insert(doc.m_children.end(), m_pending.begin() + frame.pendingBase,
+                          m_pending.end());
+    m_pending.resize(frame.pendingBase);
+}
+
+const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
+{
+    JsonDocument& doc = m_document;
+    const char* const begin = m_input.data();
+    reserveFor(p);
+    m_frames.clear();
+    m_pending.clear();
+    uint32_t nameOffset = 0;
+    uint32_t nameInfo = 0;
+
+    for (;;) {
+        // A value starts at p.
+        const auto id = static_cast<JsonDocument::NodeId>(doc.m_nodes.size());
+        const auto offset = static_cast<uint32_t>(p - begin);
+        if (!m_frames.empty())
+            m_pending.push_back(id);
+        const char c = *p;
+        if (c == '{' || c == '[') {
+            if (m_frames.size() == kMaxDepth)
+                throw CoreError(NETCOMP_ERR_JSON_DEPTH,
+                                "JSON nesting too deep (maximum 512 levels).");
+            const bool object = c == '{';
+            const auto index = static_cast<uint32_t>(doc.m_containers.size());
+            doc.m_containers.push_back({});
+            doc.m_nodes.push_back({offset, textInfo(object ? Kind::Object : Kind::Array, index),
+                                   nameOffset, nameInfo});
+            nameOffset = nameInfo = 0;
+            m_frames.push_back({id, static_cast<uint32_t>(m_pending.size()), object});
+            p = skipWhitespace(p + 1);
+            if (*p != (object ? '}' : ']')) {
+                if (object)
+                    p = parseKey(p, settings, nameOffset, nameInfo);
+                continue;
+            }
+        } else {
+            uint32_t textOffset = offset;
+            uint32_t text = 0;
+            if (c == '"') {
+                bool escaped = false;
+                const char* close = scanString(p, escaped);
+                storeString(p, close, escaped, settings, textOffset, text);
+                text |= static_cast<uint32_t>(Kind::String) << 29;
+                p = close + 1;
+            } else if (c == '-' || isDigit(c)) {
+                const char* q = p;
+                if (*q == '-')
+                    ++q;
+                if (*q == '0') {
+                    ++q;
+                } else {
+                    if (!isDigit(*q))
+                        fail(q);
+                    while (isDigit(*q))
+                        ++q;
+                }
+                if (*q == '.') {
+                    if (!isDigit(*++q))
+                        fail(q);
+                    while (isDigit(*q))
+                        ++q;
+                }
+                if ((*q | 0x20) == 'e') {
+                    ++q;
+                    if (*q == '+' || *q == '-')
+                        ++q;
+                    if (!isDigit(*q))
+                        fail(q);
+                    while (isDigit(*q))
+                        ++q;
+                }
+                text = textInfo(Kind::Primitive, static_cast<uint32_t>(q - p));
+                p = q;
+            } else {
+                const std::string_view literal = c == 't'   ? std::string_view("true")
+                                                 : c == 'f' ? std::string_view("false")
+                                                            : std::string_view("null");
+                for (std::size_t i = 0; i < literal.size(); ++i)
+                    if (p[i] != literal[i])
+                        fail(p + i);
+                text = textInfo(Kind::Primitive, static_cast<uint32_t>(literal.size()));
+                p += literal.size();
+            }
+            doc.m_nodes.push_back({textOffset, text, nameOffset, nameInfo});
+            nameOffset = nameInfo = 0;
+        }
+
+        // A value ended before p: close containers until the next value starts.
+        for (;;) {
+            if (m_frames.empty())
+                return p;
+            p = skipWhitespace(p);
+            const Frame& frame = m_frames.back();
+            if (*p == ',') {
+                p = skipWhitespace(p + 1);
+                if (frame.object)
+                    p = parseKey(p, settings, nameOffset, nameInfo);
+                break;
+            }
+            if (*p != (frame.object ? '}' : ']'))
+                fail(p);
+            closeContainer(frame, p);
+            m_frames.pop_back();
+            ++p;
+        }
+    }
+}
+
+} // namespace netcomp::json

@@ -1,0 +1,157 @@
+#include "CoreClient.h"
+#include "HttpsTestServer.h"
+#include "TestPki.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvi::test;
+
+namespace {
+
+class RestCoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QUORVI_SKIP_WITHOUT_TEST_PKI();
+        m_server = std::make_unique<HttpsTestServer>();
+        m_rest = std::make_unique<CoreClient>(CoreApi::rest());
+    }
+    void TearDown() override
+    {
+        m_rest.reset();
+        m_server.reset();
+    }
+
+    HttpsTestServer& server() { return *m_server; }
+    CoreClient& rest() { return *m_rest; }
+    Outcome get(std::string_view target)
+    {
+        return rest().call(NETCOMP_REST_METHOD_GET, server().url(target));
+    }
+    std::string body() { return rest().bytes(NETCOMP_REST_PROP_TRANSFERRED_DATA); }
+
+private:
+    std::unique_ptr<HttpsTestServer> m_server;
+    std::unique_ptr<CoreClient> m_rest;
+};
+
+struct BodyCase {
+    const char* name;
+    const char* target;
+    Outcome outcome;
+};
+
+TEST_F(RestCoreTest, GetChecksJsonAndXmlBodies)
+{
+    const Outcome badJson{10232, "Invalid JSON markup."};
+    const std::vector<BodyCase> cases = {
+        {"valid json", routes::kValidJson, kSuccess},
+        {"valid json again: each Get parses afresh", routes::kValidJson, kSuccess},
+        {"malformed json", routes::kMalformedJson, badJson},
+        {"incomplete json", routes::kIncompleteJson, badJson},
+        {"valid json after a bad one", routes::kValidJson, kSuccess},
+        {"valid xml", routes::kValidXml, kSuccess},
+        {"malformed xml", routes::kMalformedXml, {10201, "Invalid XML markup (mismatched tag, line 3)."}},
+        {"plain text is not parsed", "/text", kSuccess},
+        {"json type in other case", "/upper-json", badJson},
+        {"empty json body", "/empty-json", kSuccess},
+        {"json after a json prefix", "/json-tail", badJson},
+    };
+    server().addRoute("/text", TestRoute().withBody("{not json"));
+    server().addRoute("/upper-json",
+                      TestRoute().withContentType("Application/JSON").withBody("{not json"));
+    server().addRoute("/empty-json", TestRoute().withContentType("application/json"));
+    server().addRoute("/json-tail",
+                      TestRoute().withContentType("application/json").withBody("{} {}"));
+    for (const BodyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(get(c.target), c.outcome);
+        // The body stays readable whether or not it parsed.
+        EXPECT_EQ(rest().text(NETCOMP_REST_PROP_STATUS_LINE), "HTTP/1.1 200 OK");
+        EXPECT_EQ(server().lastRequest()->target, c.target);
+    }
+}
+
+TEST_F(RestCoreTest, HeadDoesNotParse)
+{
+    EXPECT_EQ(rest().call(NETCOMP_REST_METHOD_HEAD, server().url(routes::kMalformedJson)),
+              kSuccess);
+    EXPECT_EQ(body(), "");
+}
+
+TEST_F(RestCoreTest, StatusFailureComesBeforeParsing)
+{
+    server().addRoute("/missing.json", TestRoute()
+                                           .withStatus(404)
+                                           .withContentType("application/json")
+                                           .withBody("{broken"));
+    EXPECT_EQ(get("/missing.json"), (Outcome{151, "HTTP protocol error. 404 Not Found."}));
+    EXPECT_EQ(body(), "{broken");
+}
+
+TEST_F(RestCoreTest, ResetDropsTheAnswerAndKeepsSettings)
+{
+    ASSERT_EQ(rest().setValue(NETCOMP_REST_PROP_TIMEOUT, 5), kSuccess);
+    ASSERT_EQ(rest().setValue(NETCOMP_REST_PROP_BUILD_DOM, 0), kSuccess);
+    ASSERT_EQ(rest().setText(NETCOMP_REST_PROP_SSL_CERT_STORE, "MY"), kSuccess);
+    ASSERT_EQ(rest().config(NETCOMP_REST_METHOD_CONFIG, "CodePage=65001"), kSuccess);
+    const std::string file = "/tmp/quorvi-rest-reset-" + std::to_string(getpid()) + ".json";
+    ASSERT_EQ(rest().setFileName(NETCOMP_REST_PROP_LOCAL_FILE, file), kSuccess);
+    ASSERT_EQ(get(routes::kValidJson), kSuccess);
+    std::remove(file.c_str());
+    ASSERT_FALSE(body().empty());
+
+    ASSERT_EQ(rest().call(NETCOMP_REST_METHOD_RESET), kSuccess);
+    EXPECT_EQ(body(), "");
+    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_TRANSFERRED_DATA), "");
+    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_STATUS_LINE), "");
+    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_LOCAL_FILE), "");
+    EXPECT_EQ(rest().value(NETCOMP_REST_PROP_TIMEOUT), 5);
+    EXPECT_EQ(rest().value(NETCOMP_REST_PROP_BUILD_DOM), 0);
+    EXPECT_EQ(rest().bytes(NETCOMP_REST_PROP_SSL_CERT_STORE), "MY");
+    std::string codePage;
+    ASSERT_EQ(rest().config(NETCOMP_REST_METHOD_CONFIG, "CodePage", &codePage), kSuccess);
+    EXPECT_EQ(codePage, "65001");
+
+    ASSERT_EQ(rest().setValue(NETCOMP_REST_PROP_BUILD_DOM, 1), kSuccess);
+    EXPECT_EQ(get(routes::kValidJson), kSuccess);
+}
+
+TEST_F(RestCoreTest, ResetWhileBusyIsRefused)
+{
+    server().addRoute("/delayed", TestRoute().withBody("late").withDelay(std::chrono::milliseconds(200)));
+    std::optional<Outcome> inner;
+    rest().onDoEvents = [&] {
+        if (!inner)
+            inner = rest().call(NETCOMP_REST_METHOD_RESET);
+    };
+    EXPECT_EQ(get("/delayed"), kSuccess);
+    EXPECT_EQ(inner, (Outcome{143, "Busy performing current action."}));
+    EXPECT_EQ(body(), "late");
+}
+
+TEST_F(RestCoreTest, TransferredDataUsesTheCodePage)
+{
+    server().addRoute("/umlaut.json", TestRoute()
+                                          .withContentType("application/json")
+                                          .withBody("{\"Name\": \"M\xC3\xBC" "ller\"}"));
+    ASSERT_EQ(rest().config(NETCOMP_REST_METHOD_CONFIG, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(get("/umlaut.json"), kSuccess);
+    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_TRANSFERRED_DATA), "{\"Name\": \"M\xC3\xBC" "ller\"}");
+}
+
+TEST(RestCoreProperties, Defaults)
+{
+    CoreClient rest(CoreApi::rest());
+    EXPECT_EQ(rest.value(NETCOMP_REST_PROP_BUILD_DOM), 1);
+    EXPECT_EQ(rest.value(NETCOMP_REST_PROP_TIMEOUT), 60);
+    EXPECT_EQ(rest.value(NETCOMP_REST_PROP_FOLLOW_REDIRECTS), 0);
+    EXPECT_EQ(rest.setValue(NETCOMP_REST_PROP_FOLLOW_REDIRECTS, 2).code, 207);
+    // The REST class has no AllowHTTPCompression.
+    EXPECT_EQ(rest.setValue(NETCOMP_HTTP_PROP_ALLOW_HTTP_COMPRESSION, 1),
+              (Outcome{201, "Unknown property (2)."}));
+    EXPECT_EQ(rest.setText(NETCOMP_REST_PROP_TRANSFERRED_DATA, "x"),
+              (Outcome{203, "Property is read-only (10053)."}));
+}
+
+} // namespace

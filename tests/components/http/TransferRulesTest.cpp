@@ -1,0 +1,112 @@
+#include "CoreError.h"
+#include "TransferErrors.h"
+#include "TransferUrl.h"
+
+#include <curl/curl.h>
+#include <gtest/gtest.h>
+
+using netcomp::core::CoreError;
+using namespace netcomp::http;
+
+namespace {
+
+TEST(HttpStatusErrorText, EndsWithOneFullStop)
+{
+    struct Case {
+        int code;
+        const char* reason;
+        const char* text;
+    };
+    const Case cases[] = {
+        {404, "Not Found", "HTTP protocol error. 404 Not Found."},
+        {301, "Moved Permanently", "HTTP protocol error. 301 Moved Permanently."},
+        {418, "Teapot.", "HTTP protocol error. 418 Teapot."},
+        {500, "", "HTTP protocol error. 500 ."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(httpStatusErrorText(c.code, c.reason), c.text) << c.code;
+}
+
+TEST(HttpStatusErrorText, SuccessIs2xxOr101)
+{
+    for (int code : {101, 200, 204, 299})
+        EXPECT_TRUE(isSuccessStatus(code)) << code;
+    for (int code : {0, 100, 199, 300, 301, 304, 404, 500})
+        EXPECT_FALSE(isSuccessStatus(code)) << code;
+}
+
+TEST(TransferUrl, SplitsIntoOriginAndVerbatimTarget)
+{
+    struct Case {
+        const char* url;
+        const char* origin;
+        const char* target;
+    };
+    const Case cases[] = {
+        {"https://localhost/", "https://localhost", "/"},
+        {"https://localhost:8443", "https://localhost:8443", "/"},
+        {"https://h?x=1", "https://h", "/?x=1"},
+        {"HTTPS://Example.org/A", "HTTPS://Example.org", "/A"},
+        {"https://h/Dropbox%20(V)/Q//JSON/./a/../K\xE4se.json?q=\xE4#part", "https://h",
+         "/Dropbox%20(V)/Q//JSON/./a/../K\xE4se.json?q=\xE4"},
+    };
+    for (const Case& c : cases) {
+        const TransferUrl parts = parseTransferUrl(c.url);
+        EXPECT_EQ(parts.origin, c.origin) << c.url;
+        EXPECT_EQ(parts.target, c.target) << c.url;
+    }
+}
+
+TEST(TransferUrl, RefusesAddressWithoutHost)
+{
+    try {
+        parseTransferUrl("https:///x");
+        FAIL() << "no error";
+    } catch (const CoreError& e) {
+        EXPECT_EQ(e.code(), 301);
+        EXPECT_EQ(e.text(), "Invalid URL: no host name.");
+    }
+}
+
+TEST(TransportError, MapsCurlCodes)
+{
+    struct Case {
+        CurlFailure failure;
+        int32_t code;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{CURLE_OPERATION_TIMEDOUT, "x", 0, AbortReason::None, 7}, 306,
+         "No answer within the timeout of 7 seconds."},
+        {{CURLE_PEER_FAILED_VERIFICATION, "SSL: no alternative certificate subject name matches",
+          0, AbortReason::None, 60},
+         305, "Server certificate rejected: SSL: no alternative certificate subject name matches."},
+        {{CURLE_WRITE_ERROR, "Failure writing output", 0, AbortReason::BodyTooLarge, 60}, 308,
+         "Response body larger than 67108864 bytes."},
+        {{CURLE_WRITE_ERROR, "Failed writing header", 0, AbortReason::HeaderTooLarge, 60}, 309,
+         "Response headers larger than 65536 bytes."},
+        {{CURLE_FILESIZE_EXCEEDED, "Maximum file size exceeded", 0, AbortReason::None, 60}, 308,
+         "Response body larger than 67108864 bytes."},
+        {{CURLE_COULDNT_RESOLVE_HOST, "Could not resolve host: nowhere", 0, AbortReason::None, 60},
+         302, "Host name could not be resolved (Could not resolve host: nowhere)."},
+        {{CURLE_WEIRD_SERVER_REPLY, "Unsupported HTTP version in response\n", 0,
+          AbortReason::None, 60},
+         312, "Unsupported HTTP version in response."},
+        {{CURLE_RECV_ERROR, "Recv failure: Connection reset by peer", 0, AbortReason::None, 60},
+         307, "Connection lost during the transfer."},
+    };
+    for (const Case& c : cases) {
+        const CoreError error = transportError(c.failure);
+        EXPECT_EQ(error.code(), c.code) << c.failure.curlCode;
+        EXPECT_EQ(error.text(), c.text) << c.failure.curlCode;
+    }
+}
+
+TEST(AsSentence, TrimsAndEndsWithAFullStop)
+{
+    EXPECT_EQ(asSentence("done."), "done.");
+    EXPECT_EQ(asSentence("failed \r\n"), "failed.");
+    EXPECT_EQ(asSentence(""), ".");
+}
+
+} // namespace

@@ -1,0 +1,286 @@
+#include "JsonParser.h"
+
+#include "CoreError.h"
+#include "JsonPath.h"
+#include "JsonTestSupport.h"
+#include "netcomp_api.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+using netcomp::core::CoreError;
+using netcomp::json::JsonDocument;
+using netcomp::json::JsonParser;
+using netcomp::json::ParseSettings;
+
+namespace {
+
+const ParseSettings kUnquoted = ParseSettings::fromOptions(3, 0);
+
+// Runs parse() and returns the CoreError it raises; fails the test when none comes.
+CoreError parseError(JsonParser& parser, const ParseSettings& settings = kUnquoted)
+{
+    try {
+        parser.parse(settings);
+    } catch (const CoreError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no error raised";
+    return CoreError(0, "");
+}
+
+std::string rootText(const JsonParser& parser)
+{
+    return std::string(parser.document()->text(parser.document()->root()));
+}
+
+} // namespace
+
+TEST(JsonParserTest, BuildsTreeInDocumentOrder)
+{
+    JsonParser parser;
+    const JsonDocument& doc =
+        parseDocument(parser, R"( { "a" : [ 1 , "x" ] , "b" : { "c" : null } , "d" : [] } )");
+    const auto root = doc.root();
+    EXPECT_EQ(doc.name(root), "json");
+    EXPECT_EQ(doc.kind(root), JsonDocument::Kind::Object);
+    EXPECT_EQ(doc.text(root), R"({ "a" : [ 1 , "x" ] , "b" : { "c" : null } , "d" : [] })");
+    ASSERT_EQ(doc.childCount(root), 3u);
+    EXPECT_FALSE(doc.parent(root));
+
+    const auto a = doc.child(root, 0);
+    EXPECT_EQ(doc.name(a), "a");
+    EXPECT_EQ(doc.kind(a), JsonDocument::Kind::Array);
+    EXPECT_EQ(doc.text(a), R"([ 1 , "x" ])");
+    ASSERT_EQ(doc.childCount(a), 2u);
+    EXPECT_EQ(doc.name(doc.child(a, 0)), "");
+    EXPECT_EQ(doc.text(doc.child(a, 0)), "1");
+    EXPECT_EQ(doc.kind(doc.child(a, 0)), JsonDocument::Kind::Primitive);
+    EXPECT_EQ(doc.text(doc.child(a, 1)), "x");
+    EXPECT_EQ(doc.kind(doc.child(a, 1)), JsonDocument::Kind::String);
+    EXPECT_EQ(doc.parent(doc.child(a, 1)), a);
+
+    const auto b = doc.child(root, 1);
+    const auto c = doc.child(b, 0);
+    EXPECT_EQ(doc.name(c), "c");
+    EXPECT_EQ(doc.text(c), "null");
+    EXPECT_EQ(doc.parent(c), b);
+    EXPECT_EQ(doc.parent(b), root);
+
+    const auto d = doc.child(root, 2);
+    EXPECT_EQ(doc.text(d), "[]");
+    EXPECT_EQ(doc.childCount(d), 0u);
+    EXPECT_EQ(doc.childCount(c), 0u);
+    EXPECT_EQ(parser.valueBegin(), 1u);
+    EXPECT_EQ(parser.valueEnd(), parser.input().size() - 1);
+}
+
+TEST(JsonParserTest, TopLevelScalarsAreComplete)
+{
+    struct Case {
+        const char* input;
+        const char* text;
+    };
+    const Case cases[] = {{"1", "1"},         {"  -0.5e+3 \n", "-0.5e+3"},
+                          {"0", "0"},         {"1E-2", "1E-2"},
+                          {R"("s")", "s"},    {"true", "true"},
+                          {"false", "false"}, {"null", "null"}};
+    for (const Case& c : cases) {
+        JsonParser parser;
+        const JsonDocument& doc = parseDocument(parser, c.input);
+        EXPECT_EQ(doc.size(), 1u) << c.input;
+        EXPECT_EQ(doc.text(doc.root()), c.text) << c.input;
+    }
+}
+
+TEST(JsonParserTest, IncompleteInputWaitsForMore)
+{
+    const char* cases[] = {"",         "  \n\t\r ", "{",         "[1,", R"({"a")", R"({"a":)",
+                           R"(["abc)", R"(["a\)",   R"(["\u00)", "tr",  "[-",      "[1.",
+                           "[1e+",     R"({"a":1)", "[[[",       "-",   "fals"};
+    for (const char* input : cases) {
+        JsonParser parser;
+        parser.append(input);
+        EXPECT_FALSE(parser.parse(kUnquoted)) << input;
+        EXPECT_EQ(parser.document(), nullptr) << input;
+        EXPECT_FALSE(parser.complete()) << input;
+    }
+}
+
+TEST(JsonParserTest, MalformedInputIsRefused)
+{
+    const std::string cases[] = {R"({"a" 1})",
+                                 R"({"a":1,})",
+                                 "[1,]",
+                                 "[,1]",
+                                 "{,}",
+                                 "[01]",
+                                 "-01",
+                                 "[1.]",
+                                 "[.5]",
+                                 "[-]",
+                                 "[+1]",
+                                 "[1e]",
+                                 R"(["a\x"])",
+                                 R"(["a\u12G4"])",
+                                 "[\"tab\there\"]",
+                                 std::string("[\"a\0b\"]", 7),
+                                 std::string("[\0]", 3),
+                                 "[tru]",
+                                 "[nul]",
+                                 R"({"a":1])",
+                                 "[1}",
+                                 "{1:2}",
+                                 "'a'",
+                                 "[1 2]",
+                                 R"({"a":1 "b":2})",
+                                 "[Infinity]",
+                                 "[NaN]",
+                                 "]",
+                                 "{} x",
+                                 "[] []",
+                                 "1 2",
+                                 "truex"};
+    for (const std::string& input : cases) {
+        JsonParser parser;
+        parser.append(input);
+        const CoreError e = parseError(parser);
+        EXPECT_EQ(e.code(), NETCOMP_ERR_JSON_MARKUP) << input;
+        EXPECT_EQ(e.text(), "Invalid JSON markup.") << input;
+        EXPECT_EQ(parser.document(), nullptr) << input;
+    }
+}
+
+TEST(JsonParserTest, SecondDocumentWithoutResetIsRefusedAndFirstTreeStays)
+{
+    JsonParser parser;
+    parseDocument(parser, R"({"first":1})");
+    const JsonDocument* first = parser.document();
+    parser.append(R"( {"second":2})");
+    const CoreError e = parseError(parser);
+    EXPECT_EQ(e.code(), NETCOMP_ERR_JSON_MARKUP);
+    EXPECT_EQ(e.text(), "Invalid JSON markup.");
+    ASSERT_EQ(parser.document(), first);
+    EXPECT_EQ(rootText(parser), R"({"first":1})");
+    EXPECT_EQ(parseError(parser).code(), NETCOMP_ERR_JSON_MARKUP);
+
+    parser.reset();
+    EXPECT_EQ(parser.document(), nullptr);
+    EXPECT_TRUE(parser.input().empty());
+    parseDocument(parser, R"({"second":2})");
+    EXPECT_EQ(rootText(parser), R"({"second":2})");
+}
+
+TEST(JsonParserTest, WhiteSpaceAfterCompleteValueKeepsTree)
+{
+    JsonParser parser;
+    parseDocument(parser, "[1]");
+    const JsonDocument* tree = parser.document();
+    parser.append(" \r\n\t");
+    EXPECT_TRUE(parser.parse(kUnquoted));
+    EXPECT_EQ(parser.document(), tree);
+    EXPECT_EQ(rootText(parser), "[1]");
+    EXPECT_EQ(parser.input(), "[1] \r\n\t");
+}
+
+TEST(JsonParserTest, EmptyInputBuildsNothing)
+{
+    JsonParser parser;
+    EXPECT_FALSE(parser.parse(kUnquoted));
+    EXPECT_EQ(parser.document(), nullptr);
+    parser.append("");
+    EXPECT_FALSE(parser.parse(kUnquoted));
+    EXPECT_EQ(parser.document(), nullptr);
+}
+
+TEST(JsonParserTest, InputAcrossTwoAppendsParsesAsOne)
+{
+    JsonParser parser;
+    parser.append(R"({"Params":[{"Param":"p)");
+    EXPECT_FALSE(parser.parse(kUnquoted));
+    parser.append(R"(H"}, 2]})");
+    ASSERT_TRUE(parser.parse(kUnquoted));
+    const JsonDocument& doc = *parser.document();
+    const auto node = netcomp::json::selectPath(doc, std::nullopt, "/json/Params/[1]/Param");
+    ASSERT_TRUE(node);
+    EXPECT_EQ(doc.text(*node), "pH");
+    EXPECT_EQ(doc.text(doc.root()), R"({"Params":[{"Param":"pH"}, 2]})");
+}
+
+TEST(JsonParserTest, DiscardedTreeStillRefusesASecondDocument)
+{
+    JsonParser parser;
+    parseDocument(parser, "{}");
+    parser.discardDocument();
+    EXPECT_EQ(parser.document(), nullptr);
+    EXPECT_TRUE(parser.complete());
+    parser.append("  ");
+    EXPECT_TRUE(parser.parse(kUnquoted));
+    EXPECT_EQ(parser.document(), nullptr);
+    parser.append("{}");
+    EXPECT_EQ(parseError(parser).code(), NETCOMP_ERR_JSON_MARKUP);
+}
+
+TEST(JsonParserTest, NestingDepthIsLimited)
+{
+    struct Case {
+        std::size_t depth;
+        bool accepted;
+    };
+    for (const Case c : {Case{512, true}, Case{513, false}}) {
+        JsonParser parser;
+        parser.append(std::string(c.depth, '[') + std::string(c.depth, ']'));
+        if (c.accepted) {
+            EXPECT_TRUE(parser.parse(kUnquoted));
+            EXPECT_EQ(parser.document()->size(), c.depth);
+        } else {
+            EXPECT_EQ(parseError(parser).code(), NETCOMP_ERR_JSON_DEPTH);
+        }
+    }
+}
+
+TEST(JsonParserTest, MillionOpeningBracketsGiveDepthError)
+{
+    JsonParser parser;
+    parser.append(std::string(1'000'000, '['));
+    const CoreError e = parseError(parser);
+    EXPECT_EQ(e.code(), NETCOMP_ERR_JSON_DEPTH);
+    EXPECT_EQ(e.text(), "JSON nesting too deep (maximum 512 levels).");
+    EXPECT_EQ(parser.document(), nullptr);
+}
+
+TEST(JsonParserTest, InputAboveSizeLimitIsRefused)
+{
+    JsonParser parser;
+    parser.append(std::string(JsonParser::kMaxInputSize + 1, ' '));
+    const CoreError e = parseError(parser);
+    EXPECT_EQ(e.code(), NETCOMP_ERR_JSON_SIZE);
+    EXPECT_EQ(e.text(), "JSON input too large (maximum 256 MiB).");
+}
+
+TEST(JsonParserTest, LargeDocumentResolvesLastEntry)
+{
+    constexpr int kEntries = 100'000;
+    std::string text = "{";
+    for (int i = 1; i <= kEntries; ++i) {
+        if (i > 1)
+            text += ',';
+        text += R"("Entry":{"Param":"P)" + std::to_string(i) + R"(","Limit":)" + std::to_string(i) +
+                "}";
+    }
+    text += "}";
+    JsonParser parser;
+    const JsonDocument& doc = parseDocument(parser, text);
+    EXPECT_EQ(doc.childCount(doc.root()), static_cast<uint32_t>(kEntries));
+
+    const auto last = netcomp::json::selectPath(doc, std::nullopt, "/json/[100000]/Param");
+    ASSERT_TRUE(last);
+    EXPECT_EQ(doc.text(*last), "P100000");
+    const auto first = netcomp::json::selectPath(doc, std::nullopt, "/json/[1]/Param");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(doc.text(*first), "P1");
+    EXPECT_FALSE(netcomp::json::selectPath(doc, std::nullopt, "/json/[100001]"));
+    const auto back = netcomp::json::selectPath(doc, last, "../../[last()-1]/Limit");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(doc.text(*back), "99999");
+}

@@ -1,0 +1,599 @@
+#include "InterpretationRun.h"
+
+#include "Exception.h"
+#include "FakeInterpretationView.h"
+#include "PrefixTexts.h"
+#include "TnetJSON.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Fixture {
+    std::u16string_view json;
+    int32_t parameterCount;
+};
+
+const Fixture drinkingWater{uR"({
+  "Blei": {"Param": "Blei", "MCL": "10",
+           "MCLLevel1": "Der Wert CONCENTRATION liegt über dem Grenzwert von MCL UNIT für PARAM.",
+           "MCLOK": "CONCENTRATION / MCL UNIT",
+           "SpecialComment": "Blei stammt oft aus alten Leitungen.", "Unit": "µg/L"},
+  "Nitrat": {"Param": "Nitrat", "MCL": 50, "MCLLevel1": "PARAM über MCL UNIT",
+             "MCLOK": "PARAM unter MCL UNIT", "SpecialComment": "Hinweis zu \"PARAM\".",
+             "Unit": "mg/L"},
+  "Arsen": {"Param": "Arsen", "MCL": "0.0015", "MCLLevel1": "zu hoch: CONCENTRATION",
+            "MCLOK": "in Ordnung: CONCENTRATION", "SpecialComment": "", "Unit": "µg/L"},
+  "Params": 4,
+  "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
+})",
+                            4};
+
+const Fixture twice{uR"({
+  "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "Erster Eintrag über MCL UNIT",
+        "MCLOK": "Erster Eintrag bis MCL UNIT", "SpecialComment": "Kommentar eins",
+        "Unit": "µg/L"},
+  "b": {"Param": "Kupfer", "MCL": "2", "MCLLevel1": "Kupfer hoch", "MCLOK": "Kupfer gut",
+        "SpecialComment": "", "Unit": "mg/L"},
+  "c": {"Param": "Blei", "MCL": "25", "MCLLevel1": "Zweiter Eintrag über MCL UNIT",
+        "MCLOK": "Zweiter Eintrag bis MCL UNIT", "SpecialComment": "Kommentar zwei",
+        "Unit": "µg/l"},
+  "Params": "4",
+  "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
+})",
+                    4};
+
+const Fixture placeholderChain{uR"({
+  "a": {"Param": "Keime", "MCL": "100", "MCLLevel1": "zu viele", "MCLOK": "Grenzwert UNIT",
+        "SpecialComment": "PARAMs gezählt", "Unit": "KBE/MCL"},
+  "b": {"Param": "Koloniezahl UNIT", "MCL": "20", "MCLLevel1": "PARAM: CONCENTRATION",
+        "MCLOK": "PARAM: CONCENTRATION, MCLs erlaubt",
+        "SpecialComment": "param, Mcl und Unit bleiben", "Unit": "KBE/1mL"},
+  "c": {"Param": "Enterokokken", "MCL": "0", "MCLLevel1": "", "MCLOK": "",
+        "SpecialComment": "", "Unit": "KBE/100mL"},
+  "Params": 4,
+  "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
+})",
+                               4};
+
+const Fixture gaps{uR"({
+  "a": {"Param": "OhneLevel1", "MCL": "10", "MCLOK": "ok", "SpecialComment": "sc",
+        "Unit": "µg/L"},
+  "b": {"Param": "OhneOK", "MCL": "10", "MCLLevel1": "hoch", "SpecialComment": "sc",
+        "Unit": "µg/L"},
+  "c": {"Param": "OhneKommentar", "MCL": "10", "MCLLevel1": "hoch MCL", "MCLOK": "ok MCL",
+        "Unit": "µg/L"},
+  "d": {"Param": "LeereEinheit", "MCL": "10", "MCLLevel1": "über MCL UNIT.", "MCLOK": "",
+        "SpecialComment": "", "Unit": ""},
+  "e": {"Param": "Doppelt", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "erster bis MCL",
+        "SpecialComment": "sc", "Unit": "µg/L"},
+  "f": {"Param": "Doppelt", "MCL": "n.b.", "MCLLevel1": "hoch", "MCLOK": "zweiter",
+        "SpecialComment": "sc", "Unit": "µg/L"},
+  "g": {"Param": "LeererGrenzwert", "MCL": "", "MCLLevel1": "hoch", "MCLOK": "ok",
+        "SpecialComment": "sc", "Unit": "µg/L"},
+  "Params": 8,
+  "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
+})",
+                   8};
+
+const Fixture missingLimit{uR"({
+  "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "PARAM bis MCL UNIT",
+        "SpecialComment": "sc", "Unit": "PARAM/MCL"},
+  "b": {"Param": "Kupfer", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc",
+        "Unit": "mg/L"},
+  "c": {"Param": "Zink", "MCL": "5", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc",
+        "Unit": "mg/L"},
+  "Params": 4,
+  "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
+})",
+                           4};
+
+const Fixture missingUnit{uR"({
+  "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "PARAM bis MCL UNIT",
+        "SpecialComment": "sc", "Unit": "PARAM/MCL"},
+  "b": {"Param": "Kupfer", "MCL": "2", "MCLLevel1": "hoch", "MCLOK": "ok",
+        "SpecialComment": "sc"},
+  "Params": 3,
+  "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
+})",
+                          3};
+
+const Fixture missingParam{uR"({
+  "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc",
+        "Unit": "µg/L"},
+  "b": {"MCL": "2", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc", "Unit": "mg/L"},
+  "Params": 3,
+  "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
+})",
+                           3};
+
+const Fixture missingIntro{uR"({
+  "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc",
+        "Unit": "µg/L"},
+  "Params": 2
+})",
+                           2};
+
+const Fixture emptyIntro{uR"({
+  "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc",
+        "Unit": "µg/L"},
+  "Params": 2,
+  "Introtext": ""
+})",
+                         2};
+
+const std::u16string documentIntro = u"So lesen Sie Ihre Trinkwasserwerte.";
+const std::u16string oldIntro = u"Einführung der vorigen Probe";
+const std::u16string notDeterminable =
+    u"Der Prüfwert war nicht bestimmbar oder wurde aus anderen Gründen nicht bestimmt.\n";
+const std::u16string negative =
+    u"Der Prüfwert war negativ. Der untersuchte Analyt konnte in der Probe NICHT gefunden "
+    u"werden. \nGeben Sie alternativ statt negativ 0 an, damit eine Interpretation des "
+    u"Messwertes entsprechend des Zahlenwertes möglich ist.\n";
+const std::u16string leadComment = u"Blei stammt oft aus alten Leitungen.\n";
+const std::string notConvertible = "Could not convert variant of type (String) into type (Double)";
+const std::string invalidPath = "10233: Invalid XPath.";
+
+std::u16string warningLine(std::u16string_view value, std::u16string_view unit)
+{
+    return contradictionWarning(u"<", value, unit) + u"\n";
+}
+
+std::u16string noteLine(std::u16string_view value, std::u16string_view unit)
+{
+    return prefixNote(u"<", value, unit) + u"\n";
+}
+
+// The window before the run holds a report status line in the output area and the previous
+// sample's intro text; an error of "" means the run ends normally.
+struct RunCase {
+    std::string name;
+    const Fixture* document = nullptr;
+    std::u16string value{};
+    std::u16string unit = u"µg/L";
+    std::u16string prefix = u"keins";
+    std::u16string parameter = u"Blei";
+    std::optional<int32_t> parameterCount{};
+    std::optional<OutputColour> colourBefore{};
+
+    std::u16string output{};
+    std::u16string intro = documentIntro;
+    std::optional<OutputColour> colour{};
+    std::string error{};
+    std::optional<std::u16string> normalisedValue{};
+};
+
+void PrintTo(const RunCase& run, std::ostream* os)
+{
+    *os << run.name;
+}
+
+constexpr auto yellow = OutputColour::Yellow;
+constexpr auto lime = OutputColour::Lime;
+
+const std::vector<RunCase> runs{
+    // Special results and near misses
+    {.name = "NotDeterminable",
+     .document = &drinkingWater,
+     .value = u"n.b.",
+     .output = notDeterminable,
+     .intro = oldIntro},
+    {.name = "CommasBeforeSpecialResults",
+     .document = &drinkingWater,
+     .value = u"n,b,",
+     .output = notDeterminable,
+     .intro = oldIntro,
+     .normalisedValue = u"n.b."},
+    {.name = "SpecialResultKeepsColour",
+     .document = &drinkingWater,
+     .value = u"NEGATIV",
+     .colourBefore = lime,
+     .output = negative,
+     .intro = oldIntro,
+     .colour = lime},
+    {.name = "SpecialResultNeedsNoIntro",
+     .document = &missingIntro,
+     .value = u"n.b.",
+     .output = notDeterminable,
+     .intro = oldIntro},
+    {.name = "CapitalsAreNoSpecialResult",
+     .document = &drinkingWater,
+     .value = u"N.B.",
+     .intro = oldIntro,
+     .error = notConvertible},
+    {.name = "LowerCasePositiv",
+     .document = &drinkingWater,
+     .value = u"positiv",
+     .intro = oldIntro,
+     .error = notConvertible},
+    {.name = "BlankBeforeSpecialResult",
+     .document = &drinkingWater,
+     .value = u" n.b.",
+     .intro = oldIntro,
+     .error = notConvertible},
+    {.name = "SeveralPoints",
+     .document = &drinkingWater,
+     .value = u"12,3,4",
+     .intro = oldIntro,
+     .error = notConvertible,
+     .normalisedValue = u"12.3.4"},
+    {.name = "EmptyValue",
+     .document = &drinkingWater,
+     .value = u"",
+     .intro = oldIntro,
+     .error = notConvertible},
+    {.name = "ValueBeyondDoubleRange",
+     .document = &drinkingWater,
+     .value = u"1e999",
+     .intro = oldIntro,
+     .error = "Overflow while converting variant of type (String) into type (Double)"},
+
+    // Prefixes and the limit
+    {.name = "DecimalComma",
+     .document = &drinkingWater,
+     .value = u"1,5",
+     .output = u"1.5µg/L / 10 µg/L\n" + leadComment,
+     .colour = lime,
+     .normalisedValue = u"1.5"},
+    {.name = "WithinNoPrefix",
+     .document = &drinkingWater,
+     .value = u"5",
+     .output = u"5µg/L / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "WithinGreaterThan",
+     .document = &drinkingWater,
+     .value = u"5",
+     .prefix = u">",
+     .output = u"> 5µg/L / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "WithinPrompt",
+     .document = &drinkingWater,
+     .value = u"5",
+     .prefix = u"Vorzeichen",
+     .output = u"5µg/L / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "WithinLessThan",
+     .document = &drinkingWater,
+     .value = u"5",
+     .prefix = u"<",
+     .output = noteLine(u"5", u"µg/L") + u"< 5µg/L / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "WithinTypedPrefix",
+     .document = &drinkingWater,
+     .value = u"5",
+     .prefix = u"ca.",
+     .output = u"CONCENTRATION / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "AtTheLimit",
+     .document = &drinkingWater,
+     .value = u"10",
+     .output = u"10µg/L / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "JustAboveTheLimit",
+     .document = &drinkingWater,
+     .value = u"10.001",
+     .colourBefore = lime,
+     .output =
+         u"Der Wert 10.001µg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+     .colour = yellow},
+    {.name = "ExceededGreaterThan",
+     .document = &drinkingWater,
+     .value = u"10.001",
+     .prefix = u">",
+     .output =
+         u"Der Wert > 10.001µg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+     .colour = yellow},
+    {.name = "ExceededTypedPrefix",
+     .document = &drinkingWater,
+     .value = u"11",
+     .prefix = u"ca.",
+     .output =
+         u"Der Wert CONCENTRATION liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+     .colour = yellow},
+    {.name = "Contradiction",
+     .document = &drinkingWater,
+     .value = u"10.001",
+     .prefix = u"<",
+     .colourBefore = lime,
+     .output = warningLine(u"10.001", u"µg/L"),
+     .colour = lime},
+    {.name = "ContradictionFillsNoPlaceholders",
+     .document = &drinkingWater,
+     .value = u"11",
+     .unit = u"UNIT",
+     .prefix = u"<",
+     .output = warningLine(u"11", u"UNIT")},
+
+    // Scaling and rounding
+    {.name = "MilligramsWithin",
+     .document = &drinkingWater,
+     .value = u"0.005",
+     .unit = u"mg/L",
+     .output = u"0.005mg/L / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "MilligramsExceeded",
+     .document = &drinkingWater,
+     .value = u"5",
+     .unit = u"mg/L",
+     .output = u"Der Wert 5mg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+     .colour = yellow},
+    {.name = "CapitalUnitScalesByThousand",
+     .document = &drinkingWater,
+     .value = u"5",
+     .unit = u"MG/L",
+     .output = u"5MG/L / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "ColonyCount",
+     .document = &drinkingWater,
+     .value = u"5",
+     .unit = u"KBE/100mL",
+     .output = u"5KBE/100mL / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "RoundsToWholeNumber",
+     .document = &drinkingWater,
+     .value = u"1.001",
+     .output = u"1.001µg/L / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "NotWholeAtMatch",
+     .document = &drinkingWater,
+     .value = u"1.0015",
+     .error = "'1001.5' is not a valid integer value"},
+    {.name = "SmallFractionAtMatch",
+     .document = &drinkingWater,
+     .value = u"0.0004",
+     .error = "'0.4' is not a valid integer value"},
+    {.name = "SmallFractionWithoutMatch",
+     .document = &drinkingWater,
+     .value = u"0.0004",
+     .parameter = u"Quecksilber"},
+    {.name = "BeyondInt32",
+     .document = &drinkingWater,
+     .value = u"2147484",
+     .error = "'2147484000' is not a valid integer value"},
+    {.name = "BeyondInt32Milligrams",
+     .document = &drinkingWater,
+     .value = u"2148",
+     .unit = u"mg/L",
+     .error = "'2148000000' is not a valid integer value"},
+    {.name = "LargestMilligrams",
+     .document = &drinkingWater,
+     .value = u"2147",
+     .unit = u"mg/L",
+     .output = u"Der Wert 2147mg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+     .colour = yellow},
+    {.name = "NegativeValue",
+     .document = &drinkingWater,
+     .value = u"-3",
+     .output = u"-3µg/L / 10 µg/L\n" + leadComment,
+     .colour = lime},
+    {.name = "TinyLimitWithin",
+     .document = &drinkingWater,
+     .value = u"0.001",
+     .parameter = u"Arsen",
+     .output = u"in Ordnung: 0.001µg/L\n\n",
+     .colour = lime},
+    {.name = "TinyLimitExceeded",
+     .document = &drinkingWater,
+     .value = u"0.002",
+     .parameter = u"Arsen",
+     .output = u"zu hoch: 0.002µg/L\n\n",
+     .colour = yellow},
+
+    // Finding the entry
+    {.name = "DocumentUnitFillsUnit",
+     .document = &drinkingWater,
+     .value = u"60",
+     .parameter = u"Nitrat",
+     .output = u"Nitrat über 50 mg/L\nHinweis zu \"Nitrat\".\n",
+     .colour = yellow},
+    {.name = "ParameterIsCaseSensitive",
+     .document = &drinkingWater,
+     .value = u"5",
+     .parameter = u"blei"},
+    {.name = "NoEntryWithCountOne", .document = &drinkingWater, .value = u"5", .parameterCount = 1},
+    {.name = "CountBoundsTheWalk",
+     .document = &drinkingWater,
+     .value = u"5",
+     .parameter = u"Nitrat",
+     .parameterCount = 2},
+    {.name = "TwoEntriesWithin",
+     .document = &twice,
+     .value = u"5",
+     .output = u"Erster Eintrag bis 10 µg/L\nKommentar eins\n"
+               u"Zweiter Eintrag bis 25 µg/l\nKommentar zwei\n",
+     .colour = lime},
+    {.name = "TwoEntriesExceededThenWithin",
+     .document = &twice,
+     .value = u"15",
+     .output = u"Erster Eintrag über 10 µg/L\nKommentar eins\n"
+               u"Zweiter Eintrag bis 25 µg/l\nKommentar zwei\n",
+     .colour = lime},
+    {.name = "TwoEntriesBothExceeded",
+     .document = &twice,
+     .value = u"30",
+     .output = u"Erster Eintrag über 10 µg/L\nKommentar eins\n"
+               u"Zweiter Eintrag über 25 µg/l\nKommentar zwei\n",
+     .colour = yellow},
+    {.name = "TwoEntriesWithinLessThan",
+     .document = &twice,
+     .value = u"5",
+     .prefix = u"<",
+     .output = noteLine(u"5", u"µg/L") + u"Erster Eintrag bis 10 µg/L\nKommentar eins\n" +
+               noteLine(u"5", u"µg/L") + u"Zweiter Eintrag bis 25 µg/l\nKommentar zwei\n",
+     .colour = lime},
+    {.name = "ContradictionStopsBeforeSecondEntry",
+     .document = &twice,
+     .value = u"15",
+     .prefix = u"<",
+     .output = warningLine(u"15", u"µg/L")},
+
+    // Placeholders
+    {.name = "UnitBringsInLimitPlaceholder",
+     .document = &placeholderChain,
+     .value = u"5",
+     .unit = u"KBE/100mL",
+     .parameter = u"Keime",
+     .output = u"Grenzwert KBE/20\nKeimes gezählt\n",
+     .colour = lime},
+    {.name = "ParameterBringsInUnitPlaceholder",
+     .document = &placeholderChain,
+     .value = u"15",
+     .unit = u"KBE/100mL",
+     .parameter = u"Koloniezahl UNIT",
+     .output = u"Koloniezahl KBE/1mL: 15KBE/100mL, 20s erlaubt\nparam, Mcl und Unit bleiben\n",
+     .colour = lime},
+    {.name = "EmptyTextsWithin",
+     .document = &placeholderChain,
+     .value = u"0",
+     .unit = u"KBE/100mL",
+     .parameter = u"Enterokokken",
+     .output = u"\n\n",
+     .colour = lime},
+    {.name = "EmptyTextsExceeded",
+     .document = &placeholderChain,
+     .value = u"1",
+     .unit = u"KBE/100mL",
+     .parameter = u"Enterokokken",
+     .output = u"\n\n",
+     .colour = yellow},
+    {.name = "EmptyUnitField",
+     .document = &gaps,
+     .value = u"15",
+     .parameter = u"LeereEinheit",
+     .output = u"über 10 .\n\n",
+     .colour = yellow},
+    {.name = "EmptyIntro",
+     .document = &emptyIntro,
+     .value = u"5",
+     .output = u"ok\nsc\n",
+     .intro = u"",
+     .colour = lime},
+
+    // Missing fields
+    {.name = "MissingIntro",
+     .document = &missingIntro,
+     .value = u"5",
+     .intro = oldIntro,
+     .error = invalidPath},
+    {.name = "MissingLevel1",
+     .document = &gaps,
+     .value = u"15",
+     .parameter = u"OhneLevel1",
+     .error = invalidPath},
+    {.name = "MissingLevel1NotNeeded",
+     .document = &gaps,
+     .value = u"5",
+     .parameter = u"OhneLevel1",
+     .output = u"ok\nsc\n",
+     .colour = lime},
+    {.name = "MissingOKAfterNote",
+     .document = &gaps,
+     .value = u"5",
+     .prefix = u"<",
+     .parameter = u"OhneOK",
+     .colourBefore = yellow,
+     .output = noteLine(u"5", u"µg/L"),
+     .colour = yellow,
+     .error = invalidPath},
+    {.name = "MissingOKNotNeeded",
+     .document = &gaps,
+     .value = u"15",
+     .parameter = u"OhneOK",
+     .output = u"hoch\nsc\n",
+     .colour = yellow},
+    {.name = "MissingComment",
+     .document = &gaps,
+     .value = u"5",
+     .parameter = u"OhneKommentar",
+     .output = u"ok MCL\n",
+     .colour = lime,
+     .error = invalidPath},
+    {.name = "LimitNotANumberAfterEarlierMatch",
+     .document = &gaps,
+     .value = u"5",
+     .parameter = u"Doppelt",
+     .output = u"erster bis 10\nsc\n",
+     .colour = lime,
+     .error = notConvertible},
+    {.name = "EmptyLimit",
+     .document = &gaps,
+     .value = u"5",
+     .parameter = u"LeererGrenzwert",
+     .error = notConvertible},
+    {.name = "MissingLimitOnLaterEntry",
+     .document = &missingLimit,
+     .value = u"5",
+     .output = u"Blei bis 10 Blei/MCL\nsc\n",
+     .colour = lime,
+     .error = invalidPath},
+    {.name = "MissingLimitOnEarlierEntry",
+     .document = &missingLimit,
+     .value = u"5",
+     .parameter = u"Zink",
+     .error = invalidPath},
+    {.name = "MissingLimitOnMatch",
+     .document = &missingLimit,
+     .value = u"5",
+     .parameter = u"Kupfer",
+     .error = invalidPath},
+    {.name = "MissingUnitOnLaterEntry",
+     .document = &missingUnit,
+     .value = u"5",
+     .output = u"Blei bis 10 Blei/2\nsc\n",
+     .colour = lime,
+     .error = invalidPath},
+    {.name = "MissingParamOnLaterEntry",
+     .document = &missingParam,
+     .value = u"5",
+     .output = u"ok\nsc\n",
+     .colour = lime,
+     .error = invalidPath},
+};
+
+class InterpretationRunTest : public testing::TestWithParam<RunCase> {};
+
+TEST_P(InterpretationRunTest, WritesTheExpectedTexts)
+{
+    const RunCase& run = GetParam();
+    TnetJSON document;
+    document.Config(u"StringProcessingOptions=3");
+    document.Config(u"CodePage=65001");
+    document.setBuildDOM(true);
+    document.setInputData(run.document->json);
+    document.Parse();
+
+    FakeInterpretationView view;
+    view.value = run.value;
+    view.unit = run.unit;
+    view.prefix = run.prefix;
+    view.parameter = run.parameter;
+    view.intro = oldIntro;
+    view.output = u"HTTP/1.1 200 OK";
+    view.outputColour = run.colourBefore;
+
+    std::string error;
+    try {
+        InterpretationRun(document, run.parameterCount.value_or(run.document->parameterCount), view)
+            .run();
+    } catch (const Exception& raised) {
+        error = raised.message();
+    }
+
+    EXPECT_EQ(error, run.error);
+    EXPECT_EQ(view.output, run.output);
+    EXPECT_EQ(view.intro, run.intro);
+    EXPECT_EQ(view.outputColour, run.colour);
+    EXPECT_EQ(view.value, run.normalisedValue.value_or(run.value));
+    EXPECT_EQ(view.valueWrites, run.normalisedValue ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, InterpretationRunTest, testing::ValuesIn(runs),
+                         [](const testing::TestParamInfo<RunCase>& info) {
+                             return info.param.name;
+                         });
+
+} // namespace
