@@ -29,6 +29,8 @@ CoreLibrary::~CoreLibrary()
 {
     if (m_handle)
         dlclose(m_handle);
+    if (m_fd >= 0)
+        close(m_fd);
 }
 
 bool CoreLibrary::memoryFilesAvailable()
@@ -59,11 +61,14 @@ std::unique_ptr<CoreLibrary> CoreLibrary::fromImage(CoreImage image, const std::
         written += static_cast<std::size_t>(n);
     }
     const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    // The descriptor stays open while the library is loaded: the loader knows libraries
+    // by path, and a reused descriptor number would name an already loaded core.
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    close(fd); // the mapping outlives the descriptor
-    if (!handle)
+    if (!handle) {
+        close(fd);
         return nullptr;
-    return std::unique_ptr<CoreLibrary>(new CoreLibrary(handle));
+    }
+    return std::unique_ptr<CoreLibrary>(new CoreLibrary(handle, fd));
 }
 
 std::unique_ptr<CoreLibrary> CoreLibrary::fromFile(const std::string& path)

@@ -23,8 +23,9 @@ public:
     void* symbol(const char* name) const;
 
 private:
-    explicit CoreLibrary(void* handle) : m_handle(handle) {}
+    explicit CoreLibrary(void* handle, int fd = -1) : m_handle(handle), m_fd(fd) {}
     void* m_handle;
+    int m_fd;
 };
 
 bool hasElfSignature(CoreImage image);

@@ -1,8 +1,7 @@
 #include "Gzip.h"
 
-#include <zlib.h>
-
 #include <stdexcept>
+#include <zlib.h>
 
 namespace quorvi::test {
 
@@ -10,8 +9,8 @@ std::string gzipCompress(std::string_view data)
 {
     z_stream stream{};
     constexpr int gzipWindowBits = 15 + 16;
-    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, gzipWindowBits, 8,
-                     Z_DEFAULT_STRATEGY) != Z_OK)
+    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, gzipWindowBits, 8, Z_DEFAULT_STRATEGY) !=
+        Z_OK)
         throw std::runtime_error("deflateInit2 failed");
     std::string out(deflateBound(&stream, static_cast<uLong>(data.size())), '\0');
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));

@@ -3,21 +3,20 @@
 #include "Gzip.h"
 #include "TestPki.h"
 
-#include <httplib.h>
-#include <openssl/ssl.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <condition_variable>
 #include <fstream>
+#include <httplib.h>
 #include <map>
 #include <mutex>
+#include <netinet/in.h>
+#include <openssl/ssl.h>
 #include <set>
 #include <sstream>
 #include <stdexcept>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 namespace quorvi::test {
 
@@ -75,10 +74,12 @@ std::map<std::string, TestRoute> builtInRoutes()
         .withBody(R"({"Params": 2, "Introtext": "Text", "list": [1, 2.5, true]})");
     table[kMalformedJson].withContentType("application/json").withBody(R"({"Params": 2,, })");
     table[kIncompleteJson].withContentType("application/json").withBody(R"({"Params": [1, 2)");
-    table[kValidXml].withContentType("application/xml").withBody(xmlHead +
-                                                                 "  <name>A</name>\n</sample>\n");
-    table[kMalformedXml].withContentType("text/xml").withBody(xmlHead +
-                                                              "  <name>A</nam>\n</sample>\n");
+    table[kValidXml]
+        .withContentType("application/xml")
+        .withBody(xmlHead + "  <name>A</name>\n</sample>\n");
+    table[kMalformedXml]
+        .withContentType("text/xml")
+        .withBody(xmlHead + "  <name>A</nam>\n</sample>\n");
     return table;
 }
 
@@ -175,8 +176,8 @@ struct HttpsTestServer::Impl {
 
     void logRequest(const httplib::Request& request)
     {
-        LoggedRequest entry{request.method, request.target, {}, request.remote_addr,
-                            request.remote_port};
+        LoggedRequest entry{
+            request.method, request.target, {}, request.remote_addr, request.remote_port};
         for (const auto& [field, value] : request.headers)
             if (field != "REMOTE_ADDR" && field != "REMOTE_PORT" && field != "LOCAL_ADDR" &&
                 field != "LOCAL_PORT")
@@ -234,8 +235,7 @@ struct HttpsTestServer::Impl {
             request.get_header_value("Accept-Encoding").find("gzip") != std::string::npos;
         if (route.encoding == BodyEncoding::GzipWhenAccepted)
             response.set_header("Vary", "Accept-Encoding");
-        if (found->gzipped &&
-            (route.encoding != BodyEncoding::GzipWhenAccepted || acceptsGzip)) {
+        if (found->gzipped && (route.encoding != BodyEncoding::GzipWhenAccepted || acceptsGzip)) {
             body = found->gzipped;
             response.set_header("Content-Encoding", "gzip");
         }
@@ -288,25 +288,27 @@ struct HttpsTestServer::Impl {
     }
 };
 
-HttpsTestServer::HttpsTestServer() : HttpsTestServer(Options{}) {}
+HttpsTestServer::HttpsTestServer() : HttpsTestServer(Options{})
+{
+}
 
 HttpsTestServer::HttpsTestServer(Options options) : m_impl(std::make_unique<Impl>())
 {
     const TestPki& pki = TestPki::instance();
-    const ServerCredentials& credentials = options.certificate == Certificate::Trusted
-                                               ? pki.trustedServer()
-                                               : pki.untrustedServer();
+    const ServerCredentials& credentials =
+        options.certificate == Certificate::Trusted ? pki.trustedServer() : pki.untrustedServer();
     m_impl->server = std::make_unique<httplib::SSLServer>(credentials.certificate.c_str(),
                                                           credentials.privateKey.c_str());
     httplib::SSLServer& server = *m_impl->server;
     if (!server.is_valid())
-        throw std::runtime_error("HttpsTestServer: cannot load " + credentials.certificate.string());
+        throw std::runtime_error("HttpsTestServer: cannot load " +
+                                 credentials.certificate.string());
     for (auto& [target, route] : builtInRoutes())
         m_impl->routes.emplace(target, store(std::move(route)));
 
     Impl* impl = m_impl.get();
     server.set_keep_alive_max_count(1000);
-    server.set_keep_alive_timeout(2);
+    server.set_keep_alive_timeout(5);
     server.set_pre_routing_handler([impl](const httplib::Request& request, httplib::Response&) {
         impl->logRequest(request);
         return httplib::Server::HandlerResponse::Unhandled;
@@ -315,10 +317,9 @@ HttpsTestServer::HttpsTestServer(Options options) : m_impl(std::make_unique<Impl
         impl->answer(request, response);
     });
 
-    m_impl->port = options.port == 0 ? server.bind_to_any_port("127.0.0.1")
-                                     : (server.bind_to_port("127.0.0.1", options.port)
-                                            ? options.port
-                                            : -1);
+    m_impl->port = options.port == 0
+                       ? server.bind_to_any_port("127.0.0.1")
+                       : (server.bind_to_port("127.0.0.1", options.port) ? options.port : -1);
     if (m_impl->port <= 0)
         throw std::runtime_error("HttpsTestServer: cannot listen on 127.0.0.1:" +
                                  std::to_string(options.port));

@@ -58,16 +58,16 @@ struct LoggedRequest {
 
 // Targets that every server answers from the start.
 namespace routes {
-inline constexpr char kOk[] = "/ok";                   // 200 text/plain kOkBody
-inline constexpr char kGzip[] = "/gzip";               // 200 kOkBody, gzip when accepted
-inline constexpr char kGzipAlways[] = "/gzip-always";  // 200 kOkBody, always gzip
-inline constexpr char kBrokenGzip[] = "/broken-gzip";  // 200, invalid gzip data
-inline constexpr char kNotFound[] = "/not-found";      // 404 (as is every unknown target)
-inline constexpr char kMoved[] = "/moved";             // 301 to /ok
+inline constexpr char kOk[] = "/ok";                    // 200 text/plain kOkBody
+inline constexpr char kGzip[] = "/gzip";                // 200 kOkBody, gzip when accepted
+inline constexpr char kGzipAlways[] = "/gzip-always";   // 200 kOkBody, always gzip
+inline constexpr char kBrokenGzip[] = "/broken-gzip";   // 200, invalid gzip data
+inline constexpr char kNotFound[] = "/not-found";       // 404 (as is every unknown target)
+inline constexpr char kMoved[] = "/moved";              // 301 to /ok
 inline constexpr char kServerError[] = "/server-error"; // 500
-inline constexpr char kSlow[] = "/slow";               // 200 kOkBody after kSlowDelay
-inline constexpr char kReset[] = "/reset";             // half the body, then a reset
-inline constexpr char kTruncated[] = "/truncated";     // half the body, then a close
+inline constexpr char kSlow[] = "/slow";                // 200 kOkBody after kSlowDelay
+inline constexpr char kReset[] = "/reset";              // half the body, then a reset
+inline constexpr char kTruncated[] = "/truncated";      // half the body, then a close
 inline constexpr char kValidJson[] = "/valid.json";
 inline constexpr char kMalformedJson[] = "/malformed.json";   // application/json, bad token
 inline constexpr char kIncompleteJson[] = "/incomplete.json"; // application/json, cut off

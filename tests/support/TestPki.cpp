@@ -1,21 +1,19 @@
 #include "TestPki.h"
 
+#include <ctime>
+#include <fcntl.h>
+#include <fstream>
+#include <memory>
 #include <openssl/bn.h>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 #include <openssl/rand.h>
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <ctime>
-#include <fstream>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
+#include <sys/file.h>
+#include <unistd.h>
 #include <vector>
 
 #ifndef QUORVI_TEST_CA_BUNDLE
@@ -66,8 +64,7 @@ void addExtension(X509* certificate, X509* issuer, int nid, const char* value)
 }
 
 // A CA certificate when issuer is null (self-signed), else a server certificate.
-Certificate newCertificate(EVP_PKEY* key, const char* commonName, X509* issuer,
-                           EVP_PKEY* issuerKey)
+Certificate newCertificate(EVP_PKEY* key, const char* commonName, X509* issuer, EVP_PKEY* issuerKey)
 {
     Certificate certificate(X509_new());
     std::unique_ptr<BIGNUM, Free> serial(BN_new());
@@ -156,8 +153,7 @@ struct Files {
 bool stillValid(X509* certificate)
 {
     std::time_t tomorrow = std::time(nullptr) + 24 * 3600;
-    return X509_cmp_time(X509_get0_notAfter(certificate), &tomorrow) >
-               0 &&
+    return X509_cmp_time(X509_get0_notAfter(certificate), &tomorrow) > 0 &&
            X509_cmp_current_time(X509_get0_notBefore(certificate)) < 0;
 }
 
@@ -172,8 +168,8 @@ bool usable(const Files& files)
     return X509_check_private_key(ca.get(), caKey.get()) == 1 &&
            X509_check_private_key(server.get(), serverKey.get()) == 1 &&
            X509_verify(server.get(), X509_get0_pubkey(ca.get())) == 1 &&
-           X509_check_host(server.get(), "localhost", 0, 0, nullptr) == 1 &&
-           stillValid(ca.get()) && stillValid(server.get());
+           X509_check_host(server.get(), "localhost", 0, 0, nullptr) == 1 && stillValid(ca.get()) &&
+           stillValid(server.get());
 }
 
 void generate(const Files& files, const char* caName)

@@ -42,8 +42,8 @@ private:
 } // namespace quorvi::test
 
 // For the body of a GoogleTest test or SetUp: skips it when there is no test PKI.
-#define QUORVI_SKIP_WITHOUT_TEST_PKI()                                                          \
-    do {                                                                                       \
-        if (!::quorvi::test::TestPki::available())                                             \
-            GTEST_SKIP() << ::quorvi::test::TestPki::unavailableReason();                      \
+#define QUORVI_SKIP_WITHOUT_TEST_PKI()                                                             \
+    do {                                                                                           \
+        if (!::quorvi::test::TestPki::available())                                                 \
+            GTEST_SKIP() << ::quorvi::test::TestPki::unavailableReason();                          \
     } while (false)

@@ -2,16 +2,15 @@
 
 #include "CoreObject.h"
 #include "HttpLimits.h"
-#include "TrustStore.h"
 #include "TransferUrl.h"
+#include "TrustStore.h"
 #include "netcomp_api.h"
-
-#include <curl/curl.h>
-#include <openssl/ssl.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <curl/curl.h>
+#include <openssl/ssl.h>
 
 namespace netcomp::http {
 
@@ -64,9 +63,8 @@ void writeLocalFile(const std::string& fileName, std::string_view body)
     if (file && std::fclose(file) != 0)
         written = false;
     if (!written)
-        throw core::CoreError(NETCOMP_ERR_LOCAL_FILE, "Could not write the local file " +
-                                                          fileName + ": " + std::strerror(error) +
-                                                          ".");
+        throw core::CoreError(NETCOMP_ERR_LOCAL_FILE, "Could not write the local file " + fileName +
+                                                          ": " + std::strerror(error) + ".");
 }
 
 } // namespace
@@ -146,8 +144,7 @@ void HttpSession::perform(Method method, std::string_view url, const TransferSet
     finish(method, code, settings);
 }
 
-void HttpSession::configure(Method method, const TransferUrl& url,
-                            const TransferSettings& settings)
+void HttpSession::configure(Method method, const TransferUrl& url, const TransferSettings& settings)
 {
     CURL* easy = m_easy;
     const long timeoutMs = static_cast<long>(settings.timeoutSeconds) * 1000L;
@@ -169,8 +166,7 @@ int HttpSession::drive()
     CURL* easy = m_easy;
     const CURLMcode added = curl_multi_add_handle(multi, easy);
     if (added != CURLM_OK) {
-        std::snprintf(m_errorBuffer.data(), m_errorBuffer.size(), "%s",
-                      curl_multi_strerror(added));
+        std::snprintf(m_errorBuffer.data(), m_errorBuffer.size(), "%s", curl_multi_strerror(added));
         return CURLE_FAILED_INIT;
     }
     struct Detach {
@@ -287,9 +283,8 @@ std::size_t HttpSession::takeHeaderLine(std::string_view raw)
         m_result.reasonPhrase.clear();
         m_result.contentType.clear();
         const auto firstBlank = line.find(' ');
-        const std::string_view version = line.substr(5, firstBlank == line.npos
-                                                             ? line.npos
-                                                             : firstBlank - 5);
+        const std::string_view version =
+            line.substr(5, firstBlank == line.npos ? line.npos : firstBlank - 5);
         std::string_view rest =
             firstBlank == line.npos ? std::string_view() : line.substr(firstBlank + 1);
         int code = 0;

@@ -48,8 +48,7 @@ private:
 
     static std::size_t headerCallback(char* data, std::size_t size, std::size_t count,
                                       void* session);
-    static std::size_t bodyCallback(char* data, std::size_t size, std::size_t count,
-                                    void* session);
+    static std::size_t bodyCallback(char* data, std::size_t size, std::size_t count, void* session);
     std::size_t takeHeaderLine(std::string_view line);
     std::size_t takeBody(std::string_view chunk);
 

@@ -69,8 +69,7 @@ void TransferCore::setProperty(int32_t id, int32_t, netcomp_value value, int32_t
     }
 }
 
-void TransferCore::invoke(int32_t id, int32_t argCount, netcomp_value* args,
-                          netcomp_value* lengths)
+void TransferCore::invoke(int32_t id, int32_t argCount, netcomp_value* args, netcomp_value* lengths)
 {
     const int32_t plain = id < NETCOMP_ID_FILENAME ? plainId(id) : -1;
     if (is(plain, m_ids.configMethod)) {
@@ -89,7 +88,9 @@ void TransferCore::invoke(int32_t id, int32_t argCount, netcomp_value* args,
     }
 }
 
-void TransferCore::afterGet(const TransferResult&) {}
+void TransferCore::afterGet(const TransferResult&)
+{
+}
 
 void TransferCore::requireIdle() const
 {

@@ -31,8 +31,7 @@ public:
 
     netcomp_value getProperty(int32_t id, int32_t index, int32_t* length) override;
     void setProperty(int32_t id, int32_t index, netcomp_value value, int32_t length) override;
-    void invoke(int32_t id, int32_t argCount, netcomp_value* args,
-                netcomp_value* lengths) override;
+    void invoke(int32_t id, int32_t argCount, netcomp_value* args, netcomp_value* lengths) override;
 
 protected:
     // Runs after a successful GET, before it returns; may throw CoreError.

@@ -60,10 +60,9 @@ core::CoreError transportError(const CurlFailure& f)
     case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
     case CURLE_SSL_INVALIDCERTSTATUS:
         if (f.verifyResult != X509_V_OK)
-            return core::CoreError(
-                NETCOMP_ERR_CERTIFICATE,
-                asSentence(std::string("Server certificate rejected: ") +
-                           X509_verify_cert_error_string(f.verifyResult)));
+            return core::CoreError(NETCOMP_ERR_CERTIFICATE,
+                                   asSentence(std::string("Server certificate rejected: ") +
+                                              X509_verify_cert_error_string(f.verifyResult)));
         return core::CoreError(NETCOMP_ERR_CERTIFICATE,
                                asSentence("Server certificate rejected: " + f.detail));
     case CURLE_OPERATION_TIMEDOUT:

@@ -21,8 +21,8 @@ std::string asSentence(std::string text);
 
 struct CurlFailure {
     int curlCode = 0;
-    std::string detail;     // curl's error buffer, or its text for the code
-    long verifyResult = 0;  // OpenSSL's certificate verification result
+    std::string detail;    // curl's error buffer, or its text for the code
+    long verifyResult = 0; // OpenSSL's certificate verification result
     AbortReason abortReason = AbortReason::None;
     int timeoutSeconds = 0;
 };

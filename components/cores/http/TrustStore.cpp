@@ -1,11 +1,10 @@
 #include "TrustStore.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <openssl/err.h>
 #include <openssl/x509.h>
 #include <openssl/x509_vfy.h>
-
-#include <cstdlib>
-#include <filesystem>
 
 #ifndef QUORVI_CA_BUNDLE_PATH
 #define QUORVI_CA_BUNDLE_PATH ""

@@ -4,9 +4,8 @@
 #include "JsonParser.h"
 #include "netcomp_api.h"
 
-#include <expat.h>
-
 #include <algorithm>
+#include <expat.h>
 #include <memory>
 #include <string>
 

@@ -44,8 +44,7 @@ public:
             TransferCore::setProperty(id, index, value, length);
     }
 
-    void invoke(int32_t id, int32_t argCount, netcomp_value* args,
-                netcomp_value* lengths) override
+    void invoke(int32_t id, int32_t argCount, netcomp_value* args, netcomp_value* lengths) override
     {
         if (id < NETCOMP_ID_FILENAME && plainId(id) == NETCOMP_REST_METHOD_RESET) {
             requireArgs(argCount, 0);

@@ -6,15 +6,23 @@
 
 CoreApi CoreApi::http()
 {
-    return {&NetComp_HTTP_Create, &NetComp_HTTP_Destroy,      &NetComp_HTTP_Get,
-            &NetComp_HTTP_Set,    &NetComp_HTTP_Do,           &NetComp_HTTP_GetLastError,
+    return {&NetComp_HTTP_Create,
+            &NetComp_HTTP_Destroy,
+            &NetComp_HTTP_Get,
+            &NetComp_HTTP_Set,
+            &NetComp_HTTP_Do,
+            &NetComp_HTTP_GetLastError,
             &NetComp_HTTP_GetLastErrorCode};
 }
 
 CoreApi CoreApi::rest()
 {
-    return {&NetComp_REST_Create, &NetComp_REST_Destroy,      &NetComp_REST_Get,
-            &NetComp_REST_Set,    &NetComp_REST_Do,           &NetComp_REST_GetLastError,
+    return {&NetComp_REST_Create,
+            &NetComp_REST_Destroy,
+            &NetComp_REST_Get,
+            &NetComp_REST_Set,
+            &NetComp_REST_Do,
+            &NetComp_REST_GetLastError,
             &NetComp_REST_GetLastErrorCode};
 }
 

@@ -53,9 +53,9 @@ public:
     Outcome config(int32_t methodId, std::string_view setting, std::string* configAnswer = nullptr);
 
     Outcome setValue(int32_t propertyId, intptr_t value);
-    Outcome setText(int32_t propertyId, std::string_view utf8Text); // via id + 10000
+    Outcome setText(int32_t propertyId, std::string_view utf8Text);     // via id + 10000
     Outcome setFileName(int32_t propertyId, std::string_view utf8Name); // via id + 20000
-    Outcome setBytes(int32_t propertyId, std::string_view bytes);   // plain id, with length
+    Outcome setBytes(int32_t propertyId, std::string_view bytes);       // plain id, with length
     intptr_t value(int32_t propertyId);
     std::string text(int32_t propertyId);  // read with id + 10000, returned as UTF-8
     std::string bytes(int32_t propertyId); // read with the plain id and its length

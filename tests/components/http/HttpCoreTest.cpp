@@ -3,17 +3,15 @@
 #include "HttpsTestServer.h"
 #include "TestPki.h"
 
-#include <gtest/gtest.h>
-
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <sstream>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace quorvi::test;
 
@@ -98,8 +96,14 @@ protected:
             m_other = std::make_unique<CoreClient>(CoreApi::http());
         return *m_other;
     }
-    Outcome head(std::string_view target) { return http().call(NETCOMP_HTTP_METHOD_HEAD, url(target)); }
-    Outcome get(std::string_view target) { return http().call(NETCOMP_HTTP_METHOD_GET, url(target)); }
+    Outcome head(std::string_view target)
+    {
+        return http().call(NETCOMP_HTTP_METHOD_HEAD, url(target));
+    }
+    Outcome get(std::string_view target)
+    {
+        return http().call(NETCOMP_HTTP_METHOD_GET, url(target));
+    }
     std::string url(std::string_view target) { return server().url(target); }
     std::string statusLine() { return http().text(NETCOMP_HTTP_PROP_STATUS_LINE); }
     std::string body() { return http().bytes(NETCOMP_HTTP_PROP_TRANSFERRED_DATA); }
@@ -126,28 +130,50 @@ TEST_F(HttpCoreTest, TransfersReportStatusLineAndBody)
         {"head ok", NETCOMP_HTTP_METHOD_HEAD, routes::kOk, kSuccess, "HTTP/1.1 200 OK", ""},
         {"get ok", NETCOMP_HTTP_METHOD_GET, routes::kOk, kSuccess, "HTTP/1.1 200 OK",
          routes::kOkBody},
-        {"head 404", NETCOMP_HTTP_METHOD_HEAD, routes::kNotFound,
-         {151, "HTTP protocol error. 404 Not Found."}, "HTTP/1.1 404 Not Found", ""},
-        {"get 404", NETCOMP_HTTP_METHOD_GET, routes::kNotFound,
-         {151, "HTTP protocol error. 404 Not Found."}, "HTTP/1.1 404 Not Found", notFound},
-        {"unknown target", NETCOMP_HTTP_METHOD_GET, "/no/such/document.json",
-         {151, "HTTP protocol error. 404 Not Found."}, "HTTP/1.1 404 Not Found", notFound},
-        {"head 301", NETCOMP_HTTP_METHOD_HEAD, routes::kMoved,
-         {151, "HTTP protocol error. 301 Moved Permanently."}, "HTTP/1.1 301 Moved Permanently",
+        {"head 404",
+         NETCOMP_HTTP_METHOD_HEAD,
+         routes::kNotFound,
+         {151, "HTTP protocol error. 404 Not Found."},
+         "HTTP/1.1 404 Not Found",
          ""},
-        {"get 301 not followed", NETCOMP_HTTP_METHOD_GET, routes::kMoved,
-         {151, "HTTP protocol error. 301 Moved Permanently."}, "HTTP/1.1 301 Moved Permanently",
+        {"get 404",
+         NETCOMP_HTTP_METHOD_GET,
+         routes::kNotFound,
+         {151, "HTTP protocol error. 404 Not Found."},
+         "HTTP/1.1 404 Not Found",
+         notFound},
+        {"unknown target",
+         NETCOMP_HTTP_METHOD_GET,
+         "/no/such/document.json",
+         {151, "HTTP protocol error. 404 Not Found."},
+         "HTTP/1.1 404 Not Found",
+         notFound},
+        {"head 301",
+         NETCOMP_HTTP_METHOD_HEAD,
+         routes::kMoved,
+         {151, "HTTP protocol error. 301 Moved Permanently."},
+         "HTTP/1.1 301 Moved Permanently",
          ""},
-        {"get 500", NETCOMP_HTTP_METHOD_GET, routes::kServerError,
+        {"get 301 not followed",
+         NETCOMP_HTTP_METHOD_GET,
+         routes::kMoved,
+         {151, "HTTP protocol error. 301 Moved Permanently."},
+         "HTTP/1.1 301 Moved Permanently",
+         ""},
+        {"get 500",
+         NETCOMP_HTTP_METHOD_GET,
+         routes::kServerError,
          {151, "HTTP protocol error. 500 Internal Server Error."},
-         "HTTP/1.1 500 Internal Server Error", "Server error.\n"},
+         "HTTP/1.1 500 Internal Server Error",
+         "Server error.\n"},
     };
     for (const TransferCase& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(http().call(c.method, url(c.target)), c.outcome);
         EXPECT_EQ(statusLine(), c.statusLine);
         EXPECT_EQ(body(), c.body);
-        EXPECT_EQ(server().lastRequest()->method, c.method == NETCOMP_HTTP_METHOD_HEAD ? "HEAD" : "GET");
+        EXPECT_EQ(server().lastRequest()->method,
+                  c.method == NETCOMP_HTTP_METHOD_HEAD ? "HEAD" : "GET");
         EXPECT_EQ(server().lastRequest()->target, c.target);
     }
     // One object did all of it over one connection.
@@ -211,7 +237,10 @@ TEST_F(HttpCoreTest, TransportFailuresLeaveTheObjectUsable)
     const std::vector<FailureCase> cases = {
         {"timeout", routes::kSlow, 1, {306, "No answer within the timeout of 1 seconds."}},
         {"connection reset", routes::kReset, 60, {307, "Connection lost during the transfer."}},
-        {"connection closed", routes::kTruncated, 60, {307, "Connection lost during the transfer."}},
+        {"connection closed",
+         routes::kTruncated,
+         60,
+         {307, "Connection lost during the transfer."}},
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -243,8 +272,9 @@ TEST_F(HttpCoreTest, UntrustedCertificateIsRejected)
     HttpsTestServer::Options options;
     options.certificate = HttpsTestServer::Certificate::Untrusted;
     HttpsTestServer untrusted(options);
-    EXPECT_EQ(http().call(NETCOMP_HTTP_METHOD_HEAD, untrusted.url(routes::kOk)),
-              (Outcome{305, "Server certificate rejected: unable to get local issuer certificate."}));
+    EXPECT_EQ(
+        http().call(NETCOMP_HTTP_METHOD_HEAD, untrusted.url(routes::kOk)),
+        (Outcome{305, "Server certificate rejected: unable to get local issuer certificate."}));
     EXPECT_TRUE(untrusted.requests().empty());
     EXPECT_EQ(statusLine(), "");
     // The same object still trusts the right server.
@@ -271,7 +301,10 @@ TEST_F(HttpCoreTest, BadUrlsAreRefusedBeforeSending)
         {"space", base + "a b", "Invalid URL: space at position " + at + "."},
         {"tab", base + "a\tb", "Invalid URL: control character at position " + at + "."},
         {"line feed", base + "a\nb", "Invalid URL: control character at position " + at + "."},
-        {"delete", base + "a\x7f" "b", "Invalid URL: control character at position " + at + "."},
+        {"delete",
+         base + "a\x7f"
+                "b",
+         "Invalid URL: control character at position " + at + "."},
         {"http", "http://localhost:" + std::to_string(server().port()) + "/ok",
          "Invalid URL: only https:// addresses are supported."},
         {"ftp", "ftp://localhost/ok", "Invalid URL: only https:// addresses are supported."},
@@ -283,19 +316,21 @@ TEST_F(HttpCoreTest, BadUrlsAreRefusedBeforeSending)
         EXPECT_EQ(http().call(NETCOMP_HTTP_METHOD_GET, c.url), (Outcome{301, c.text}));
     }
     EXPECT_TRUE(server().requests().empty());
-    EXPECT_EQ(http().call(NETCOMP_HTTP_METHOD_HEAD, "HTTPS://localhost:" +
-                                                        std::to_string(server().port()) + "/ok"),
+    EXPECT_EQ(http().call(NETCOMP_HTTP_METHOD_HEAD,
+                          "HTTPS://localhost:" + std::to_string(server().port()) + "/ok"),
               kSuccess);
 }
 
 TEST_F(HttpCoreTest, UrlGoesOutAsGivenInTheCodePage)
 {
-    const std::string target = "/Dropbox%20(Veltranik-Sorbeno)/Quorvi//JSON/./a/../K\xC3\xA4se.json";
+    const std::string target =
+        "/Dropbox%20(Veltranik-Sorbeno)/Quorvi//JSON/./a/../K\xC3\xA4se.json";
     server().addRoute(target, TestRoute().withBody("utf-8"));
     server().addRoute("/Dropbox%20(Veltranik-Sorbeno)/Quorvi//JSON/./a/../K\xE4se.json",
                       TestRoute().withBody("ansi"));
 
-    ASSERT_EQ(get(target), kSuccess) << server().lastRequest()->target; // code page 0: "ä" becomes E4
+    ASSERT_EQ(get(target), kSuccess)
+        << server().lastRequest()->target; // code page 0: "ä" becomes E4
     EXPECT_EQ(body(), "ansi");
     ASSERT_EQ(http().config(NETCOMP_HTTP_METHOD_CONFIG, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get(target), kSuccess);
@@ -305,14 +340,17 @@ TEST_F(HttpCoreTest, UrlGoesOutAsGivenInTheCodePage)
 
 TEST_F(HttpCoreTest, TransferredDataIsDecodedWithTheCodePage)
 {
-    server().addRoute("/umlauts", TestRoute().withBody("Gr\xC3\xBC\xC3\x9F" "e"));
+    server().addRoute("/umlauts", TestRoute().withBody("Gr\xC3\xBC\xC3\x9F"
+                                                       "e"));
     ASSERT_EQ(http().config(NETCOMP_HTTP_METHOD_CONFIG, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get("/umlauts"), kSuccess);
-    EXPECT_EQ(http().text(NETCOMP_HTTP_PROP_TRANSFERRED_DATA), "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(http().text(NETCOMP_HTTP_PROP_TRANSFERRED_DATA), "Gr\xC3\xBC\xC3\x9F"
+                                                               "e");
     ASSERT_EQ(http().config(NETCOMP_HTTP_METHOD_CONFIG, "codepage=1252"), kSuccess);
-    EXPECT_EQ(http().text(NETCOMP_HTTP_PROP_TRANSFERRED_DATA),
-              "Gr\xC3\x83\xC2\xBC\xC3\x83\xC5\xB8" "e");
-    EXPECT_EQ(body(), "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(http().text(NETCOMP_HTTP_PROP_TRANSFERRED_DATA), "Gr\xC3\x83\xC2\xBC\xC3\x83\xC5\xB8"
+                                                               "e");
+    EXPECT_EQ(body(), "Gr\xC3\xBC\xC3\x9F"
+                      "e");
 }
 
 TEST_F(HttpCoreTest, EventsReportStatusHeadersAndBody)
@@ -344,7 +382,8 @@ TEST_F(HttpCoreTest, EventsReportStatusHeadersAndBody)
 
 TEST_F(HttpCoreTest, DoEventsFiresWhileTheAnswerIsAwaited)
 {
-    server().addRoute("/delayed", TestRoute().withBody("late").withDelay(std::chrono::milliseconds(300)));
+    server().addRoute("/delayed",
+                      TestRoute().withBody("late").withDelay(std::chrono::milliseconds(300)));
     ASSERT_EQ(get("/delayed"), kSuccess);
     EXPECT_GT(http().doEventsCount, 1);
     EXPECT_EQ(body(), "late");
@@ -352,7 +391,8 @@ TEST_F(HttpCoreTest, DoEventsFiresWhileTheAnswerIsAwaited)
 
 TEST_F(HttpCoreTest, TransferAskedWhileBusyFailsAtOnce)
 {
-    server().addRoute("/delayed", TestRoute().withBody("late").withDelay(std::chrono::milliseconds(200)));
+    server().addRoute("/delayed",
+                      TestRoute().withBody("late").withDelay(std::chrono::milliseconds(200)));
     std::vector<Outcome> inner;
     http().onDoEvents = [&] {
         if (inner.empty()) {
@@ -370,7 +410,8 @@ TEST_F(HttpCoreTest, TransferAskedWhileBusyFailsAtOnce)
 
 TEST_F(HttpCoreTest, TransferOfAnotherObjectRunsInsideDoEvents)
 {
-    server().addRoute("/delayed", TestRoute().withBody("late").withDelay(std::chrono::milliseconds(300)));
+    server().addRoute("/delayed",
+                      TestRoute().withBody("late").withDelay(std::chrono::milliseconds(300)));
     std::optional<Outcome> inner;
     std::string innerStatus;
     http().onDoEvents = [&] {

@@ -51,7 +51,9 @@ TEST_F(RestCoreTest, GetChecksJsonAndXmlBodies)
         {"incomplete json", routes::kIncompleteJson, badJson},
         {"valid json after a bad one", routes::kValidJson, kSuccess},
         {"valid xml", routes::kValidXml, kSuccess},
-        {"malformed xml", routes::kMalformedXml, {10201, "Invalid XML markup (mismatched tag, line 3)."}},
+        {"malformed xml",
+         routes::kMalformedXml,
+         {10201, "Invalid XML markup (mismatched tag, line 3)."}},
         {"plain text is not parsed", "/text", kSuccess},
         {"json type in other case", "/upper-json", badJson},
         {"empty json body", "/empty-json", kSuccess},
@@ -81,10 +83,9 @@ TEST_F(RestCoreTest, HeadDoesNotParse)
 
 TEST_F(RestCoreTest, StatusFailureComesBeforeParsing)
 {
-    server().addRoute("/missing.json", TestRoute()
-                                           .withStatus(404)
-                                           .withContentType("application/json")
-                                           .withBody("{broken"));
+    server().addRoute(
+        "/missing.json",
+        TestRoute().withStatus(404).withContentType("application/json").withBody("{broken"));
     EXPECT_EQ(get("/missing.json"), (Outcome{151, "HTTP protocol error. 404 Not Found."}));
     EXPECT_EQ(body(), "{broken");
 }
@@ -119,7 +120,8 @@ TEST_F(RestCoreTest, ResetDropsTheAnswerAndKeepsSettings)
 
 TEST_F(RestCoreTest, ResetWhileBusyIsRefused)
 {
-    server().addRoute("/delayed", TestRoute().withBody("late").withDelay(std::chrono::milliseconds(200)));
+    server().addRoute("/delayed",
+                      TestRoute().withBody("late").withDelay(std::chrono::milliseconds(200)));
     std::optional<Outcome> inner;
     rest().onDoEvents = [&] {
         if (!inner)
@@ -134,10 +136,12 @@ TEST_F(RestCoreTest, TransferredDataUsesTheCodePage)
 {
     server().addRoute("/umlaut.json", TestRoute()
                                           .withContentType("application/json")
-                                          .withBody("{\"Name\": \"M\xC3\xBC" "ller\"}"));
+                                          .withBody("{\"Name\": \"M\xC3\xBC"
+                                                    "ller\"}"));
     ASSERT_EQ(rest().config(NETCOMP_REST_METHOD_CONFIG, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get("/umlaut.json"), kSuccess);
-    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_TRANSFERRED_DATA), "{\"Name\": \"M\xC3\xBC" "ller\"}");
+    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_TRANSFERRED_DATA), "{\"Name\": \"M\xC3\xBC"
+                                                               "ller\"}");
 }
 
 TEST(RestCoreProperties, Defaults)

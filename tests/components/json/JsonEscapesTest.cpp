@@ -3,6 +3,7 @@
 #include "JsonTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 using netcomp::json::JsonDocument;
@@ -16,6 +17,11 @@ struct StringCase {
     const char* json; // one string token
     std::string text; // the bytes the value keeps
 };
+
+void PrintTo(const StringCase& c, std::ostream* out)
+{
+    *out << "options " << c.options << ", code page " << c.codePage << ", " << c.json;
+}
 
 class JsonStringTest : public testing::TestWithParam<StringCase> {};
 

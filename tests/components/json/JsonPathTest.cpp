@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <string>
 
 using netcomp::json::JsonDocument;
@@ -28,6 +29,12 @@ struct PathCase {
     const char* path;
     std::optional<std::string_view> text; // of the node selected; none: selects nothing
 };
+
+void PrintTo(const PathCase& c, std::ostream* out)
+{
+    *out << "options " << c.options << ", current " << (c.current ? c.current : "(none)")
+         << ", path \"" << c.path << '"';
+}
 
 class JsonPathTest : public testing::TestWithParam<PathCase> {};
 

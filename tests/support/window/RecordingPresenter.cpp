@@ -1,0 +1,7 @@
+#include "RecordingPresenter.h"
+
+void RecordingPresenter::clear()
+{
+    m_informations.clear();
+    m_errors.clear();
+}

@@ -1,0 +1,22 @@
+// Shows the main window without the service probe, for screenshots. Prints "shown" once
+// the window has been painted and runs until it is closed or killed.
+#include "MessageBoxPresenter.h"
+#include "QuorviApplication.h"
+#include "TQuorviInterpreter.h"
+
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    MessageBoxPresenter messages;
+    int applicationArgc = 1;
+    QuorviApplication application(applicationArgc, argv, messages);
+    TQuorviInterpreter window(messages, u"https://127.0.0.1:1/");
+    window.show();
+    QTimer::singleShot(500, [] {
+        std::puts("shown");
+        std::fflush(stdout);
+    });
+    return application.exec();
+}
