@@ -1,17 +1,17 @@
 # Included by cpack once per generator. The core libraries travel inside the program as
-# data, so what they link against is invisible in the program itself: for the Debian
-# package their own dependencies are computed here; CPack adds those of the program.
-if(NOT CPACK_GENERATOR STREQUAL "DEB" OR NOT EXISTS "${CPACK_QUORVI_CORE_LIST}")
+# data, so dpkg-shlibdeps cannot see what they link against in the program itself. For
+# the Debian package this adds what the cores need beyond what CPack finds for the
+# program, so no package is listed twice.
+if(NOT CPACK_GENERATOR STREQUAL "DEB" OR NOT EXISTS "${CPACK_QUORVI_SHLIBDEPS_INPUTS}")
   return()
 endif()
-
-file(STRINGS "${CPACK_QUORVI_CORE_LIST}" core_libraries)
-if(NOT core_libraries)
+include("${CPACK_QUORVI_SHLIBDEPS_INPUTS}") # sets quorvi_program and quorvi_cores
+if(NOT quorvi_cores)
   return()
 endif()
-foreach(library IN LISTS core_libraries)
-  if(NOT EXISTS "${library}")
-    message(FATAL_ERROR "core library ${library} is not built yet")
+foreach(file IN LISTS quorvi_program quorvi_cores)
+  if(NOT EXISTS "${file}")
+    message(FATAL_ERROR "${file} is not built yet")
   endif()
 endforeach()
 
@@ -19,13 +19,26 @@ endforeach()
 set(work "${CPACK_PACKAGE_DIRECTORY}/_CPack_Packages/core-depends")
 file(MAKE_DIRECTORY "${work}/debian")
 file(WRITE "${work}/debian/control" "")
-execute_process(COMMAND dpkg-shlibdeps -O ${core_libraries}
-                WORKING_DIRECTORY "${work}"
-                OUTPUT_VARIABLE output
-                ERROR_VARIABLE error
-                RESULT_VARIABLE result
-                OUTPUT_STRIP_TRAILING_WHITESPACE)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "dpkg-shlibdeps failed for the core libraries: ${error}")
+
+function(shlib_depends out)
+  execute_process(COMMAND dpkg-shlibdeps -O ${ARGN}
+                  WORKING_DIRECTORY "${work}"
+                  OUTPUT_VARIABLE output
+                  ERROR_VARIABLE error
+                  RESULT_VARIABLE result
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "dpkg-shlibdeps ${ARGN}: ${error}")
+  endif()
+  string(REGEX REPLACE "^shlibs:Depends=" "" output "${output}")
+  string(REPLACE ", " ";" output "${output}")
+  set(${out} "${output}" PARENT_SCOPE)
+endfunction()
+
+shlib_depends(together ${quorvi_program} ${quorvi_cores})
+set(program_alone "")
+if(quorvi_program)
+  shlib_depends(program_alone ${quorvi_program})
 endif()
-string(REGEX REPLACE "^shlibs:Depends=" "" CPACK_DEBIAN_PACKAGE_DEPENDS "${output}")
+list(REMOVE_ITEM together ${program_alone})
+list(JOIN together ", " CPACK_DEBIAN_PACKAGE_DEPENDS)

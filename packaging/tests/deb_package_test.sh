@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Usage: deb_package_test.sh <build dir> <work dir> <1 when the program is built, else 0>
+# Usage: deb_package_test.sh <build dir> <work dir> <program built: 1 or 0>
+#                            <HTTP core built: 1 or 0>
 #
 # Builds the Debian package with CPack and checks its name, version, contents and that
 # its dependencies cover both the program and the core libraries it carries.
@@ -8,6 +9,7 @@ set -euo pipefail
 build=$1
 work=$2
 has_program=$3
+has_http_core=$4
 app_id=de.example.QuorviV2
 
 failures=0
@@ -37,7 +39,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 
 depends=$(field Depends)
 needed=()
-[ ! -s "$build/packaging/core-libraries.txt" ] || needed+=(libcurl4 libc6)
+[ "$has_http_core" != 1 ] || needed+=(libcurl4 libssl3)
 [ "$has_program" != 1 ] || needed+=(libqt6widgets6 libqt6core6)
 for package in "${needed[@]}"; do
   [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
@@ -45,13 +47,12 @@ for package in "${needed[@]}"; do
 done
 
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/contents"
-expected=(./usr/share/applications/$app_id.desktop ./usr/share/metainfo/$app_id.metainfo.xml
-          ./usr/share/icons/hicolor/48x48/apps/$app_id.png)
+expected=("./usr/share/applications/$app_id.desktop" "./usr/share/metainfo/$app_id.metainfo.xml"
+          "./usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$app_id.png")
 [ "$has_program" != 1 ] || expected+=(./usr/bin/QuorviV2)
-for path in "${expected[@]}"; do
-  grep -qxF "$path" "$work/contents" || fail "package lacks $path"
+for pattern in "${expected[@]}"; do
+  grep -qx -- "${pattern//./\\.}" "$work/contents" || fail "package lacks $pattern"
 done
 
 [ "$failures" -eq 0 ] || exit 1
-echo "deb package: all checks passed"
-echo "Depends: $depends"
+echo "deb package: all checks passed; Depends: $depends"

@@ -17,8 +17,8 @@ CONCENTRATION_UNIT = "µg/L"
 COLONY_UNITS = {"KBE/1mL", "KBE/100mL", "KBE/250mL"}
 PLACEHOLDERS = ("PARAM", "MCL", "UNIT", "CONCENTRATION")
 
-# Limits of the drinking water ordinance (TrinkwV) and of DIN 19643 for pool water, as
-# the law writes them.
+# Limits of the drinking water ordinance (TrinkwV) and, for pool water, of DIN 19643, in
+# the units they are written in there.
 LEGAL_LIMITS = {
     "Trinkwasser": {
         "Nitrat": ("50", "mg/L"),

@@ -63,7 +63,8 @@ expect "customer name read as Windows-1252" "$customer" "Jürgen Müller"
 expect "interpreter document, compressed" \
   "$(fetch "${base}interpreter/Trinkwasser.json" "$scratch/interpreter" --compressed)" \
   "200 application/json"
-grep -qi '^content-encoding: gzip' "$scratch/headers" || fail "interpreter document not gzip-encoded"
+grep -qi '^content-encoding: gzip' "$scratch/headers" ||
+  fail "interpreter document not gzip-encoded"
 cmp -s "$scratch/interpreter" "$www/interpreter/Trinkwasser.json" ||
   fail "decompressed interpreter document differs from file"
 
@@ -89,18 +90,25 @@ expect "missing sample document" \
   "$(fetch "$base$data_url/JSON/XX-0000-0000.json" /dev/null)" "404 text/html"
 
 # Every sample's type names an interpreter document, except the one sample meant to lack it.
-for sample in "$www/$data/JSON/"*.json; do
-  type=$(iconv -f CP1252 -t UTF-8 "$sample" |
-    python3 -c 'import json, sys, urllib.parse
-print(urllib.parse.quote(json.load(sys.stdin)["SampleType"], safe=""))')
+samples=("$www/$data/JSON/"*.json)
+typed=0
+while read -r sample type; do
+  typed=$((typed + 1))
   expected=200
-  [ "$(basename "$sample")" != AW-2026-0099.json ] || expected=404
+  [ "$sample" != AW-2026-0099.json ] || expected=404
   status=$(fetch "${base}interpreter/$type.json" /dev/null -I)
-  expect "interpreter document for $(basename "$sample")" "${status%% *}" "$expected"
-done
+  expect "interpreter document for $sample" "${status%% *}" "$expected"
+done < <(python3 - "${samples[@]}" <<'EOF_PY'
+import json, pathlib, sys, urllib.parse
+for path in map(pathlib.Path, sys.argv[1:]):
+    sample_type = json.loads(path.read_text(encoding="cp1252"))["SampleType"]
+    print(path.name, urllib.parse.quote(sample_type, safe=""))
+EOF_PY
+)
+expect "samples with a type" "$typed" "${#samples[@]}"
 
 # Every document is valid JSON; sample documents are read as Windows-1252.
-for sample in "$www/$data/JSON/"*.json; do
+for sample in "${samples[@]}"; do
   iconv -f CP1252 -t UTF-8 "$sample" | python3 -m json.tool >/dev/null ||
     fail "$(basename "$sample") is not valid JSON"
 done
@@ -110,7 +118,7 @@ done
 
 # Interpreter documents: the entries first, then Params (entries + 1), then Introtext.
 for document in "$www/interpreter/"*.json; do
-  problem=$(python3 - "$document" <<'EOF'
+  problem=$(python3 - "$document" <<'EOF_PY'
 import json, sys
 fields = ["Param", "MCL", "MCLLevel1", "MCLOK", "SpecialComment", "Unit"]
 members = json.load(open(sys.argv[1], encoding="utf-8"), object_pairs_hook=list)
@@ -121,11 +129,11 @@ if keys[-2:] != ["Params", "Introtext"]:
 elif str(members[-2][1]) != str(len(entries) + 1):
     print("Params is", members[-2][1], "for", len(entries), "entries")
 for key, entry in entries:
-    if not isinstance(entry, list) or [k for k, _ in entry] != fields:
+    if not isinstance(entry, list) or sorted(k for k, _ in entry) != sorted(fields):
         print("entry", key, "does not hold exactly", fields)
     elif not all(isinstance(value, str) for _, value in entry):
         print("entry", key, "has a value that is not text")
-EOF
+EOF_PY
   )
   [ -z "$problem" ] || fail "$(basename "$document"): $problem"
 done

@@ -45,6 +45,13 @@ public:
     virtual void checkIndex(int32_t id, int32_t index);
 
     uint32_t magic() const { return m_magic; }
+
+    // A call is running on this object (maybe waiting in a transfer, with events firing).
+    // Destroying it then only marks it; the outermost call deletes it on its way out.
+    int callDepth() const { return m_callDepth; }
+    void enterCall() { ++m_callDepth; }
+    bool leaveCall() { return --m_callDepth == 0 && m_destroyPending; }
+    void markDestroyed() { m_destroyPending = true; }
     int codePage() const { return m_codePage; }
 
     void setLastError(int32_t code, std::string text);
@@ -81,6 +88,8 @@ protected:
 
 private:
     uint32_t m_magic = kMagic;
+    int m_callDepth = 0;
+    bool m_destroyPending = false;
     netcomp_event_sink m_sink;
     void* m_context;
     int m_codePage = 0;

@@ -17,20 +17,37 @@ template <class Fn> int32_t guarded(void* handle, Fn&& fn)
     CoreObject* object = HandleRegistry::instance().find(handle);
     if (!object)
         return NETCOMP_ERR_NULL_HANDLE;
+    int32_t code = 0;
+    object->enterCall();
     try {
         fn(*object);
         object->setLastError(0, {});
-        return 0;
     } catch (const CoreError& e) {
-        object->setLastError(e.code(), e.text());
-        return e.code();
+        code = e.code();
+        object->setLastError(code, e.text());
     } catch (const std::bad_alloc&) {
-        object->setLastError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
-        return NETCOMP_ERR_TRANSPORT;
+        code = NETCOMP_ERR_TRANSPORT;
+        object->setLastError(code, "Out of memory.");
     } catch (const std::exception& e) {
-        object->setLastError(NETCOMP_ERR_TRANSPORT, e.what());
-        return NETCOMP_ERR_TRANSPORT;
+        code = NETCOMP_ERR_TRANSPORT;
+        object->setLastError(code, e.what());
     }
+    if (object->leaveCall())
+        delete object;
+    return code;
+}
+
+// Destroy: an object in the middle of a call is deleted when that call returns.
+inline int32_t destroy(void* handle)
+{
+    CoreObject* object = HandleRegistry::instance().remove(handle);
+    if (!object)
+        return 0;
+    if (object->callDepth() > 0)
+        object->markDestroyed();
+    else
+        delete object;
+    return 0;
 }
 
 } // namespace netcomp::core
@@ -48,8 +65,7 @@ template <class Fn> int32_t guarded(void* handle, Fn&& fn)
     }                                                                                          \
     NETCOMP_EXPORT int32_t prefix##Destroy(void* handle)                                       \
     {                                                                                          \
-        delete netcomp::core::HandleRegistry::instance().remove(handle);                       \
-        return 0;                                                                              \
+        return netcomp::core::destroy(handle);                                                 \
     }                                                                                          \
     NETCOMP_EXPORT netcomp_value prefix##Get(void* handle, int32_t id, int32_t index,          \
                                              int32_t* length)                                  \

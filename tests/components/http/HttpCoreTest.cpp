@@ -435,6 +435,38 @@ TEST_F(HttpCoreTest, InterruptAbortsTheRunningTransfer)
     EXPECT_EQ(head(routes::kOk), kSuccess);
 }
 
+TEST_F(HttpCoreTest, DestroyDuringTheObjectsOwnTransferWaitsForItToReturn)
+{
+    const CoreApi api = CoreApi::http();
+    struct Context {
+        const CoreApi* api;
+        void* handle = nullptr;
+        bool destroyed = false;
+    } context{&api};
+    auto sink = [](void* c, int32_t id, int32_t, netcomp_value*, netcomp_value*) -> int32_t {
+        auto* ctx = static_cast<Context*>(c);
+        if (id == NETCOMP_HTTP_EVENT_ON_DO_EVENTS && !ctx->destroyed) {
+            ctx->destroyed = true;
+            ctx->api->destroy(ctx->handle);
+            // Gone for every later call, while the running one goes on.
+            EXPECT_EQ(ctx->api->lastErrorCode(ctx->handle), NETCOMP_ERR_NULL_HANDLE);
+        }
+        return 0;
+    };
+    context.handle = api.create(sink, &context, 0);
+    ASSERT_NE(context.handle, nullptr);
+    const std::u16string address = utf16(url(routes::kSlow));
+    netcomp_value args[2] = {reinterpret_cast<netcomp_value>(address.c_str()), 0};
+    netcomp_value lengths[2] = {0, 0};
+    EXPECT_EQ(api.invoke(context.handle, NETCOMP_HTTP_METHOD_GET + NETCOMP_ID_UTF16, 1, args,
+                         lengths),
+              0);
+    EXPECT_TRUE(context.destroyed);
+    EXPECT_EQ(api.invoke(context.handle, NETCOMP_HTTP_METHOD_GET + NETCOMP_ID_UTF16, 1, args,
+                         lengths),
+              NETCOMP_ERR_NULL_HANDLE);
+}
+
 struct LimitCase {
     const char* name;
     std::size_t size;

@@ -32,10 +32,12 @@ bool MessageBoxWatcher::eventFilter(QObject* watched, QEvent* event)
                     ShownMessageBox seen;
                     seen.title = shown->windowTitle();
                     seen.text = shown->text();
+                    seen.textFormat = shown->textFormat();
                     seen.icon = shown->icon();
                     seen.buttons = shown->standardButtons();
                     seen.buttonCount = int(shown->buttons().size());
                     seen.modality = shown->windowModality();
+                    seen.activeModal = QApplication::activeModalWidget() == shown;
                     seen.centre = shown->frameGeometry().center();
                     seen.screenCentre = shown->screen()->geometry().center();
                     m_report(seen);

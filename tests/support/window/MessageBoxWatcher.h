@@ -9,10 +9,12 @@
 struct ShownMessageBox {
     QString title;
     QString text;
+    Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     int buttonCount = 0;
     Qt::WindowModality modality = Qt::NonModal;
+    bool activeModal = false;
     QPoint centre;
     QPoint screenCentre;
 };

@@ -1,6 +1,8 @@
 #include "WindowDriver.h"
 
 #include "ComboBox.h"
+#include "TextConversion.h"
+#include "WindowSampleView.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -16,6 +18,16 @@ bool showActive(QWidget& window)
     return QTest::qWaitForWindowActive(&window);
 }
 
+void loadParameters(TQuorviInterpreter& window, MessagePresenter& messages,
+                    const QStringList& names)
+{
+    WindowSampleView view(window, messages);
+    for (const QString& name : names) {
+        view.appendParameter(toU16String(name));
+    }
+    view.markParametersLoaded();
+}
+
 bool openListWithMouse(ComboBox& box)
 {
     QStyleOptionComboBox option;
@@ -27,17 +39,25 @@ bool openListWithMouse(ComboBox& box)
     return QTest::qWaitFor([&] { return box.view()->isVisible(); });
 }
 
-bool chooseWithMouse(ComboBox& box, const QString& item)
+bool clickItem(ComboBox& box, int row)
 {
-    const int row = box.findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (row < 0 || !openListWithMouse(box)) {
+    QAbstractItemView* list = box.view();
+    if (!list->isVisible()) {
         return false;
     }
-    QAbstractItemView* list = box.view();
+    // Qt drops a move to where the mouse already is, and the list takes a click only
+    // after the mouse has moved in it.
     const QPoint centre = list->visualRect(box.model()->index(row, 0)).center();
+    QTest::mouseMove(list->viewport(), centre + QPoint(1, 0));
     QTest::mouseMove(list->viewport(), centre);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     return QTest::qWaitFor([&] { return !list->isVisible(); });
+}
+
+bool chooseWithMouse(ComboBox& box, const QString& item)
+{
+    const int row = box.findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return row >= 0 && openListWithMouse(box) && clickItem(box, row);
 }
 
 void chooseNextWithArrowKey(ComboBox& box)

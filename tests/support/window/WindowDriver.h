@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class ComboBox;
+class MessagePresenter;
+class TQuorviInterpreter;
 
 // Drives the window's controls with real mouse and key input, as a user would. The
 // functions that wait return false when the control did not react.
@@ -19,8 +21,14 @@ Control* control(QWidget& window, const char* name)
 // Shows the window and waits until it has the focus.
 bool showActive(QWidget& window);
 
+// Does to the window what a complete sample load does, through the window's SampleView.
+void loadParameters(TQuorviInterpreter& window, MessagePresenter& messages,
+                    const QStringList& names);
+
 // Presses the mouse on the list arrow, which opens the list.
 bool openListWithMouse(ComboBox& box);
+// Moves the mouse to the item of the open list and clicks it.
+bool clickItem(ComboBox& box, int row);
 // Opens the list with the mouse, moves to the item and clicks it.
 bool chooseWithMouse(ComboBox& box, const QString& item);
 // Gives the closed box the focus and presses the down arrow key.

@@ -1,0 +1,205 @@
+// The two information texts behind the footer labels, and what clicking the labels does.
+#include "ComboBox.h"
+#include "ControlState.h"
+#include "EditBox.h"
+#include "InformationTexts.h"
+#include "ProviderContacts.h"
+#include "RecordingPresenter.h"
+#include "TQuorviInterpreter.h"
+#include "TextArea.h"
+#include "WindowDriver.h"
+#include "WindowTestMain.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// Every control's name, state and text, to see that nothing else changed.
+QStringList windowSnapshot(QWidget& window)
+{
+    QStringList snapshot;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty()) {
+            continue;
+        }
+        QString text;
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            text = edit->text();
+        } else if (auto* area = qobject_cast<TextArea*>(control)) {
+            text = area->text();
+        }
+        snapshot.append(control->objectName() + u": "_qs + controlState(*control) + u' ' + text);
+    }
+    return snapshot;
+}
+
+} // namespace
+
+class InformationTextsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void impressumLines_data();
+    void impressumLines();
+    void impressumHasNoFinalLineBreak();
+    void kundendienstLines_data();
+    void kundendienstLines();
+    void kundendienstEndsEachLineWithABreak();
+    void contactValuesAreFilledIn();
+    void clickingALabelShowsItsTextAndChangesNothingElse_data();
+    void clickingALabelShowsItsTextAndChangesNothingElse();
+};
+
+void InformationTextsTest::impressumLines_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("pattern");
+
+    // Fixed pieces exactly; the contact values as "(.+)".
+    const char* lines[] = {
+        "Nutzungsbedingungen:",
+        "Diese Software wird als Freeware bereitgestellt und ist nur kompatibel mit "
+        "Prüfberichten, welche online auf (.+) aktiviert worden sind und unter der Bedingung, "
+        "dass der Prüfbericht online zum Abruf bereitsteht\\.",
+        "Jede Modifikation der Software, einschließlich Debugging, ist untersagt\\.",
+        "Angezeigte Bilder sind urheberrechtlich geschützt\\.",
+        "Nutzungsrecht an Dritte wird untersagt\\.",
+        "",
+        "Impressum",
+        "",
+        "(.+)",
+        "Inhaber (.+)",
+        "(.+)",
+        "(\\S+)  (\\S+)",
+        "Email: (.+) \\(Keine Softwareberatung!\\)",
+        "Tel:(.+)\\(Keine Softwareberatung!\\)",
+        "UmStID: (.+)",
+        "",
+        "",
+        "Bugs entdeckt oder Verbesserungsvorschläge\\?",
+        "Bitte mit Screenshot und genauer Beschreibung an o\\.g\\. Email senden\\.Danke!",
+    };
+    int number = 0;
+    for (const char* pattern : lines) {
+        ++number;
+        QTest::addRow("line %d", number) << number << QString::fromUtf8(pattern);
+    }
+}
+
+void InformationTextsTest::impressumLines()
+{
+    QFETCH(int, line);
+    QFETCH(QString, pattern);
+    const QStringList lines = impressumText().split(u'\n');
+    QCOMPARE(lines.size(), 19);
+    const QString text = lines.at(line - 1);
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch(),
+             qPrintable(text));
+}
+
+void InformationTextsTest::impressumHasNoFinalLineBreak()
+{
+    QVERIFY(!impressumText().endsWith(u'\n'));
+    QCOMPARE(impressumText().count(u'\n'), 18);
+}
+
+void InformationTextsTest::kundendienstLines_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("pattern");
+
+    const char* lines[] = {
+        "Hinweis!",
+        "Diese Software ist eine FREEWARE, welche als kostenloser Bonus den Kunden von (.+) "
+        "und (.+) zur Verfügung steht\\.",
+        "Ein Kundendienst wird für diese Software NICHT angeboten\\.",
+        "",
+        "Falls Softwarefehler oder Fehler inhaltlicher Art oder Verbesserungswünsche vorliegen, "
+        "senden Sie bitte eine Email an (.+) mit einer eindeutigen Beschreibung sowie einem "
+        "Screenshot\\.",
+        "",
+        "Ein Kundendienst im Sinne einer Anwenderhilfe wird derzeit nicht angeboten\\.",
+        "Wir bitten Sie daher auf Anrufe bei der Hotline zu technischen Fragen oder Emails zu "
+        "verzichten\\.",
+    };
+    int number = 0;
+    for (const char* pattern : lines) {
+        ++number;
+        QTest::addRow("line %d", number) << number << QString::fromUtf8(pattern);
+    }
+}
+
+void InformationTextsTest::kundendienstLines()
+{
+    QFETCH(int, line);
+    QFETCH(QString, pattern);
+    const QStringList lines = kundendienstText().split(u'\n');
+    QCOMPARE(lines.size(), 9);
+    const QString text = lines.at(line - 1);
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch(),
+             qPrintable(text));
+}
+
+void InformationTextsTest::kundendienstEndsEachLineWithABreak()
+{
+    QVERIFY(kundendienstText().endsWith(u"verzichten.\n"_qs));
+    QCOMPARE(kundendienstText().count(u'\n'), 8);
+}
+
+void InformationTextsTest::contactValuesAreFilledIn()
+{
+    using namespace contacts;
+    const QStringList imprint = impressumText().split(u'\n');
+    QVERIFY(imprint[1].contains(u" auf %1 aktiviert"_qs.arg(serviceWebSite)));
+    QCOMPARE(imprint[8], companyName.toString());
+    QCOMPARE(imprint[9], u"Inhaber %1"_qs.arg(ownerName));
+    QCOMPARE(imprint[10], streetAndNumber.toString());
+    QCOMPARE(imprint[11], u"%1  %2"_qs.arg(postalCode, city));
+    QCOMPARE(imprint[12], u"Email: %1 (Keine Softwareberatung!)"_qs.arg(supportEmail));
+    QCOMPARE(imprint[13], u"Tel:%1(Keine Softwareberatung!)"_qs.arg(telephone));
+    QCOMPARE(imprint[14], u"UmStID: %1"_qs.arg(vatId));
+
+    const QStringList note = kundendienstText().split(u'\n');
+    QVERIFY(note[1].contains(u" von %1 und %2 zur "_qs.arg(sorbenoWebAddress, veltranikWebAddress)));
+    QVERIFY(note[4].contains(u" an %1 mit "_qs.arg(supportEmail)));
+    QCOMPARE(windowCaption(), u"%1 / %2 Quorvi V2"_qs.arg(veltranikWebAddress, sorbenoWebAddress));
+}
+
+void InformationTextsTest::clickingALabelShowsItsTextAndChangesNothingElse_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Impressum") << u"Impressum"_qs << impressumText();
+    QTest::newRow("Kundendienst") << u"Kundendienst"_qs << kundendienstText();
+}
+
+void InformationTextsTest::clickingALabelShowsItsTextAndChangesNothingElse()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+
+    RecordingPresenter messages;
+    TQuorviInterpreter window(messages, u"https://127.0.0.1:1/");
+    QVERIFY(drive::showActive(window));
+    drive::loadParameters(window, messages, {u"Blei"_qs});
+    const QStringList before = windowSnapshot(window);
+
+    auto* footer = window.findChild<QLabel*>(label);
+    QVERIFY(footer);
+    drive::clickInto(*footer);
+    drive::clickInto(*footer);
+
+    QCOMPARE(messages.informations(), (QStringList{text, text}));
+    QVERIFY(messages.errors().isEmpty());
+    QCOMPARE(windowSnapshot(window), before);
+}
+
+int main(int argc, char* argv[])
+{
+    return runWindowTest<InformationTextsTest>(argc, argv);
+}
+
+#include "InformationTextsTest.moc"

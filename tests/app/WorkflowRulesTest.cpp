@@ -1,0 +1,295 @@
+// The seven rules that unlock and colour the input controls, one behaviour at a time.
+#include "BackgroundColour.h"
+#include "ComboBox.h"
+#include "ControlState.h"
+#include "EditBox.h"
+#include "RecordingPresenter.h"
+#include "TQuorviInterpreter.h"
+#include "WindowDriver.h"
+#include "WindowTestMain.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+class WorkflowRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void nothingIsUnlockedBeforeALoad();
+    void openingTheParameterListTurnsItYellow();
+    void parameterChange_data();
+    void parameterChange();
+    void prefixChange_data();
+    void prefixChange();
+    void clickIntoTheValueBoxTurnsItYellowWhateverItsText();
+    void valueChange_data();
+    void valueChange();
+    void emptyingTheValueHidesUnitAndButton();
+    void editingAFilledValueTurnsUnitYellowAgain();
+    void unitChosenFromTheListEndsLime();
+    void anyTypedUnitShowsAndEnablesTheButton();
+    void anotherParameterKeepsTextsAndButton();
+
+private:
+    // Load, parameter "Blei", prefix "keins", value "5", unit "mg/L".
+    bool completePass();
+    QString state(const QWidget* control) { return controlState(*control); }
+
+    RecordingPresenter m_messages;
+    std::unique_ptr<TQuorviInterpreter> m_window;
+};
+
+void WorkflowRulesTest::init()
+{
+    m_messages.clear();
+    m_window = std::make_unique<TQuorviInterpreter>(m_messages, u"https://127.0.0.1:1/");
+    QVERIFY(drive::showActive(*m_window));
+}
+
+void WorkflowRulesTest::cleanup()
+{
+    m_window.reset();
+    QVERIFY(m_messages.informations().isEmpty());
+    QVERIFY(m_messages.errors().isEmpty());
+}
+
+bool WorkflowRulesTest::completePass()
+{
+    TQuorviInterpreter& w = *m_window;
+    drive::loadParameters(w, m_messages, {u"Blei"_qs, u"Nitrat"_qs, u"Arsen"_qs});
+    if (!drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs)) {
+        return false;
+    }
+    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
+    drive::clickInto(*w.valueEdit);
+    drive::type(*w.valueEdit, u"5"_qs);
+    return drive::chooseWithMouse(*w.Unit, u"mg/L"_qs) &&
+           controlState(*w.process, false) == u"visible enabled"_qs;
+}
+
+void WorkflowRulesTest::nothingIsUnlockedBeforeALoad()
+{
+    TQuorviInterpreter& w = *m_window;
+    drive::clickInto(*w.ParameterComboBox);
+    drive::type(*w.ParameterComboBox, u"Blei"_qs);
+    QCOMPARE(w.ParameterComboBox->text(), u"-bitte auswählen-"_qs);
+    QCOMPARE(state(w.ParameterComboBox), u"visible disabled white"_qs);
+    QCOMPARE(state(w.PrefixComboBox), u"hidden enabled white"_qs);
+}
+
+void WorkflowRulesTest::openingTheParameterListTurnsItYellow()
+{
+    TQuorviInterpreter& w = *m_window;
+    drive::loadParameters(w, m_messages, {u"Blei"_qs, u"Nitrat"_qs});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Nitrat"_qs));
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled lime"_qs);
+
+    QVERIFY(drive::openListWithMouse(*w.ParameterComboBox));
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled yellow"_qs);
+    QTest::keyClick(w.ParameterComboBox->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!w.ParameterComboBox->view()->isVisible());
+
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled yellow"_qs);
+    QCOMPARE(w.ParameterComboBox->text(), u"Nitrat"_qs);
+    QCOMPARE(state(w.PrefixComboBox), u"visible enabled yellow"_qs);
+}
+
+void WorkflowRulesTest::parameterChange_data()
+{
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("chosen from the list") << false;
+    QTest::newRow("one character typed") << true;
+}
+
+void WorkflowRulesTest::parameterChange()
+{
+    QFETCH(bool, typed);
+    TQuorviInterpreter& w = *m_window;
+    drive::loadParameters(w, m_messages, {u"Blei"_qs, u"Nitrat"_qs});
+    if (typed) {
+        drive::clickInto(*w.ParameterComboBox->lineEdit());
+        drive::type(*w.ParameterComboBox, u"x"_qs);
+    } else {
+        QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+    }
+
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled lime"_qs);
+    QCOMPARE(state(w.PrefixComboBox), u"visible enabled yellow"_qs);
+    QCOMPARE(state(w.valueEdit), u"hidden enabled yellow"_qs);
+    QCOMPARE(state(w.Unit), u"hidden enabled yellow"_qs);
+    QCOMPARE(controlState(*w.process, false), u"hidden disabled"_qs);
+}
+
+void WorkflowRulesTest::prefixChange_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("\"keins\" by arrow key") << u"key"_qs << u"keins"_qs;
+    QTest::newRow("\"<\" by mouse") << u"mouse"_qs << u"<"_qs;
+    QTest::newRow("typed") << u"typed"_qs << u"Vorzeichen="_qs;
+}
+
+void WorkflowRulesTest::prefixChange()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    TQuorviInterpreter& w = *m_window;
+    drive::loadParameters(w, m_messages, {u"Blei"_qs});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+
+    if (how == u"key") {
+        drive::chooseNextWithArrowKey(*w.PrefixComboBox);
+    } else if (how == u"mouse") {
+        QVERIFY(drive::chooseWithMouse(*w.PrefixComboBox, u"<"_qs));
+    } else {
+        drive::clickInto(*w.PrefixComboBox->lineEdit());
+        QTest::keyClick(w.PrefixComboBox, Qt::Key_End);
+        drive::type(*w.PrefixComboBox, u"="_qs);
+    }
+
+    QCOMPARE(w.PrefixComboBox->text(), text);
+    QCOMPARE(state(w.PrefixComboBox), u"visible enabled lime"_qs);
+    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_qs);
+    QCOMPARE(state(w.Unit), u"hidden enabled yellow"_qs);
+}
+
+void WorkflowRulesTest::clickIntoTheValueBoxTurnsItYellowWhateverItsText()
+{
+    TQuorviInterpreter& w = *m_window;
+    QVERIFY(completePass());
+    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_qs);
+
+    drive::clickInto(*w.valueEdit);
+    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_qs);
+    drive::clickInto(*w.valueEdit);
+    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_qs);
+    QCOMPARE(state(w.Unit), u"visible enabled lime"_qs);
+
+    QTest::keyClick(w.valueEdit, Qt::Key_End);
+    drive::type(*w.valueEdit, u"0"_qs);
+    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_qs);
+}
+
+void WorkflowRulesTest::valueChange_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("digit") << u"5"_qs;
+    QTest::newRow("blank only") << u" "_qs;
+    QTest::newRow("not a number") << u"POSITIV"_qs;
+}
+
+void WorkflowRulesTest::valueChange()
+{
+    QFETCH(QString, typed);
+    TQuorviInterpreter& w = *m_window;
+    drive::loadParameters(w, m_messages, {u"Blei"_qs});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
+    drive::clickInto(*w.valueEdit);
+    drive::type(*w.valueEdit, typed);
+
+    QCOMPARE(w.valueEdit->text(), typed);
+    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_qs);
+    QCOMPARE(state(w.Unit), u"visible enabled yellow"_qs);
+    QCOMPARE(controlState(*w.process, false), u"hidden disabled"_qs);
+}
+
+void WorkflowRulesTest::emptyingTheValueHidesUnitAndButton()
+{
+    TQuorviInterpreter& w = *m_window;
+    QVERIFY(completePass());
+
+    drive::clickInto(*w.valueEdit);
+    QTest::keyClick(w.valueEdit, Qt::Key_End);
+    QTest::keyClick(w.valueEdit, Qt::Key_Backspace);
+    QCOMPARE(state(w.valueEdit), u"visible enabled red"_qs);
+    QCOMPARE(state(w.Unit), u"hidden enabled lime"_qs);
+    QCOMPARE(w.Unit->text(), u"mg/L"_qs);
+    QCOMPARE(controlState(*w.process, false), u"hidden enabled"_qs);
+
+    drive::type(*w.valueEdit, u"8"_qs);
+    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_qs);
+    QCOMPARE(state(w.Unit), u"visible enabled yellow"_qs);
+    QCOMPARE(controlState(*w.process, false), u"hidden enabled"_qs);
+}
+
+void WorkflowRulesTest::editingAFilledValueTurnsUnitYellowAgain()
+{
+    TQuorviInterpreter& w = *m_window;
+    QVERIFY(completePass());
+    drive::clickInto(*w.valueEdit);
+    QTest::keyClick(w.valueEdit, Qt::Key_End);
+    drive::type(*w.valueEdit, u"0"_qs);
+
+    QCOMPARE(w.valueEdit->text(), u"50"_qs);
+    QCOMPARE(state(w.Unit), u"visible enabled yellow"_qs);
+    QCOMPARE(controlState(*w.process, false), u"visible enabled"_qs);
+}
+
+void WorkflowRulesTest::unitChosenFromTheListEndsLime()
+{
+    TQuorviInterpreter& w = *m_window;
+    drive::loadParameters(w, m_messages, {u"Blei"_qs});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
+    drive::clickInto(*w.valueEdit);
+    drive::type(*w.valueEdit, u"5"_qs);
+
+    // Connected after the window's own handlers, so each sees what its handler left.
+    QStringList seen;
+    connect(w.Unit, &ComboBox::clicked, this, [&] { seen.append(u"click "_qs + state(w.Unit)); });
+    connect(w.Unit, &ComboBox::changed, this,
+            [&] { seen.append(u"change "_qs + state(w.Unit)); });
+    QVERIFY(drive::chooseWithMouse(*w.Unit, u"KBE/100mL"_qs));
+
+    QCOMPARE(seen, (QStringList{u"click visible enabled green"_qs,
+                                u"change visible enabled lime"_qs}));
+    QCOMPARE(w.Unit->text(), u"KBE/100mL"_qs);
+    QCOMPARE(controlState(*w.process, false), u"visible enabled"_qs);
+}
+
+void WorkflowRulesTest::anyTypedUnitShowsAndEnablesTheButton()
+{
+    TQuorviInterpreter& w = *m_window;
+    drive::loadParameters(w, m_messages, {u"Blei"_qs});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
+    drive::clickInto(*w.valueEdit);
+    drive::type(*w.valueEdit, u"5"_qs);
+    drive::clickInto(*w.Unit->lineEdit());
+    w.Unit->lineEdit()->selectAll();
+    drive::type(*w.Unit, u"ppm"_qs);
+
+    QCOMPARE(w.Unit->text(), u"ppm"_qs);
+    QCOMPARE(state(w.Unit), u"visible enabled lime"_qs);
+    QCOMPARE(controlState(*w.process, false), u"visible enabled"_qs);
+}
+
+void WorkflowRulesTest::anotherParameterKeepsTextsAndButton()
+{
+    TQuorviInterpreter& w = *m_window;
+    QVERIFY(completePass());
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Arsen"_qs));
+
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled lime"_qs);
+    QCOMPARE(state(w.PrefixComboBox), u"visible enabled yellow"_qs);
+    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_qs);
+    QCOMPARE(state(w.Unit), u"visible enabled yellow"_qs);
+    QCOMPARE(controlState(*w.process, false), u"visible enabled"_qs);
+    QCOMPARE(w.PrefixComboBox->text(), u"keins"_qs);
+    QCOMPARE(w.valueEdit->text(), u"5"_qs);
+    QCOMPARE(w.Unit->text(), u"mg/L"_qs);
+}
+
+int main(int argc, char* argv[])
+{
+    return runWindowTest<WorkflowRulesTest>(argc, argv);
+}
+
+#include "WorkflowRulesTest.moc"

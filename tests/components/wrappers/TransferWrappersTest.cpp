@@ -1,0 +1,144 @@
+#include "HttpsTestServer.h"
+#include "TestPki.h"
+
+#include "ENetCore.h"
+#include "EventPump.h"
+#include "TnetHTTP.h"
+#include "TnetREST.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+using quorvi::test::HttpsTestServer;
+using quorvi::test::TestRoute;
+namespace routes = quorvi::test::routes;
+
+std::u16string wide(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+
+template <class Fn> std::string failureOf(Fn&& fn)
+{
+    try {
+        fn();
+    } catch (const ENetCore& e) {
+        return e.message();
+    }
+    return "(nothing raised)";
+}
+
+class TransferWrappers : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QUORVI_SKIP_WITHOUT_TEST_PKI();
+        server = std::make_unique<HttpsTestServer>();
+    }
+    void TearDown() override { netcomp::setEventPump(nullptr); }
+    std::u16string url(std::string_view target) { return wide(server->url(target)); }
+
+    std::unique_ptr<HttpsTestServer> server;
+};
+
+TEST_F(TransferWrappers, HeadGivesTheStatusLineAndFailuresRaiseENetCore)
+{
+    TnetHTTP http;
+    http.setAllowHTTPCompression(true);
+    http.Head(url(routes::kOk));
+    EXPECT_EQ(http.StatusLine(), u"HTTP/1.1 200 OK");
+
+    struct Case {
+        const char* target;
+        const char* message;
+    };
+    for (const Case& c : {Case{routes::kNotFound, "151: HTTP protocol error. 404 Not Found."},
+                          Case{routes::kMoved, "151: HTTP protocol error. 301 Moved Permanently."},
+                          Case{routes::kServerError,
+                               "151: HTTP protocol error. 500 Internal Server Error."}}) {
+        EXPECT_EQ(failureOf([&] { http.Head(url(c.target)); }), c.message);
+    }
+    EXPECT_EQ(failureOf([&] { http.Head(u"http://localhost/"); }).substr(0, 5), "301: ");
+}
+
+TEST_F(TransferWrappers, RestKeepsTheBodyDecodedWithItsCodePage)
+{
+    server->addRoute("/doc.json", TestRoute{}
+                                      .withContentType("application/json")
+                                      .withBody("{\"Name\": \"Gr\xC3\xBC\xC3\x9F" "e\"}"));
+    TnetREST rest;
+    rest.Config(u"CodePage=65001");
+    rest.Get(url("/doc.json"));
+    EXPECT_EQ(rest.TransferredData(), u"{\"Name\": \"Grüße\"}");
+    EXPECT_EQ(rest.TransferredDataB(), "{\"Name\": \"Gr\xC3\xBC\xC3\x9F" "e\"}");
+    rest.Config(u"CodePage=0");
+    EXPECT_EQ(rest.TransferredData(), u"{\"Name\": \"GrÃ¼ÃŸe\"}");
+}
+
+TEST_F(TransferWrappers, RestRaisesTheParsersErrorOnABadJsonBody)
+{
+    TnetREST rest;
+    EXPECT_EQ(failureOf([&] { rest.Get(url(routes::kMalformedJson)); }),
+              "10232: Invalid JSON markup.");
+    EXPECT_NO_THROW(rest.Get(url(routes::kValidJson)));
+}
+
+TEST_F(TransferWrappers, TheInstalledPumpRunsWhileATransferWaits)
+{
+    server->addRoute("/late", TestRoute{}.withBody("late").withDelay(300ms));
+    TnetREST rest;
+    TnetHTTP other;
+    int pumps = 0;
+    std::string busy;
+    bool otherDone = false;
+    netcomp::setEventPump([&] {
+        ++pumps;
+        if (pumps == 1) {
+            busy = failureOf([&] { rest.Get(url(routes::kOk)); });
+            other.Head(url(routes::kOk));
+            otherDone = true;
+        }
+    });
+    rest.Get(url("/late"));
+    EXPECT_GT(pumps, 3);
+    EXPECT_EQ(busy, "143: Busy performing current action.");
+    EXPECT_TRUE(otherDone);
+    EXPECT_EQ(rest.TransferredData(), u"late");
+}
+
+TEST_F(TransferWrappers, EventHandlersReceiveUtf16Records)
+{
+    TnetHTTP http;
+    std::vector<TnetStatusEventParams> statuses;
+    std::u16string contentType;
+    int64_t transferred = 0;
+    http.OnStatus = [&](TnetHTTP&, const TnetStatusEventParams& p) { statuses.push_back(p); };
+    http.OnHeader = [&](TnetHTTP&, const TnetHeaderEventParams& p) {
+        if (p.field == u"Content-Type")
+            contentType = p.value;
+    };
+    http.OnTransfer = [&](TnetHTTP&, const TnetTransferEventParams& p) {
+        transferred = p.bytesTransferred;
+    };
+    http.Get(url(routes::kOk));
+    ASSERT_EQ(statuses.size(), 1u);
+    EXPECT_EQ(statuses[0].statusCode, 200);
+    EXPECT_EQ(statuses[0].description, u"OK");
+    EXPECT_EQ(contentType, u"text/plain");
+    EXPECT_EQ(transferred, static_cast<int64_t>(std::string_view(routes::kOkBody).size()));
+}
+
+TEST_F(TransferWrappers, SettingsHaveTheirDefaultsAndRefuseWhatIsNotSupported)
+{
+    TnetHTTP http;
+    EXPECT_EQ(http.Timeout(), 60);
+    EXPECT_EQ(http.FollowRedirects(), 0);
+    EXPECT_FALSE(http.AllowHTTPCompression());
+    http.setSSLCertStore(u"MY");
+    EXPECT_EQ(http.SSLCertStore(), u"MY");
+    EXPECT_NE(failureOf([&] { http.setFollowRedirects(1); }), "(nothing raised)");
+    EXPECT_EQ(failureOf([&] { http.Config(u"NoSuchThing=1"); }).substr(0, 5), "206: ");
+    TnetREST rest;
+    EXPECT_TRUE(rest.BuildDOM());
+}
+
+} // namespace
