@@ -11,8 +11,7 @@ QString failureReportText(const QString& message);
 
 // Runs the action; an exception escaping it is shown as the general failure report and
 // goes no further, so none crosses the Qt event loop.
-template <typename Action>
-void reportFailures(MessagePresenter& messages, Action&& action)
+template <typename Action> void reportFailures(MessagePresenter& messages, Action&& action)
 {
     try {
         action();

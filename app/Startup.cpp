@@ -9,8 +9,7 @@
 
 namespace {
 
-void run(QuorviApplication& application, MessagePresenter& messages,
-         const QString& serviceBaseUrl)
+void run(QuorviApplication& application, MessagePresenter& messages, const QString& serviceBaseUrl)
 {
     // While a transfer waits, the window repaints and takes input.
     netcomp::setEventPump([] { QCoreApplication::processEvents(); });

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int toolTipDisplayTime = 20000;
@@ -53,8 +55,7 @@ void TQuorviInterpreter::bindHandlers()
     bind(LoadCodeData, &QPushButton::clicked, &TQuorviInterpreter::LoadCodeDataClick);
     bind(process, &QPushButton::clicked, &TQuorviInterpreter::processClick);
     bind(ParameterComboBox, &ComboBox::changed, &TQuorviInterpreter::ParameterComboBoxChange);
-    bind(ParameterComboBox, &ComboBox::droppedDown,
-         &TQuorviInterpreter::ParameterComboBoxDropDown);
+    bind(ParameterComboBox, &ComboBox::droppedDown, &TQuorviInterpreter::ParameterComboBoxDropDown);
     bind(PrefixComboBox, &ComboBox::changed, &TQuorviInterpreter::PrefixComboBoxChange);
     bind(valueEdit, &EditBox::changed, &TQuorviInterpreter::valueEditChange);
     bind(valueEdit, &EditBox::clicked, &TQuorviInterpreter::valueEditClick);
@@ -87,7 +88,7 @@ void TQuorviInterpreter::FormCreate(QObject*)
         netHTTP.Head(m_serviceBaseUrl);
     } catch (...) {
         m_messages.inform(u"Fehler: Um die Anwendung zu benutzen, müssen Sie online sein!\n"
-                          u"Die Anwendung wird jetzt beendet"_qs);
+                          u"Die Anwendung wird jetzt beendet"_s);
         m_refused = true;
         QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                                   Qt::QueuedConnection);

@@ -8,8 +8,7 @@
 #include "TextConversion.h"
 #include "WorkflowColours.h"
 
-WindowInterpretationView::WindowInterpretationView(TQuorviInterpreter& window)
-    : m_window(window)
+WindowInterpretationView::WindowInterpretationView(TQuorviInterpreter& window) : m_window(window)
 {
 }
 

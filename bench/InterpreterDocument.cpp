@@ -11,10 +11,8 @@ struct Limit {
     std::string_view unit;
 };
 
-constexpr std::array<Limit, 4> kLimits{{{"10", "µg/L"},
-                                        {"0.5", "mg/L"},
-                                        {"250", "mg/L"},
-                                        {"100", "KBE/100mL"}}};
+constexpr std::array<Limit, 4> kLimits{
+    {{"10", "µg/L"}, {"0.5", "mg/L"}, {"250", "mg/L"}, {"100", "KBE/100mL"}}};
 
 void appendMember(std::string& out, std::string_view name, std::string_view value, bool last)
 {
@@ -25,8 +23,8 @@ void appendMember(std::string& out, std::string_view name, std::string_view valu
 void appendEntry(std::string& out, int index, bool matching)
 {
     const Limit limit = matching ? kLimits[0] : kLimits[index % kLimits.size()];
-    const std::string name = matching ? std::string(kMatchingParameter)
-                                      : "Parameter " + std::to_string(index);
+    const std::string name =
+        matching ? std::string(kMatchingParameter) : "Parameter " + std::to_string(index);
     out.append("    \"").append(std::to_string(index)).append("\": {\n");
     appendMember(out, "Param", name, false);
     appendMember(out, "MCL", limit.value, false);

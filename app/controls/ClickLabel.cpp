@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 
-ClickLabel::ClickLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
+ClickLabel::ClickLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent)
+{
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {

@@ -37,8 +37,7 @@ void ComboBox::clearItems()
     changeItems([&] { clear(); });
 }
 
-template <typename Change>
-void ComboBox::changeItems(Change&& change)
+template <typename Change> void ComboBox::changeItems(Change&& change)
 {
     // QComboBox selects the first item added to an empty list and empties the text when
     // the list is cleared; neither may show.

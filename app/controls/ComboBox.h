@@ -33,6 +33,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    template <typename Change>
-    void changeItems(Change&& change);
+    template <typename Change> void changeItems(Change&& change);
 };

@@ -2,7 +2,9 @@
 
 #include <QTextCursor>
 
-TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {}
+TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
+{
+}
 
 void TextArea::setText(const QString& text)
 {

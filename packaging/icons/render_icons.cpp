@@ -12,8 +12,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -71,7 +72,7 @@ QImage symbol(int size)
 // The font's largest pixel size at which the text fits the width.
 QFont fitted(const QString& text, bool bold, int width, int largest)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(u"DejaVu Sans"_s);
     font.setBold(bold);
     for (int pixels = largest; pixels > 6; --pixels) {
         font.setPixelSize(pixels);
@@ -94,15 +95,15 @@ QImage logo()
 
     const int left = 66;
     const int width = image.width() - left - 2;
-    const QString name = QStringLiteral("Quorvi ");
-    const QString version = QStringLiteral("V2");
+    const QString name = u"Quorvi "_s;
+    const QString version = u"V2"_s;
     painter.setFont(fitted(name + version, true, width, 28));
     painter.setPen(ink);
     painter.drawText(QPointF(left, 38), name);
     painter.setPen(amber);
     painter.drawText(QPointF(left + painter.fontMetrics().horizontalAdvance(name), 38), version);
 
-    const QString line = QStringLiteral("Messwert-Interpretation");
+    const QString line = u"Messwert-Interpretation"_s;
     painter.setFont(fitted(line, false, width, 11));
     painter.setPen(ink.lighter(140));
     painter.drawText(QPointF(left + 1, 56), line);
@@ -155,13 +156,13 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    bool ok = logo().save(out.filePath(u"logo.png"_qs));
-    ok = symbol(128).save(out.filePath(u"window-128.png"_qs)) && ok;
+    bool ok = logo().save(out.filePath(u"logo.png"_s));
+    ok = symbol(128).save(out.filePath(u"window-128.png"_s)) && ok;
     QList<QImage> appIcons;
     for (int size : {16, 24, 32, 48, 256}) {
         appIcons.append(symbol(size));
-        ok = appIcons.back().save(out.filePath(u"app-%1.png"_qs.arg(size))) && ok;
+        ok = appIcons.back().save(out.filePath(u"app-%1.png"_s.arg(size))) && ok;
     }
-    ok = writeIco(out.filePath(u"QuorviV2.ico"_qs), appIcons) && ok;
+    ok = writeIco(out.filePath(u"QuorviV2.ico"_s), appIcons) && ok;
     return ok ? 0 : 1;
 }

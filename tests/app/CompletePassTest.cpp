@@ -15,6 +15,8 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Step {
@@ -26,7 +28,7 @@ const Step steps[] = {
     {"start", [](TQuorviInterpreter&, MessagePresenter&) { return true; }},
     {"load completes",
      [](TQuorviInterpreter& w, MessagePresenter& messages) {
-         drive::loadParameters(w, messages, {u"Blei"_qs, u"Nitrat"_qs, u"Arsen"_qs});
+         drive::loadParameters(w, messages, {u"Blei"_s, u"Nitrat"_s, u"Arsen"_s});
          return true;
      }},
     {"parameter list opened",
@@ -36,7 +38,7 @@ const Step steps[] = {
     {"parameter chosen",
      [](TQuorviInterpreter& w, MessagePresenter&) {
          return drive::clickItem(*w.ParameterComboBox, 1) &&
-                w.ParameterComboBox->text() == u"Nitrat"_qs;
+                w.ParameterComboBox->text() == u"Nitrat"_s;
      }},
     {"prefix chosen",
      [](TQuorviInterpreter& w, MessagePresenter&) {
@@ -45,7 +47,7 @@ const Step steps[] = {
              return false;
          }
          QTest::keyClick(w.PrefixComboBox, Qt::Key_Down);
-         return w.PrefixComboBox->text() == u"keins"_qs;
+         return w.PrefixComboBox->text() == u"keins"_s;
      }},
     {"click into value box",
      [](TQuorviInterpreter& w, MessagePresenter&) {
@@ -54,12 +56,12 @@ const Step steps[] = {
      }},
     {"first character typed",
      [](TQuorviInterpreter& w, MessagePresenter&) {
-         drive::type(*w.valueEdit, u"5"_qs);
-         return w.valueEdit->text() == u"5"_qs;
+         drive::type(*w.valueEdit, u"5"_s);
+         return w.valueEdit->text() == u"5"_s;
      }},
     {"unit chosen from the list",
      [](TQuorviInterpreter& w, MessagePresenter&) {
-         return drive::chooseWithMouse(*w.Unit, u"mg/L"_qs) && w.Unit->text() == u"mg/L"_qs;
+         return drive::chooseWithMouse(*w.Unit, u"mg/L"_s) && w.Unit->text() == u"mg/L"_s;
      }},
     {"value emptied",
      [](TQuorviInterpreter& w, MessagePresenter&) {
@@ -70,8 +72,8 @@ const Step steps[] = {
      }},
     {"a character typed again",
      [](TQuorviInterpreter& w, MessagePresenter&) {
-         drive::type(*w.valueEdit, u"7"_qs);
-         return w.valueEdit->text() == u"7"_qs;
+         drive::type(*w.valueEdit, u"7"_s);
+         return w.valueEdit->text() == u"7"_s;
      }},
     {"unit edited again",
      [](TQuorviInterpreter& w, MessagePresenter&) {
@@ -81,7 +83,7 @@ const Step steps[] = {
          }
          QTest::keyClick(w.Unit, Qt::Key_End);
          QTest::keyClick(w.Unit, Qt::Key_Backspace);
-         return w.Unit->text() == u"mg/"_qs;
+         return w.Unit->text() == u"mg/"_s;
      }},
 };
 
@@ -106,10 +108,9 @@ void CompletePassTest::pass_data()
 
     const auto row = [](int step, const char* parameter, const char* prefix, const char* value,
                         const char* unit, const char* button) {
-        QTest::newRow(steps[step].name)
-            << step << QString::fromLatin1(parameter) << QString::fromLatin1(prefix)
-            << QString::fromLatin1(value) << QString::fromLatin1(unit)
-            << QString::fromLatin1(button);
+        QTest::newRow(steps[step].name) << step << QString::fromLatin1(parameter)
+                                        << QString::fromLatin1(prefix) << QString::fromLatin1(value)
+                                        << QString::fromLatin1(unit) << QString::fromLatin1(button);
     };
     // clang-format off
     //  step  ParameterComboBox           PrefixComboBox             valueEdit                  Unit                       process

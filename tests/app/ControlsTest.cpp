@@ -14,9 +14,11 @@
 #include <QVBoxLayout>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QStringList units = {u"µg/L"_qs, u"mg/L"_qs, u"KBE/1mL"_qs};
+const QStringList units = {u"µg/L"_s, u"mg/L"_s, u"KBE/1mL"_s};
 
 // A box in a shown window, and the events it raised with the text it showed at the time.
 struct ComboFixture {
@@ -30,12 +32,11 @@ struct ComboFixture {
         for (const QString& unit : units) {
             box->appendItem(unit);
         }
-        box->setText(u"Einheit"_qs);
-        QObject::connect(box, &ComboBox::clicked, [this] { record(u"click"_qs); });
-        QObject::connect(box, &ComboBox::changed, [this] { record(u"change"_qs); });
+        box->setText(u"Einheit"_s);
+        QObject::connect(box, &ComboBox::clicked, [this] { record(u"click"_s); });
+        QObject::connect(box, &ComboBox::changed, [this] { record(u"change"_s); });
         QObject::connect(box, &ComboBox::droppedDown, [this] {
-            record(box->view()->isVisible() ? u"drop-down after opening"_qs
-                                            : u"drop-down"_qs);
+            record(box->view()->isVisible() ? u"drop-down after opening"_s : u"drop-down"_s);
         });
     }
 
@@ -79,9 +80,9 @@ void ControlsTest::comboBoxListChoice_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("mouse") << true
-                           << QStringList{u"drop-down Einheit"_qs, u"click mg/L"_qs,
-                                          u"change mg/L"_qs};
-    QTest::newRow("arrow key") << false << QStringList{u"click µg/L"_qs, u"change µg/L"_qs};
+                           << QStringList{u"drop-down Einheit"_s, u"click mg/L"_s,
+                                          u"change mg/L"_s};
+    QTest::newRow("arrow key") << false << QStringList{u"click µg/L"_s, u"change µg/L"_s};
 }
 
 void ControlsTest::comboBoxListChoice()
@@ -92,7 +93,7 @@ void ControlsTest::comboBoxListChoice()
     ComboFixture f;
     QVERIFY(drive::showActive(f.window));
     if (withMouse) {
-        QVERIFY(drive::chooseWithMouse(*f.box, u"mg/L"_qs));
+        QVERIFY(drive::chooseWithMouse(*f.box, u"mg/L"_s));
     } else {
         drive::chooseNextWithArrowKey(*f.box);
     }
@@ -106,9 +107,9 @@ void ControlsTest::comboBoxTypingRaisesChangeForEachEdit()
     QVERIFY(drive::showActive(f.window));
     f.box->setFocus();
     f.box->lineEdit()->selectAll();
-    drive::type(*f.box, u"ab"_qs);
+    drive::type(*f.box, u"ab"_s);
     QTest::keyClick(f.box, Qt::Key_Backspace);
-    QCOMPARE(f.events, (QStringList{u"change a"_qs, u"change ab"_qs, u"change a"_qs}));
+    QCOMPARE(f.events, (QStringList{u"change a"_s, u"change ab"_s, u"change a"_s}));
 }
 
 void ControlsTest::comboBoxReturnAndLeavingChooseNothing()
@@ -117,7 +118,7 @@ void ControlsTest::comboBoxReturnAndLeavingChooseNothing()
     QVERIFY(drive::showActive(f.window));
     f.box->setFocus();
     f.box->lineEdit()->selectAll();
-    drive::type(*f.box, u"mg/L"_qs);
+    drive::type(*f.box, u"mg/L"_s);
     f.events.clear();
 
     QTest::keyClick(f.box, Qt::Key_Return);
@@ -127,7 +128,7 @@ void ControlsTest::comboBoxReturnAndLeavingChooseNothing()
 
     QVERIFY(f.events.isEmpty());
     QCOMPARE(f.box->currentIndex(), -1);
-    QCOMPARE(f.box->text(), u"mg/L"_qs);
+    QCOMPARE(f.box->text(), u"mg/L"_s);
     QCOMPARE(f.box->count(), units.size());
 }
 
@@ -145,23 +146,23 @@ void ControlsTest::comboBoxOpeningTheListRaisesDropDownFirst()
     QTest::keyClick(f.box->view(), Qt::Key_Escape);
     QTRY_VERIFY(!f.box->view()->isVisible());
 
-    QCOMPARE(f.events, (QStringList{u"drop-down Einheit"_qs, u"drop-down Einheit"_qs}));
-    QCOMPARE(f.box->text(), u"Einheit"_qs);
+    QCOMPARE(f.events, (QStringList{u"drop-down Einheit"_s, u"drop-down Einheit"_s}));
+    QCOMPARE(f.box->text(), u"Einheit"_s);
 }
 
 void ControlsTest::comboBoxAddingItemsKeepsTheText()
 {
     ComboBox box;
     QSignalSpy changes(&box, &ComboBox::changed);
-    box.setText(u"-bitte auswählen-"_qs);
-    box.appendItem(u"Blei"_qs);
-    box.appendItem(u"Nitrat"_qs);
+    box.setText(u"-bitte auswählen-"_s);
+    box.appendItem(u"Blei"_s);
+    box.appendItem(u"Nitrat"_s);
 
-    QCOMPARE(box.text(), u"-bitte auswählen-"_qs);
+    QCOMPARE(box.text(), u"-bitte auswählen-"_s);
     QCOMPARE(box.currentIndex(), -1);
     QCOMPARE(box.count(), 2);
-    QCOMPARE(box.itemText(0), u"Blei"_qs);
-    QCOMPARE(box.itemText(1), u"Nitrat"_qs);
+    QCOMPARE(box.itemText(0), u"Blei"_s);
+    QCOMPARE(box.itemText(1), u"Nitrat"_s);
     QCOMPARE(changes.count(), 0);
 }
 
@@ -169,12 +170,12 @@ void ControlsTest::comboBoxClearingItemsKeepsTheText()
 {
     ComboFixture f;
     QVERIFY(drive::showActive(f.window));
-    QVERIFY(drive::chooseWithMouse(*f.box, u"KBE/1mL"_qs));
+    QVERIFY(drive::chooseWithMouse(*f.box, u"KBE/1mL"_s));
     f.events.clear();
 
     f.box->clearItems();
     QCOMPARE(f.box->count(), 0);
-    QCOMPARE(f.box->text(), u"KBE/1mL"_qs);
+    QCOMPARE(f.box->text(), u"KBE/1mL"_s);
     QCOMPARE(f.box->currentIndex(), -1);
     QVERIFY(f.events.isEmpty());
 }
@@ -184,9 +185,9 @@ void ControlsTest::comboBoxProgrammaticTextRaisesNothing()
     ComboBox box;
     QSignalSpy changes(&box, &ComboBox::changed);
     QSignalSpy clicks(&box, &ComboBox::clicked);
-    box.appendItem(u"keins"_qs);
-    box.setText(u"Vorzeichen"_qs);
-    QCOMPARE(box.text(), u"Vorzeichen"_qs);
+    box.appendItem(u"keins"_s);
+    box.setText(u"Vorzeichen"_s);
+    QCOMPARE(box.text(), u"Vorzeichen"_s);
     QCOMPARE(changes.count(), 0);
     QCOMPARE(clicks.count(), 0);
 }
@@ -197,9 +198,9 @@ void ControlsTest::editBoxChange_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("changes");
 
-    QTest::newRow("different text") << u"5,5"_qs << u"5.5"_qs << 1;
-    QTest::newRow("same text") << u"5.5"_qs << u"5.5"_qs << 0;
-    QTest::newRow("emptied") << u"5"_qs << QString() << 1;
+    QTest::newRow("different text") << u"5,5"_s << u"5.5"_s << 1;
+    QTest::newRow("same text") << u"5.5"_s << u"5.5"_s << 0;
+    QTest::newRow("emptied") << u"5"_s << QString() << 1;
 }
 
 void ControlsTest::editBoxChange()
@@ -226,7 +227,7 @@ void ControlsTest::editBoxClick()
 
     drive::clickInto(*edit);
     QCOMPARE(clicks.count(), 1);
-    drive::type(*edit, u"12"_qs);
+    drive::type(*edit, u"12"_s);
     QCOMPARE(changes.count(), 2);
     QCOMPARE(clicks.count(), 1);
 }
@@ -237,13 +238,13 @@ void ControlsTest::textAreaLines_data()
     QTest::addColumn<QStringList>("appended");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("first line of an empty area") << QString() << QStringList{u"eins"_qs}
-                                                 << u"eins\n"_qs;
+    QTest::newRow("first line of an empty area")
+        << QString() << QStringList{u"eins"_s} << u"eins\n"_s;
     QTest::newRow("after a text without break")
-        << u"HTTP/1.1 200 OK"_qs << QStringList{u"zwei"_qs} << u"HTTP/1.1 200 OKzwei\n"_qs;
-    QTest::newRow("breaks inside kept") << QString() << QStringList{u"a\nb"_qs, u"c\r\n"_qs}
-                                        << u"a\nb\nc\r\n\n"_qs;
-    QTest::newRow("empty line") << QString() << QStringList{QString()} << u"\n"_qs;
+        << u"HTTP/1.1 200 OK"_s << QStringList{u"zwei"_s} << u"HTTP/1.1 200 OKzwei\n"_s;
+    QTest::newRow("breaks inside kept")
+        << QString() << QStringList{u"a\nb"_s, u"c\r\n"_s} << u"a\nb\nc\r\n\n"_s;
+    QTest::newRow("empty line") << QString() << QStringList{QString()} << u"\n"_s;
 }
 
 void ControlsTest::textAreaLines()
@@ -258,13 +259,13 @@ void ControlsTest::textAreaLines()
         area.appendLine(line);
     }
     QCOMPARE(area.text(), expected);
-    QCOMPARE(area.toPlainText(), QString(expected).replace(u"\r\n"_qs, u"\n"_qs));
+    QCOMPARE(area.toPlainText(), QString(expected).replace(u"\r\n"_s, u"\n"_s));
 }
 
 void ControlsTest::clickLabel()
 {
     QWidget window;
-    auto* label = new ClickLabel(u"Kundendienst"_qs, &window);
+    auto* label = new ClickLabel(u"Kundendienst"_s, &window);
     label->adjustSize();
     QVERIFY(drive::showActive(window));
     QSignalSpy clicks(label, &ClickLabel::clicked);

@@ -1,10 +1,11 @@
 // The general failure report: its text rule, the boundary around every handler and the
 // application's last guard.
+#include "FailureReport.h"
+
 #include "ComboBox.h"
 #include "ControlState.h"
-#include "EditBox.h"
 #include "ENetCore.h"
-#include "FailureReport.h"
+#include "EditBox.h"
 #include "RecordingPresenter.h"
 #include "TQuorviInterpreter.h"
 #include "TextArea.h"
@@ -15,6 +16,8 @@
 #include <QTest>
 #include <functional>
 #include <stdexcept>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -59,20 +62,20 @@ void FailureReportTest::fullStopRule_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("letter") << u"Zugriff verweigert"_qs << u"Zugriff verweigert."_qs;
+    QTest::newRow("letter") << u"Zugriff verweigert"_s << u"Zugriff verweigert."_s;
     QTest::newRow("component error")
-        << u"151: HTTP/1.1 404 Not Found"_qs << u"151: HTTP/1.1 404 Not Found."_qs;
-    QTest::newRow("digit") << u"Fehler 42"_qs << u"Fehler 42."_qs;
-    QTest::newRow("slash, just above the full stop") << u"a/"_qs << u"a/."_qs;
-    QTest::newRow("question mark") << u"Warum?"_qs << u"Warum?."_qs;
-    QTest::newRow("closing parenthesis, below the full stop") << u"(x)"_qs << u"(x)"_qs;
-    QTest::newRow("umlaut") << u"ungültig ä"_qs << u"ungültig ä."_qs;
-    QTest::newRow("full stop") << u"Fertig."_qs << u"Fertig."_qs;
-    QTest::newRow("blank") << u"Fertig "_qs << u"Fertig "_qs;
-    QTest::newRow("exclamation mark") << u"Halt!"_qs << u"Halt!"_qs;
-    QTest::newRow("comma") << u"eins,"_qs << u"eins,"_qs;
-    QTest::newRow("hyphen") << u"eins-"_qs << u"eins-"_qs;
-    QTest::newRow("line break") << u"eins\n"_qs << u"eins\n"_qs;
+        << u"151: HTTP/1.1 404 Not Found"_s << u"151: HTTP/1.1 404 Not Found."_s;
+    QTest::newRow("digit") << u"Fehler 42"_s << u"Fehler 42."_s;
+    QTest::newRow("slash, just above the full stop") << u"a/"_s << u"a/."_s;
+    QTest::newRow("question mark") << u"Warum?"_s << u"Warum?."_s;
+    QTest::newRow("closing parenthesis, below the full stop") << u"(x)"_s << u"(x)"_s;
+    QTest::newRow("umlaut") << u"ungültig ä"_s << u"ungültig ä."_s;
+    QTest::newRow("full stop") << u"Fertig."_s << u"Fertig."_s;
+    QTest::newRow("blank") << u"Fertig "_s << u"Fertig "_s;
+    QTest::newRow("exclamation mark") << u"Halt!"_s << u"Halt!"_s;
+    QTest::newRow("comma") << u"eins,"_s << u"eins,"_s;
+    QTest::newRow("hyphen") << u"eins-"_s << u"eins-"_s;
+    QTest::newRow("line break") << u"eins\n"_s << u"eins\n"_s;
     QTest::newRow("empty") << QString() << QString();
 }
 
@@ -90,17 +93,16 @@ void FailureReportTest::boundaryReportsEveryException_data()
 
     QTest::newRow("standard exception")
         << std::function<void()>([] { throw std::runtime_error("Zugriff verweigert"); })
-        << u"Zugriff verweigert."_qs;
+        << u"Zugriff verweigert."_s;
     QTest::newRow("component exception")
         << std::function<void()>([] { throw ENetCore(151, "HTTP/1.1 404 Not Found"); })
-        << u"151: HTTP/1.1 404 Not Found."_qs;
+        << u"151: HTTP/1.1 404 Not Found."_s;
     QTest::newRow("UTF-8 message")
         << std::function<void()>([] { throw Exception("Ungültige Eingabe"); })
-        << u"Ungültige Eingabe."_qs;
+        << u"Ungültige Eingabe."_s;
     QTest::newRow("empty message")
         << std::function<void()>([] { throw std::runtime_error(""); }) << QString();
-    QTest::newRow("not an exception class")
-        << std::function<void()>([] { throw 42; }) << QString();
+    QTest::newRow("not an exception class") << std::function<void()>([] { throw 42; }) << QString();
 }
 
 void FailureReportTest::boundaryReportsEveryException()
@@ -124,19 +126,19 @@ void FailureReportTest::handlerErrorIsReportedAndTheWindowStaysUsable()
     RecordingPresenter messages;
     TQuorviInterpreter w(messages, u"https://127.0.0.1:1/");
     QVERIFY(drive::showActive(w));
-    drive::loadParameters(w, messages, {u"Blei"_qs});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+    drive::loadParameters(w, messages, {u"Blei"_s});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
     drive::chooseNextWithArrowKey(*w.PrefixComboBox);
     drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"abc"_qs);
-    QVERIFY(drive::chooseWithMouse(*w.Unit, u"mg/L"_qs));
-    w.interpretation->setText(u"HTTP/1.1 200 OK"_qs);
+    drive::type(*w.valueEdit, u"abc"_s);
+    QVERIFY(drive::chooseWithMouse(*w.Unit, u"mg/L"_s));
+    w.interpretation->setText(u"HTTP/1.1 200 OK"_s);
 
     drive::clickInto(*w.process);
 
     // Ends in ")", below the full stop: shown unchanged.
     QCOMPARE(messages.errors(),
-             QStringList{u"Could not convert variant of type (String) into type (Double)"_qs});
+             QStringList{u"Could not convert variant of type (String) into type (Double)"_s});
     // What the handler had done before the error stays done.
     QCOMPARE(w.interpretation->text(), QString());
     QVERIFY(w.isVisible());
@@ -144,8 +146,8 @@ void FailureReportTest::handlerErrorIsReportedAndTheWindowStaysUsable()
     drive::clickInto(*w.valueEdit);
     QTest::keyClick(w.valueEdit, Qt::Key_End);
     QTest::keyClick(w.valueEdit, Qt::Key_Backspace);
-    QCOMPARE(controlState(*w.valueEdit), u"visible enabled lime"_qs);
-    QCOMPARE(controlState(*w.Unit), u"visible enabled yellow"_qs);
+    QCOMPARE(controlState(*w.valueEdit), u"visible enabled lime"_s);
+    QCOMPARE(controlState(*w.Unit), u"visible enabled yellow"_s);
     QCOMPARE(messages.errors().size(), 1);
 }
 
@@ -154,7 +156,7 @@ void FailureReportTest::applicationGuardCatchesWhatEscapesAnEvent()
     ThrowingObject target;
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&target, &event);
-    QCOMPARE(m_applicationGuard.errors(), QStringList{u"Ereignis fehlgeschlagen."_qs});
+    QCOMPARE(m_applicationGuard.errors(), QStringList{u"Ereignis fehlgeschlagen."_s});
     m_applicationGuard.clear();
 }
 

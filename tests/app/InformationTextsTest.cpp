@@ -1,8 +1,9 @@
 // The two information texts behind the footer labels, and what clicking the labels does.
+#include "InformationTexts.h"
+
 #include "ComboBox.h"
 #include "ControlState.h"
 #include "EditBox.h"
-#include "InformationTexts.h"
 #include "ProviderContacts.h"
 #include "RecordingPresenter.h"
 #include "TQuorviInterpreter.h"
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,7 +34,7 @@ QStringList windowSnapshot(QWidget& window)
         } else if (auto* area = qobject_cast<TextArea*>(control)) {
             text = area->text();
         }
-        snapshot.append(control->objectName() + u": "_qs + controlState(*control) + u' ' + text);
+        snapshot.append(control->objectName() + u": "_s + controlState(*control) + u' ' + text);
     }
     return snapshot;
 }
@@ -96,8 +99,9 @@ void InformationTextsTest::impressumLines()
     const QStringList lines = impressumText().split(u'\n');
     QCOMPARE(lines.size(), 19);
     const QString text = lines.at(line - 1);
-    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch(),
-             qPrintable(text));
+    QVERIFY2(
+        QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch(),
+        qPrintable(text));
 }
 
 void InformationTextsTest::impressumHasNoFinalLineBreak()
@@ -139,13 +143,14 @@ void InformationTextsTest::kundendienstLines()
     const QStringList lines = kundendienstText().split(u'\n');
     QCOMPARE(lines.size(), 9);
     const QString text = lines.at(line - 1);
-    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch(),
-             qPrintable(text));
+    QVERIFY2(
+        QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch(),
+        qPrintable(text));
 }
 
 void InformationTextsTest::kundendienstEndsEachLineWithABreak()
 {
-    QVERIFY(kundendienstText().endsWith(u"verzichten.\n"_qs));
+    QVERIFY(kundendienstText().endsWith(u"verzichten.\n"_s));
     QCOMPARE(kundendienstText().count(u'\n'), 8);
 }
 
@@ -153,27 +158,27 @@ void InformationTextsTest::contactValuesAreFilledIn()
 {
     using namespace contacts;
     const QStringList imprint = impressumText().split(u'\n');
-    QVERIFY(imprint[1].contains(u" auf %1 aktiviert"_qs.arg(serviceWebSite)));
+    QVERIFY(imprint[1].contains(u" auf %1 aktiviert"_s.arg(serviceWebSite)));
     QCOMPARE(imprint[8], companyName.toString());
-    QCOMPARE(imprint[9], u"Inhaber %1"_qs.arg(ownerName));
+    QCOMPARE(imprint[9], u"Inhaber %1"_s.arg(ownerName));
     QCOMPARE(imprint[10], streetAndNumber.toString());
-    QCOMPARE(imprint[11], u"%1  %2"_qs.arg(postalCode, city));
-    QCOMPARE(imprint[12], u"Email: %1 (Keine Softwareberatung!)"_qs.arg(supportEmail));
-    QCOMPARE(imprint[13], u"Tel:%1(Keine Softwareberatung!)"_qs.arg(telephone));
-    QCOMPARE(imprint[14], u"UmStID: %1"_qs.arg(vatId));
+    QCOMPARE(imprint[11], u"%1  %2"_s.arg(postalCode, city));
+    QCOMPARE(imprint[12], u"Email: %1 (Keine Softwareberatung!)"_s.arg(supportEmail));
+    QCOMPARE(imprint[13], u"Tel:%1(Keine Softwareberatung!)"_s.arg(telephone));
+    QCOMPARE(imprint[14], u"UmStID: %1"_s.arg(vatId));
 
     const QStringList note = kundendienstText().split(u'\n');
-    QVERIFY(note[1].contains(u" von %1 und %2 zur "_qs.arg(sorbenoWebAddress, veltranikWebAddress)));
-    QVERIFY(note[4].contains(u" an %1 mit "_qs.arg(supportEmail)));
-    QCOMPARE(windowCaption(), u"%1 / %2 Quorvi V2"_qs.arg(veltranikWebAddress, sorbenoWebAddress));
+    QVERIFY(note[1].contains(u" von %1 und %2 zur "_s.arg(sorbenoWebAddress, veltranikWebAddress)));
+    QVERIFY(note[4].contains(u" an %1 mit "_s.arg(supportEmail)));
+    QCOMPARE(windowCaption(), u"%1 / %2 Quorvi V2"_s.arg(veltranikWebAddress, sorbenoWebAddress));
 }
 
 void InformationTextsTest::clickingALabelShowsItsTextAndChangesNothingElse_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Impressum") << u"Impressum"_qs << impressumText();
-    QTest::newRow("Kundendienst") << u"Kundendienst"_qs << kundendienstText();
+    QTest::newRow("Impressum") << u"Impressum"_s << impressumText();
+    QTest::newRow("Kundendienst") << u"Kundendienst"_s << kundendienstText();
 }
 
 void InformationTextsTest::clickingALabelShowsItsTextAndChangesNothingElse()
@@ -184,7 +189,7 @@ void InformationTextsTest::clickingALabelShowsItsTextAndChangesNothingElse()
     RecordingPresenter messages;
     TQuorviInterpreter window(messages, u"https://127.0.0.1:1/");
     QVERIFY(drive::showActive(window));
-    drive::loadParameters(window, messages, {u"Blei"_qs});
+    drive::loadParameters(window, messages, {u"Blei"_s});
     const QStringList before = windowSnapshot(window);
 
     auto* footer = window.findChild<QLabel*>(label);

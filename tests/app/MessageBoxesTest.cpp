@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class MessageBoxesTest : public QObject {
     Q_OBJECT
 
@@ -19,12 +21,10 @@ void MessageBoxesTest::shownBox_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QMessageBox::Icon>("icon");
 
-    QTest::newRow("information") << false << u"Hinweis!\nZweite Zeile\n"_qs
-                                 << QMessageBox::NoIcon;
-    QTest::newRow("error") << true << u"151: HTTP/1.1 404 Not Found."_qs
-                           << QMessageBox::Critical;
-    QTest::newRow("text that looks like markup") << false << u"Wert <b>5</b> < 10"_qs
-                                                 << QMessageBox::NoIcon;
+    QTest::newRow("information") << false << u"Hinweis!\nZweite Zeile\n"_s << QMessageBox::NoIcon;
+    QTest::newRow("error") << true << u"151: HTTP/1.1 404 Not Found."_s << QMessageBox::Critical;
+    QTest::newRow("text that looks like markup")
+        << false << u"Wert <b>5</b> < 10"_s << QMessageBox::NoIcon;
     QTest::newRow("empty error") << true << QString() << QMessageBox::Critical;
 }
 
@@ -46,7 +46,7 @@ void MessageBoxesTest::shownBox()
     QCOMPARE(shown.size(), 1);
     const ShownMessageBox& box = shown.front();
     QCOMPARE(box.title, QCoreApplication::applicationName());
-    QCOMPARE(box.title, u"app_message_boxes_tests"_qs);
+    QCOMPARE(box.title, u"app_message_boxes_tests"_s);
     QCOMPARE(box.text, text);
     QCOMPARE(box.textFormat, Qt::PlainText);
     QCOMPARE(box.icon, icon);
@@ -55,7 +55,7 @@ void MessageBoxesTest::shownBox()
     QCOMPARE(box.modality, Qt::ApplicationModal);
     QVERIFY(box.activeModal);
     QVERIFY2((box.centre - box.screenCentre).manhattanLength() <= 1,
-             qPrintable(u"centre %1,%2"_qs.arg(box.centre.x()).arg(box.centre.y())));
+             qPrintable(u"centre %1,%2"_s.arg(box.centre.x()).arg(box.centre.y())));
 }
 
 int main(int argc, char* argv[])

@@ -24,10 +24,12 @@
 #include <QToolTip>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString unloaded = u"-wird automatisch eingelesen-"_qs;
-const QString typeAndNameTip = u"Diese Daten werden automatisch online abgerufen."_qs;
+const QString unloaded = u"-wird automatisch eingelesen-"_s;
+const QString typeAndNameTip = u"Diese Daten werden automatisch online abgerufen."_s;
 
 QString textOf(QWidget* control)
 {
@@ -102,12 +104,12 @@ void WindowLayoutTest::cleanup()
 
 void WindowLayoutTest::frame()
 {
-    QCOMPARE(m_window->objectName(), u"QuorviInterpreter"_qs);
+    QCOMPARE(m_window->objectName(), u"QuorviInterpreter"_s);
     QVERIFY(m_window->inherits("TQuorviInterpreter"));
     QVERIFY(m_window->isWindow());
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->windowTitle(),
-             u"www.veltranik.example / www.sorbeno-analytik.example Quorvi V2"_qs);
+             u"www.veltranik.example / www.sorbeno-analytik.example Quorvi V2"_s);
     QCOMPARE(m_window->size(), QSize(1076, 740));
     QCOMPARE(m_window->minimumSize(), QSize(1076, 740));
     QCOMPARE(m_window->maximumSize(), QSize(1076, 740));
@@ -129,7 +131,7 @@ void WindowLayoutTest::opensCentredOnTheScreen()
     const QMargins frame = m_window->windowHandle()->frameMargins();
     const QPoint offset = m_window->geometry().center() - m_window->screen()->geometry().center();
     QVERIFY2(qAbs(offset.x()) <= frame.left() && qAbs(offset.y()) <= frame.top(),
-             qPrintable(u"off by %1,%2"_qs.arg(offset.x()).arg(offset.y())));
+             qPrintable(u"off by %1,%2"_s.arg(offset.x()).arg(offset.y())));
     QCOMPARE(m_window->size(), QSize(1076, 740));
 }
 
@@ -138,7 +140,8 @@ void WindowLayoutTest::looks()
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(166, 202, 240));
     QCOMPARE(find("GroupBox")->palette().color(QPalette::Window), QColor(166, 202, 240));
     QCOMPARE(find("LabelCode")->palette().color(QPalette::Window), QColor(166, 202, 240));
-    QCOMPARE(m_window->font().families(), (QStringList{u"Tahoma"_qs, u"DejaVu Sans"_qs}));
+    QCOMPARE(m_window->font().families(),
+             (QStringList{u"Tahoma"_s, u"DejaVu Sans Condensed"_s, u"DejaVu Sans"_s}));
     QCOMPARE(m_window->font().pixelSize(), 11);
     QCOMPARE(find("SampleCodeEdit")->font().pixelSize(), 11);
 
@@ -161,30 +164,26 @@ void WindowLayoutTest::controls_data()
 
     const auto row = [](const char* name, const char* kind, QRect geometry, QString text,
                         bool enabled, bool visible, Qt::CursorShape pointer) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(kind)
-                            << geometry << text << enabled << visible << pointer;
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(kind) << geometry
+                            << text << enabled << visible << pointer;
     };
-    row("SampleCodeEdit", "EditBox", {158, 16, 309, 21}, QString(), true, true,
-        Qt::IBeamCursor);
-    row("LoadCodeData", "QPushButton", {473, 15, 128, 22}, u"Daten laden"_qs, true, true,
+    row("SampleCodeEdit", "EditBox", {158, 16, 309, 21}, QString(), true, true, Qt::IBeamCursor);
+    row("LoadCodeData", "QPushButton", {473, 15, 128, 22}, u"Daten laden"_s, true, true,
         Qt::PointingHandCursor);
     row("SampleTypeEdit", "EditBox", {158, 43, 309, 21}, unloaded, false, true,
         Qt::ForbiddenCursor);
     row("SampleNameEdit", "EditBox", {158, 70, 309, 21}, unloaded, false, true,
         Qt::ForbiddenCursor);
-    row("ParameterComboBox", "ComboBox", {158, 97, 309, 21}, u"-bitte auswählen-"_qs, false,
-        true, Qt::PointingHandCursor);
-    row("PrefixComboBox", "ComboBox", {158, 124, 83, 21}, u"Vorzeichen"_qs, true, false,
+    row("ParameterComboBox", "ComboBox", {158, 97, 309, 21}, u"-bitte auswählen-"_s, false, true,
+        Qt::PointingHandCursor);
+    row("PrefixComboBox", "ComboBox", {158, 124, 83, 21}, u"Vorzeichen"_s, true, false,
         Qt::PointingHandCursor);
     row("valueEdit", "EditBox", {247, 124, 66, 21}, QString(), true, false, Qt::IBeamCursor);
-    row("Unit", "ComboBox", {319, 124, 74, 21}, u"Einheit"_qs, true, false,
+    row("Unit", "ComboBox", {319, 124, 74, 21}, u"Einheit"_s, true, false, Qt::PointingHandCursor);
+    row("process", "QPushButton", {473, 124, 128, 22}, u"Interpretation erstellen"_s, false, false,
         Qt::PointingHandCursor);
-    row("process", "QPushButton", {473, 124, 128, 22}, u"Interpretation erstellen"_qs, false,
-        false, Qt::PointingHandCursor);
-    row("disclaimer", "TextArea", {16, 176, 1033, 138}, QString(), false, true,
-        Qt::ArrowCursor);
-    row("interpretation", "TextArea", {16, 312, 1033, 393}, QString(), true, true,
-        Qt::ArrowCursor);
+    row("disclaimer", "TextArea", {16, 176, 1033, 138}, QString(), false, true, Qt::ArrowCursor);
+    row("interpretation", "TextArea", {16, 312, 1033, 393}, QString(), true, true, Qt::ArrowCursor);
     row("logo", "QLabel", {880, 16, 169, 79}, QString(), true, true, Qt::ArrowCursor);
 }
 
@@ -224,20 +223,20 @@ void WindowLayoutTest::labelsTakeTheSizeOfTheirCaption_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("kind");
 
-    QTest::newRow("LabelCode") << u"LabelCode"_qs << QPoint(16, 19) << u"Ihr Probencode:"_qs
-                               << u"QLabel"_qs;
+    QTest::newRow("LabelCode") << u"LabelCode"_s << QPoint(16, 19) << u"Ihr Probencode:"_s
+                               << u"QLabel"_s;
     QTest::newRow("LabelSampleType")
-        << u"LabelSampleType"_qs << QPoint(16, 46) << u"Art der Probe:"_qs << u"QLabel"_qs;
-    QTest::newRow("LabelDescription") << u"LabelDescription"_qs << QPoint(16, 78)
-                                      << u"Probenbezeichnung:"_qs << u"QLabel"_qs;
-    QTest::newRow("LabelParam") << u"LabelParam"_qs << QPoint(16, 105) << u"Prüfwert wählen:"_qs
-                                << u"QLabel"_qs;
-    QTest::newRow("LabelValue") << u"LabelValue"_qs << QPoint(16, 132) << u"Ihr Messwert:"_qs
-                                << u"QLabel"_qs;
-    QTest::newRow("Kundendienst") << u"Kundendienst"_qs << QPoint(750, 711)
-                                  << u"Kundendienst"_qs << u"ClickLabel"_qs;
-    QTest::newRow("Impressum") << u"Impressum"_qs << QPoint(870, 711)
-                               << u"Impressum + Nutzungsbedingungen"_qs << u"ClickLabel"_qs;
+        << u"LabelSampleType"_s << QPoint(16, 46) << u"Art der Probe:"_s << u"QLabel"_s;
+    QTest::newRow("LabelDescription")
+        << u"LabelDescription"_s << QPoint(16, 78) << u"Probenbezeichnung:"_s << u"QLabel"_s;
+    QTest::newRow("LabelParam") << u"LabelParam"_s << QPoint(16, 105) << u"Prüfwert wählen:"_s
+                                << u"QLabel"_s;
+    QTest::newRow("LabelValue") << u"LabelValue"_s << QPoint(16, 132) << u"Ihr Messwert:"_s
+                                << u"QLabel"_s;
+    QTest::newRow("Kundendienst") << u"Kundendienst"_s << QPoint(750, 711) << u"Kundendienst"_s
+                                  << u"ClickLabel"_s;
+    QTest::newRow("Impressum") << u"Impressum"_s << QPoint(870, 711)
+                               << u"Impressum + Nutzungsbedingungen"_s << u"ClickLabel"_s;
 }
 
 void WindowLayoutTest::labelsTakeTheSizeOfTheirCaption()
@@ -263,12 +262,12 @@ void WindowLayoutTest::comboBoxItems_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("items");
 
-    QTest::newRow("ParameterComboBox") << u"ParameterComboBox"_qs << QStringList();
-    QTest::newRow("PrefixComboBox") << u"PrefixComboBox"_qs
-                                    << QStringList{u"keins"_qs, u">"_qs, u"<"_qs};
-    QTest::newRow("Unit") << u"Unit"_qs
-                          << QStringList{u"\u00B5g/L"_qs, u"mg/L"_qs, u"KBE/1mL"_qs,
-                                         u"KBE/100mL"_qs, u"KBE/250mL"_qs};
+    QTest::newRow("ParameterComboBox") << u"ParameterComboBox"_s << QStringList();
+    QTest::newRow("PrefixComboBox")
+        << u"PrefixComboBox"_s << QStringList{u"keins"_s, u">"_s, u"<"_s};
+    QTest::newRow("Unit") << u"Unit"_s
+                          << QStringList{u"\u00B5g/L"_s, u"mg/L"_s, u"KBE/1mL"_s, u"KBE/100mL"_s,
+                                         u"KBE/250mL"_s};
 }
 
 void WindowLayoutTest::comboBoxItems()
@@ -296,8 +295,8 @@ void WindowLayoutTest::valueBoxTakesAtMostSevenCharacters()
     m_window->valueEdit->setVisible(true);
     QVERIFY(drive::showActive(*m_window));
     value->setFocus();
-    drive::type(*value, u"12345678"_qs);
-    QCOMPARE(value->text(), u"1234567"_qs);
+    drive::type(*value, u"12345678"_s);
+    QCOMPARE(value->text(), u"1234567"_s);
     QCOMPARE(m_window->SampleCodeEdit->maxLength(), 32767);
 }
 
@@ -306,7 +305,8 @@ void WindowLayoutTest::textAreas()
     TextArea* output = m_window->interpretation;
     QVERIFY(output->isReadOnly());
     QCOMPARE(output->font().pixelSize(), 16);
-    QCOMPARE(output->font().families(), (QStringList{u"Tahoma"_qs, u"DejaVu Sans"_qs}));
+    QCOMPARE(output->font().families(),
+             (QStringList{u"Tahoma"_s, u"DejaVu Sans Condensed"_s, u"DejaVu Sans"_s}));
     QCOMPARE(output->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(output->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(output->lineWrapMode(), QPlainTextEdit::WidgetWidth);
@@ -316,7 +316,7 @@ void WindowLayoutTest::textAreas()
     QVERIFY(drive::showActive(*m_window));
     output->setFocus();
     QTest::keyClick(output, Qt::Key_Return);
-    drive::type(*output, u"x"_qs);
+    drive::type(*output, u"x"_s);
     QCOMPARE(output->text(), QString());
     QCOMPARE(output->toPlainText(), QString());
 
@@ -339,7 +339,8 @@ void WindowLayoutTest::buttonsAreNeitherDefaultNorCancel()
     QVERIFY(!m_window->process->isDefault());
 
     QSignalSpy clicks(load, &QPushButton::clicked);
-    for (QWidget* focus : {static_cast<QWidget*>(load), static_cast<QWidget*>(m_window->SampleCodeEdit)}) {
+    for (QWidget* focus :
+         {static_cast<QWidget*>(load), static_cast<QWidget*>(m_window->SampleCodeEdit)}) {
         focus->setFocus();
         QTest::keyClick(focus, Qt::Key_Return);
         QTest::keyClick(focus, Qt::Key_Enter);
@@ -351,10 +352,10 @@ void WindowLayoutTest::buttonsAreNeitherDefaultNorCancel()
 
 void WindowLayoutTest::tabOrder()
 {
-    const QStringList order = {u"SampleCodeEdit"_qs, u"LoadCodeData"_qs,   u"SampleTypeEdit"_qs,
-                               u"SampleNameEdit"_qs, u"ParameterComboBox"_qs,
-                               u"PrefixComboBox"_qs, u"valueEdit"_qs,      u"Unit"_qs,
-                               u"process"_qs,        u"interpretation"_qs, u"disclaimer"_qs};
+    const QStringList order = {
+        u"SampleCodeEdit"_s,    u"LoadCodeData"_s,   u"SampleTypeEdit"_s, u"SampleNameEdit"_s,
+        u"ParameterComboBox"_s, u"PrefixComboBox"_s, u"valueEdit"_s,      u"Unit"_s,
+        u"process"_s,           u"interpretation"_s, u"disclaimer"_s};
     QStringList chain;
     QWidget* widget = m_window->SampleCodeEdit;
     do {
@@ -380,8 +381,7 @@ void WindowLayoutTest::tabSkipsDisabledAndHiddenControls()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
     }
-    QCOMPARE(visited,
-             (QStringList{u"LoadCodeData"_qs, u"interpretation"_qs, u"SampleCodeEdit"_qs}));
+    QCOMPARE(visited, (QStringList{u"LoadCodeData"_s, u"interpretation"_s, u"SampleCodeEdit"_s}));
 }
 
 void WindowLayoutTest::toolTipTiming()
@@ -396,35 +396,35 @@ void WindowLayoutTest::toolTips_data()
     QTest::addColumn<QString>("tip");
 
     QTest::newRow("SampleCodeEdit")
-        << u"SampleCodeEdit"_qs << u"Tragen Sie hier Ihren Probencode ein."_qs;
+        << u"SampleCodeEdit"_s << u"Tragen Sie hier Ihren Probencode ein."_s;
     QTest::newRow("LoadCodeData")
-        << u"LoadCodeData"_qs
+        << u"LoadCodeData"_s
         << u"Nachdem Sie Ihren Probencode eingetragen haben, betätigen Sie diesen Knopf, um "
-           u"die Daten online zu laden."_qs;
-    QTest::newRow("SampleTypeEdit (disabled)") << u"SampleTypeEdit"_qs << typeAndNameTip;
-    QTest::newRow("SampleNameEdit (disabled)") << u"SampleNameEdit"_qs << typeAndNameTip;
+           u"die Daten online zu laden."_s;
+    QTest::newRow("SampleTypeEdit (disabled)") << u"SampleTypeEdit"_s << typeAndNameTip;
+    QTest::newRow("SampleNameEdit (disabled)") << u"SampleNameEdit"_s << typeAndNameTip;
     QTest::newRow("ParameterComboBox (disabled)")
-        << u"ParameterComboBox"_qs
+        << u"ParameterComboBox"_s
         << u"Wählen Sie aus der Liste jeweils einen Parameter, zu welchem Sie eine "
-           u"Interpretation wünschen."_qs;
+           u"Interpretation wünschen."_s;
     QTest::newRow("PrefixComboBox")
-        << u"PrefixComboBox"_qs
+        << u"PrefixComboBox"_s
         << u"Falls der zu interpretierende Messwert mit einem Vorzeichen beginnt, wählen Sie "
-           u"dieses hier aus."_qs;
+           u"dieses hier aus."_s;
     QTest::newRow("valueEdit")
-        << u"valueEdit"_qs
+        << u"valueEdit"_s
         << u"Geben Sie die Konzentration in dieses Feld ein. Hinweis: In manchen Fällen liegt "
            u"der Messwert in Form einer Aussage vor z.B. POSITIV, NEGATIV oder eines "
            u"Intervalles z.B. 1-10% etc. Sofern keine absolute Zahl vorliegt, verwenden Sie "
            u"eine Zahl, welche sinngemäß am nächsten liegt. z.B: POSITIV = 1 ;NEGATIV = 0 ; "
-           u"1-10 = 5 usw."_qs;
-    QTest::newRow("Unit") << u"Unit"_qs << u"Wählen Sie die Einheit Ihrer Konzentration."_qs;
+           u"1-10 = 5 usw."_s;
+    QTest::newRow("Unit") << u"Unit"_s << u"Wählen Sie die Einheit Ihrer Konzentration."_s;
     QTest::newRow("process")
-        << u"process"_qs
-        << u"Betätigen Sie diesen Knopf, um eine Interpretation Ihres Wertes zu erzeugen."_qs;
-    for (const char* name : {"interpretation", "disclaimer", "logo", "LabelCode",
-                             "LabelSampleType", "LabelDescription", "LabelParam", "LabelValue",
-                             "Impressum", "Kundendienst", "GroupBox"}) {
+        << u"process"_s
+        << u"Betätigen Sie diesen Knopf, um eine Interpretation Ihres Wertes zu erzeugen."_s;
+    for (const char* name : {"interpretation", "disclaimer", "logo", "LabelCode", "LabelSampleType",
+                             "LabelDescription", "LabelParam", "LabelValue", "Impressum",
+                             "Kundendienst", "GroupBox"}) {
         QTest::newRow(name) << QString::fromLatin1(name) << QString();
     }
 }
@@ -468,23 +468,23 @@ void WindowLayoutTest::accessibleNames_data()
     QTest::addColumn<QString>("label");
 
     QTest::newRow("SampleCodeEdit")
-        << u"SampleCodeEdit"_qs << u"Ihr Probencode:"_qs << u"LabelCode"_qs;
+        << u"SampleCodeEdit"_s << u"Ihr Probencode:"_s << u"LabelCode"_s;
     QTest::newRow("SampleTypeEdit")
-        << u"SampleTypeEdit"_qs << u"Art der Probe:"_qs << u"LabelSampleType"_qs;
+        << u"SampleTypeEdit"_s << u"Art der Probe:"_s << u"LabelSampleType"_s;
     QTest::newRow("SampleNameEdit")
-        << u"SampleNameEdit"_qs << u"Probenbezeichnung:"_qs << u"LabelDescription"_qs;
+        << u"SampleNameEdit"_s << u"Probenbezeichnung:"_s << u"LabelDescription"_s;
     QTest::newRow("ParameterComboBox")
-        << u"ParameterComboBox"_qs << u"Prüfwert wählen:"_qs << u"LabelParam"_qs;
-    QTest::newRow("valueEdit") << u"valueEdit"_qs << u"Ihr Messwert:"_qs << u"LabelValue"_qs;
-    QTest::newRow("PrefixComboBox") << u"PrefixComboBox"_qs << u"Vorzeichen"_qs << QString();
-    QTest::newRow("Unit") << u"Unit"_qs << u"Einheit"_qs << QString();
-    QTest::newRow("LoadCodeData") << u"LoadCodeData"_qs << u"Daten laden"_qs << QString();
-    QTest::newRow("process") << u"process"_qs << u"Interpretation erstellen"_qs << QString();
-    QTest::newRow("interpretation") << u"interpretation"_qs << u"Interpretation"_qs << QString();
-    QTest::newRow("disclaimer") << u"disclaimer"_qs << u"Einleitung"_qs << QString();
-    QTest::newRow("logo") << u"logo"_qs << u"Quorvi V2"_qs << QString();
-    QTest::newRow("Kundendienst") << u"Kundendienst"_qs << u"Kundendienst"_qs << QString();
-    QTest::newRow("Impressum") << u"Impressum"_qs << u"Impressum + Nutzungsbedingungen"_qs
+        << u"ParameterComboBox"_s << u"Prüfwert wählen:"_s << u"LabelParam"_s;
+    QTest::newRow("valueEdit") << u"valueEdit"_s << u"Ihr Messwert:"_s << u"LabelValue"_s;
+    QTest::newRow("PrefixComboBox") << u"PrefixComboBox"_s << u"Vorzeichen"_s << QString();
+    QTest::newRow("Unit") << u"Unit"_s << u"Einheit"_s << QString();
+    QTest::newRow("LoadCodeData") << u"LoadCodeData"_s << u"Daten laden"_s << QString();
+    QTest::newRow("process") << u"process"_s << u"Interpretation erstellen"_s << QString();
+    QTest::newRow("interpretation") << u"interpretation"_s << u"Interpretation"_s << QString();
+    QTest::newRow("disclaimer") << u"disclaimer"_s << u"Einleitung"_s << QString();
+    QTest::newRow("logo") << u"logo"_s << u"Quorvi V2"_s << QString();
+    QTest::newRow("Kundendienst") << u"Kundendienst"_s << u"Kundendienst"_s << QString();
+    QTest::newRow("Impressum") << u"Impressum"_s << u"Impressum + Nutzungsbedingungen"_s
                                << QString();
 }
 
@@ -514,11 +514,11 @@ void WindowLayoutTest::logoAndIcon()
     QCOMPARE(logo->alignment(), Qt::AlignLeft | Qt::AlignTop);
     QVERIFY(!logo->autoFillBackground());
 
-    const QImage original(u":/icons/logo.png"_qs);
+    const QImage original(u":/icons/logo.png"_s);
     QCOMPARE(original.size(), QSize(170, 72));
     QVERIFY(original.hasAlphaChannel());
 
-    const QImage icon(u":/icons/window-128.png"_qs);
+    const QImage icon(u":/icons/window-128.png"_s);
     QCOMPARE(icon.size(), QSize(128, 128));
     QCOMPARE(icon.depth(), 32);
     QVERIFY(icon.hasAlphaChannel());

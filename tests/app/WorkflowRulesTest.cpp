@@ -14,6 +14,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class WorkflowRulesTest : public QObject {
     Q_OBJECT
 
@@ -62,42 +64,42 @@ void WorkflowRulesTest::cleanup()
 bool WorkflowRulesTest::completePass()
 {
     TQuorviInterpreter& w = *m_window;
-    drive::loadParameters(w, m_messages, {u"Blei"_qs, u"Nitrat"_qs, u"Arsen"_qs});
-    if (!drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs)) {
+    drive::loadParameters(w, m_messages, {u"Blei"_s, u"Nitrat"_s, u"Arsen"_s});
+    if (!drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s)) {
         return false;
     }
     drive::chooseNextWithArrowKey(*w.PrefixComboBox);
     drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"5"_qs);
-    return drive::chooseWithMouse(*w.Unit, u"mg/L"_qs) &&
-           controlState(*w.process, false) == u"visible enabled"_qs;
+    drive::type(*w.valueEdit, u"5"_s);
+    return drive::chooseWithMouse(*w.Unit, u"mg/L"_s) &&
+           controlState(*w.process, false) == u"visible enabled"_s;
 }
 
 void WorkflowRulesTest::nothingIsUnlockedBeforeALoad()
 {
     TQuorviInterpreter& w = *m_window;
     drive::clickInto(*w.ParameterComboBox);
-    drive::type(*w.ParameterComboBox, u"Blei"_qs);
-    QCOMPARE(w.ParameterComboBox->text(), u"-bitte auswählen-"_qs);
-    QCOMPARE(state(w.ParameterComboBox), u"visible disabled white"_qs);
-    QCOMPARE(state(w.PrefixComboBox), u"hidden enabled white"_qs);
+    drive::type(*w.ParameterComboBox, u"Blei"_s);
+    QCOMPARE(w.ParameterComboBox->text(), u"-bitte auswählen-"_s);
+    QCOMPARE(state(w.ParameterComboBox), u"visible disabled white"_s);
+    QCOMPARE(state(w.PrefixComboBox), u"hidden enabled white"_s);
 }
 
 void WorkflowRulesTest::openingTheParameterListTurnsItYellow()
 {
     TQuorviInterpreter& w = *m_window;
-    drive::loadParameters(w, m_messages, {u"Blei"_qs, u"Nitrat"_qs});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Nitrat"_qs));
-    QCOMPARE(state(w.ParameterComboBox), u"visible enabled lime"_qs);
+    drive::loadParameters(w, m_messages, {u"Blei"_s, u"Nitrat"_s});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Nitrat"_s));
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled lime"_s);
 
     QVERIFY(drive::openListWithMouse(*w.ParameterComboBox));
-    QCOMPARE(state(w.ParameterComboBox), u"visible enabled yellow"_qs);
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled yellow"_s);
     QTest::keyClick(w.ParameterComboBox->view(), Qt::Key_Escape);
     QTRY_VERIFY(!w.ParameterComboBox->view()->isVisible());
 
-    QCOMPARE(state(w.ParameterComboBox), u"visible enabled yellow"_qs);
-    QCOMPARE(w.ParameterComboBox->text(), u"Nitrat"_qs);
-    QCOMPARE(state(w.PrefixComboBox), u"visible enabled yellow"_qs);
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled yellow"_s);
+    QCOMPARE(w.ParameterComboBox->text(), u"Nitrat"_s);
+    QCOMPARE(state(w.PrefixComboBox), u"visible enabled yellow"_s);
 }
 
 void WorkflowRulesTest::parameterChange_data()
@@ -111,28 +113,28 @@ void WorkflowRulesTest::parameterChange()
 {
     QFETCH(bool, typed);
     TQuorviInterpreter& w = *m_window;
-    drive::loadParameters(w, m_messages, {u"Blei"_qs, u"Nitrat"_qs});
+    drive::loadParameters(w, m_messages, {u"Blei"_s, u"Nitrat"_s});
     if (typed) {
         drive::clickInto(*w.ParameterComboBox->lineEdit());
-        drive::type(*w.ParameterComboBox, u"x"_qs);
+        drive::type(*w.ParameterComboBox, u"x"_s);
     } else {
-        QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+        QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
     }
 
-    QCOMPARE(state(w.ParameterComboBox), u"visible enabled lime"_qs);
-    QCOMPARE(state(w.PrefixComboBox), u"visible enabled yellow"_qs);
-    QCOMPARE(state(w.valueEdit), u"hidden enabled yellow"_qs);
-    QCOMPARE(state(w.Unit), u"hidden enabled yellow"_qs);
-    QCOMPARE(controlState(*w.process, false), u"hidden disabled"_qs);
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled lime"_s);
+    QCOMPARE(state(w.PrefixComboBox), u"visible enabled yellow"_s);
+    QCOMPARE(state(w.valueEdit), u"hidden enabled yellow"_s);
+    QCOMPARE(state(w.Unit), u"hidden enabled yellow"_s);
+    QCOMPARE(controlState(*w.process, false), u"hidden disabled"_s);
 }
 
 void WorkflowRulesTest::prefixChange_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("text");
-    QTest::newRow("\"keins\" by arrow key") << u"key"_qs << u"keins"_qs;
-    QTest::newRow("\"<\" by mouse") << u"mouse"_qs << u"<"_qs;
-    QTest::newRow("typed") << u"typed"_qs << u"Vorzeichen="_qs;
+    QTest::newRow("\"keins\" by arrow key") << u"key"_s << u"keins"_s;
+    QTest::newRow("\"<\" by mouse") << u"mouse"_s << u"<"_s;
+    QTest::newRow("typed") << u"typed"_s << u"Vorzeichen="_s;
 }
 
 void WorkflowRulesTest::prefixChange()
@@ -140,64 +142,64 @@ void WorkflowRulesTest::prefixChange()
     QFETCH(QString, how);
     QFETCH(QString, text);
     TQuorviInterpreter& w = *m_window;
-    drive::loadParameters(w, m_messages, {u"Blei"_qs});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+    drive::loadParameters(w, m_messages, {u"Blei"_s});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
 
     if (how == u"key") {
         drive::chooseNextWithArrowKey(*w.PrefixComboBox);
     } else if (how == u"mouse") {
-        QVERIFY(drive::chooseWithMouse(*w.PrefixComboBox, u"<"_qs));
+        QVERIFY(drive::chooseWithMouse(*w.PrefixComboBox, u"<"_s));
     } else {
         drive::clickInto(*w.PrefixComboBox->lineEdit());
         QTest::keyClick(w.PrefixComboBox, Qt::Key_End);
-        drive::type(*w.PrefixComboBox, u"="_qs);
+        drive::type(*w.PrefixComboBox, u"="_s);
     }
 
     QCOMPARE(w.PrefixComboBox->text(), text);
-    QCOMPARE(state(w.PrefixComboBox), u"visible enabled lime"_qs);
-    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_qs);
-    QCOMPARE(state(w.Unit), u"hidden enabled yellow"_qs);
+    QCOMPARE(state(w.PrefixComboBox), u"visible enabled lime"_s);
+    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_s);
+    QCOMPARE(state(w.Unit), u"hidden enabled yellow"_s);
 }
 
 void WorkflowRulesTest::clickIntoTheValueBoxTurnsItYellowWhateverItsText()
 {
     TQuorviInterpreter& w = *m_window;
     QVERIFY(completePass());
-    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_qs);
+    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_s);
 
     drive::clickInto(*w.valueEdit);
-    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_qs);
+    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_s);
     drive::clickInto(*w.valueEdit);
-    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_qs);
-    QCOMPARE(state(w.Unit), u"visible enabled lime"_qs);
+    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_s);
+    QCOMPARE(state(w.Unit), u"visible enabled lime"_s);
 
     QTest::keyClick(w.valueEdit, Qt::Key_End);
-    drive::type(*w.valueEdit, u"0"_qs);
-    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_qs);
+    drive::type(*w.valueEdit, u"0"_s);
+    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_s);
 }
 
 void WorkflowRulesTest::valueChange_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::newRow("digit") << u"5"_qs;
-    QTest::newRow("blank only") << u" "_qs;
-    QTest::newRow("not a number") << u"POSITIV"_qs;
+    QTest::newRow("digit") << u"5"_s;
+    QTest::newRow("blank only") << u" "_s;
+    QTest::newRow("not a number") << u"POSITIV"_s;
 }
 
 void WorkflowRulesTest::valueChange()
 {
     QFETCH(QString, typed);
     TQuorviInterpreter& w = *m_window;
-    drive::loadParameters(w, m_messages, {u"Blei"_qs});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+    drive::loadParameters(w, m_messages, {u"Blei"_s});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
     drive::chooseNextWithArrowKey(*w.PrefixComboBox);
     drive::clickInto(*w.valueEdit);
     drive::type(*w.valueEdit, typed);
 
     QCOMPARE(w.valueEdit->text(), typed);
-    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_qs);
-    QCOMPARE(state(w.Unit), u"visible enabled yellow"_qs);
-    QCOMPARE(controlState(*w.process, false), u"hidden disabled"_qs);
+    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_s);
+    QCOMPARE(state(w.Unit), u"visible enabled yellow"_s);
+    QCOMPARE(controlState(*w.process, false), u"hidden disabled"_s);
 }
 
 void WorkflowRulesTest::emptyingTheValueHidesUnitAndButton()
@@ -208,15 +210,15 @@ void WorkflowRulesTest::emptyingTheValueHidesUnitAndButton()
     drive::clickInto(*w.valueEdit);
     QTest::keyClick(w.valueEdit, Qt::Key_End);
     QTest::keyClick(w.valueEdit, Qt::Key_Backspace);
-    QCOMPARE(state(w.valueEdit), u"visible enabled red"_qs);
-    QCOMPARE(state(w.Unit), u"hidden enabled lime"_qs);
-    QCOMPARE(w.Unit->text(), u"mg/L"_qs);
-    QCOMPARE(controlState(*w.process, false), u"hidden enabled"_qs);
+    QCOMPARE(state(w.valueEdit), u"visible enabled red"_s);
+    QCOMPARE(state(w.Unit), u"hidden enabled lime"_s);
+    QCOMPARE(w.Unit->text(), u"mg/L"_s);
+    QCOMPARE(controlState(*w.process, false), u"hidden enabled"_s);
 
-    drive::type(*w.valueEdit, u"8"_qs);
-    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_qs);
-    QCOMPARE(state(w.Unit), u"visible enabled yellow"_qs);
-    QCOMPARE(controlState(*w.process, false), u"hidden enabled"_qs);
+    drive::type(*w.valueEdit, u"8"_s);
+    QCOMPARE(state(w.valueEdit), u"visible enabled lime"_s);
+    QCOMPARE(state(w.Unit), u"visible enabled yellow"_s);
+    QCOMPARE(controlState(*w.process, false), u"hidden enabled"_s);
 }
 
 void WorkflowRulesTest::editingAFilledValueTurnsUnitYellowAgain()
@@ -225,66 +227,65 @@ void WorkflowRulesTest::editingAFilledValueTurnsUnitYellowAgain()
     QVERIFY(completePass());
     drive::clickInto(*w.valueEdit);
     QTest::keyClick(w.valueEdit, Qt::Key_End);
-    drive::type(*w.valueEdit, u"0"_qs);
+    drive::type(*w.valueEdit, u"0"_s);
 
-    QCOMPARE(w.valueEdit->text(), u"50"_qs);
-    QCOMPARE(state(w.Unit), u"visible enabled yellow"_qs);
-    QCOMPARE(controlState(*w.process, false), u"visible enabled"_qs);
+    QCOMPARE(w.valueEdit->text(), u"50"_s);
+    QCOMPARE(state(w.Unit), u"visible enabled yellow"_s);
+    QCOMPARE(controlState(*w.process, false), u"visible enabled"_s);
 }
 
 void WorkflowRulesTest::unitChosenFromTheListEndsLime()
 {
     TQuorviInterpreter& w = *m_window;
-    drive::loadParameters(w, m_messages, {u"Blei"_qs});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+    drive::loadParameters(w, m_messages, {u"Blei"_s});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
     drive::chooseNextWithArrowKey(*w.PrefixComboBox);
     drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"5"_qs);
+    drive::type(*w.valueEdit, u"5"_s);
 
     // Connected after the window's own handlers, so each sees what its handler left.
     QStringList seen;
-    connect(w.Unit, &ComboBox::clicked, this, [&] { seen.append(u"click "_qs + state(w.Unit)); });
-    connect(w.Unit, &ComboBox::changed, this,
-            [&] { seen.append(u"change "_qs + state(w.Unit)); });
-    QVERIFY(drive::chooseWithMouse(*w.Unit, u"KBE/100mL"_qs));
+    connect(w.Unit, &ComboBox::clicked, this, [&] { seen.append(u"click "_s + state(w.Unit)); });
+    connect(w.Unit, &ComboBox::changed, this, [&] { seen.append(u"change "_s + state(w.Unit)); });
+    QVERIFY(drive::chooseWithMouse(*w.Unit, u"KBE/100mL"_s));
 
-    QCOMPARE(seen, (QStringList{u"click visible enabled green"_qs,
-                                u"change visible enabled lime"_qs}));
-    QCOMPARE(w.Unit->text(), u"KBE/100mL"_qs);
-    QCOMPARE(controlState(*w.process, false), u"visible enabled"_qs);
+    QCOMPARE(seen,
+             (QStringList{u"click visible enabled green"_s, u"change visible enabled lime"_s}));
+    QCOMPARE(w.Unit->text(), u"KBE/100mL"_s);
+    QCOMPARE(controlState(*w.process, false), u"visible enabled"_s);
 }
 
 void WorkflowRulesTest::anyTypedUnitShowsAndEnablesTheButton()
 {
     TQuorviInterpreter& w = *m_window;
-    drive::loadParameters(w, m_messages, {u"Blei"_qs});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_qs));
+    drive::loadParameters(w, m_messages, {u"Blei"_s});
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
     drive::chooseNextWithArrowKey(*w.PrefixComboBox);
     drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"5"_qs);
+    drive::type(*w.valueEdit, u"5"_s);
     drive::clickInto(*w.Unit->lineEdit());
     w.Unit->lineEdit()->selectAll();
-    drive::type(*w.Unit, u"ppm"_qs);
+    drive::type(*w.Unit, u"ppm"_s);
 
-    QCOMPARE(w.Unit->text(), u"ppm"_qs);
-    QCOMPARE(state(w.Unit), u"visible enabled lime"_qs);
-    QCOMPARE(controlState(*w.process, false), u"visible enabled"_qs);
+    QCOMPARE(w.Unit->text(), u"ppm"_s);
+    QCOMPARE(state(w.Unit), u"visible enabled lime"_s);
+    QCOMPARE(controlState(*w.process, false), u"visible enabled"_s);
 }
 
 void WorkflowRulesTest::anotherParameterKeepsTextsAndButton()
 {
     TQuorviInterpreter& w = *m_window;
     QVERIFY(completePass());
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Arsen"_qs));
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Arsen"_s));
 
-    QCOMPARE(state(w.ParameterComboBox), u"visible enabled lime"_qs);
-    QCOMPARE(state(w.PrefixComboBox), u"visible enabled yellow"_qs);
-    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_qs);
-    QCOMPARE(state(w.Unit), u"visible enabled yellow"_qs);
-    QCOMPARE(controlState(*w.process, false), u"visible enabled"_qs);
-    QCOMPARE(w.PrefixComboBox->text(), u"keins"_qs);
-    QCOMPARE(w.valueEdit->text(), u"5"_qs);
-    QCOMPARE(w.Unit->text(), u"mg/L"_qs);
+    QCOMPARE(state(w.ParameterComboBox), u"visible enabled lime"_s);
+    QCOMPARE(state(w.PrefixComboBox), u"visible enabled yellow"_s);
+    QCOMPARE(state(w.valueEdit), u"visible enabled yellow"_s);
+    QCOMPARE(state(w.Unit), u"visible enabled yellow"_s);
+    QCOMPARE(controlState(*w.process, false), u"visible enabled"_s);
+    QCOMPARE(w.PrefixComboBox->text(), u"keins"_s);
+    QCOMPARE(w.valueEdit->text(), u"5"_s);
+    QCOMPARE(w.Unit->text(), u"mg/L"_s);
 }
 
 int main(int argc, char* argv[])

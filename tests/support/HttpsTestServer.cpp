@@ -308,6 +308,8 @@ HttpsTestServer::HttpsTestServer(Options options) : m_impl(std::make_unique<Impl
 
     Impl* impl = m_impl.get();
     server.set_keep_alive_max_count(1000);
+    // Without it, answers on a kept-alive connection wait for the peer's delayed ACK.
+    server.set_tcp_nodelay(true);
     server.set_keep_alive_timeout(5);
     server.set_pre_routing_handler([impl](const httplib::Request& request, httplib::Response&) {
         impl->logRequest(request);
@@ -324,6 +326,9 @@ HttpsTestServer::HttpsTestServer(Options options) : m_impl(std::make_unique<Impl
         throw std::runtime_error("HttpsTestServer: cannot listen on 127.0.0.1:" +
                                  std::to_string(options.port));
     m_impl->thread = std::thread([impl] { impl->server->listen_after_bind(); });
+    // A stop() before the accept loop runs would be lost and the join would never end.
+    while (!server.is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 HttpsTestServer::~HttpsTestServer()

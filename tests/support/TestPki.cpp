@@ -187,7 +187,7 @@ void generate(const Files& files, const char* caName)
 class DirectoryLock {
 public:
     explicit DirectoryLock(const fs::path& directory)
-        : m_fd(::open((directory / ".test-pki.lock").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600))
+        : m_fd(::open((directory / ".pki.lock").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600))
     {
         if (m_fd < 0 || ::flock(m_fd, LOCK_EX) != 0)
             fail("cannot lock " + directory.string());
@@ -230,13 +230,13 @@ TestPki::TestPki()
     const fs::path certDir = m_caBundle.parent_path();
     const fs::path keyDir = QUORVI_TEST_PKI_KEY_DIR;
     m_untrustedCa = certDir / "untrusted-ca.pem";
-    m_trusted = {certDir / "server.pem", keyDir / "server-key.pem"};
+    m_trusted = {certDir / "server.pem", keyDir / "server.key"};
     m_untrusted = {certDir / "untrusted-server.pem", keyDir / "untrusted-server-key.pem"};
 
     fs::create_directories(certDir);
     fs::create_directories(keyDir);
     DirectoryLock lock(keyDir);
-    const Files trusted{m_caBundle, keyDir / "ca-key.pem", m_trusted};
+    const Files trusted{m_caBundle, keyDir / "ca.key", m_trusted};
     const Files untrusted{m_untrustedCa, keyDir / "untrusted-ca-key.pem", m_untrusted};
     if (!usable(trusted))
         generate(trusted, "Quorvi Test CA");

@@ -5,21 +5,23 @@
 #include <QPalette>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString colourName(const QWidget& control)
 {
     if (!control.palette().isBrushSet(QPalette::Active, QPalette::Base)) {
-        return u"white"_qs;
+        return u"white"_s;
     }
     const QColor colour = backgroundColour(control);
     const struct {
         QColor colour;
         QString name;
-    } named[] = {{QColor(255, 255, 0), u"yellow"_qs},
-                 {QColor(0, 255, 0), u"lime"_qs},
-                 {QColor(0, 128, 0), u"green"_qs},
-                 {QColor(255, 0, 0), u"red"_qs}};
+    } named[] = {{QColor(255, 255, 0), u"yellow"_s},
+                 {QColor(0, 255, 0), u"lime"_s},
+                 {QColor(0, 128, 0), u"green"_s},
+                 {QColor(255, 0, 0), u"red"_s}};
     for (const auto& entry : named) {
         if (entry.colour == colour) {
             return entry.name;
@@ -32,8 +34,8 @@ QString colourName(const QWidget& control)
 
 QString controlState(const QWidget& control, bool withColour)
 {
-    QString state = control.isVisibleTo(control.window()) ? u"visible"_qs : u"hidden"_qs;
-    state += control.isEnabled() ? u" enabled"_qs : u" disabled"_qs;
+    QString state = control.isVisibleTo(control.window()) ? u"visible"_s : u"hidden"_s;
+    state += control.isEnabled() ? u" enabled"_s : u" disabled"_s;
     if (withColour) {
         state += u' ' + colourName(control);
     }

@@ -14,7 +14,10 @@ MessageBoxWatcher::MessageBoxWatcher(std::function<void(const ShownMessageBox&)>
 
 MessageBoxWatcher::~MessageBoxWatcher()
 {
-    qApp->removeEventFilter(this);
+    // A watcher owned by the application goes while the application is already gone.
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        application->removeEventFilter(this);
+    }
 }
 
 bool MessageBoxWatcher::eventFilter(QObject* watched, QEvent* event)

@@ -33,8 +33,8 @@ bool openListWithMouse(ComboBox& box)
     QStyleOptionComboBox option;
     option.initFrom(&box);
     option.editable = true;
-    const QRect arrow = box.style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                     QStyle::SC_ComboBoxArrow, &box);
+    const QRect arrow =
+        box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &box);
     QTest::mouseClick(&box, Qt::LeftButton, {}, arrow.center());
     return QTest::qWaitFor([&] { return box.view()->isVisible(); });
 }

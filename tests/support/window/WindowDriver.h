@@ -12,8 +12,7 @@ class TQuorviInterpreter;
 namespace drive {
 
 // The window's control of that name and class, or nullptr.
-template <typename Control>
-Control* control(QWidget& window, const char* name)
+template <typename Control> Control* control(QWidget& window, const char* name)
 {
     return window.findChild<Control*>(QString::fromLatin1(name));
 }

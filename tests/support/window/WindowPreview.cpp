@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 
-int main(int argc, char* argv[])
+int main(int, char* argv[])
 {
     MessageBoxPresenter messages;
     int applicationArgc = 1;

@@ -11,8 +11,7 @@
 // Runs a QtTest object under the application class the program runs, with the locale
 // pinned. An exception that reaches the application's last guard fails the run, unless
 // the test takes that guard's presenter to look at it itself.
-template <typename Test>
-int runWindowTest(int argc, char* argv[])
+template <typename Test> int runWindowTest(int argc, char* argv[])
 {
     RecordingPresenter backstop;
     int applicationArgc = 1;

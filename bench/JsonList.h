@@ -1,0 +1,16 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+// A JSON array of numbers, for the benchmark programs that print their samples.
+inline std::string jsonList(const std::vector<double>& values)
+{
+    std::ostringstream out;
+    out << '[';
+    for (std::size_t i = 0; i < values.size(); ++i)
+        out << (i ? ", " : "") << values[i];
+    out << ']';
+    return out.str();
+}

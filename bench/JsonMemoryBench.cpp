@@ -1,0 +1,40 @@
+// What one parse allocates, set against the size of its input. Prints one JSON object
+// per document on its own line.
+#include "AllocationCounter.h"
+#include "JsonParser.h"
+#include "ParserDocuments.h"
+
+#include <exception>
+#include <iostream>
+
+using netcomp::json::JsonParser;
+using netcomp::json::ParseSettings;
+
+int main()
+{
+    try {
+        for (const NamedDocument& document : parserDocuments()) {
+            // The JSON core hands its converted input over; that buffer is the document.
+            std::string input = document.text;
+            JsonParser parser;
+            AllocationCount count;
+            {
+                AllocationCounter counter;
+                parser.appendOwned(std::move(input));
+                if (!parser.parse(ParseSettings::fromOptions(3, 65001)))
+                    throw std::runtime_error(document.name + ": incomplete");
+                count = counter.count();
+            }
+            std::cout << "{\"document\": \"" << document.name
+                      << "\", \"inputBytes\": " << document.text.size()
+                      << ", \"allocations\": " << count.allocations
+                      << ", \"allocatedBytes\": " << count.bytes
+                      << ", \"peakBytes\": " << count.peakBytes
+                      << ", \"nodes\": " << parser.document()->size() << "}\n";
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "bench_json_memory: " << e.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+// One parse of text into a tree, by our JSON engine (with the interpreter document's
+// settings: quotes stripped, escapes decoded, UTF-8) and by RapidJSON's DOM parser.
+// Both return the number of top-level children, so the tree cannot be optimised away;
+// both throw on input they reject.
+std::size_t parseWithEngine(std::string_view text);
+std::size_t parseWithRapidJson(std::string_view text);

@@ -1,0 +1,222 @@
+// One sample load (SampleLoader::load, three transfers) against a loopback HTTPS server,
+// interleaved with curl fetching the same three addresses in one invocation; the trust
+// store and connection checks; and the gaps between event pump calls while a transfer
+// waits 2 s. Prints one JSON object.
+#include "BenchServer.h"
+#include "CodePage.h"
+#include "EventPump.h"
+#include "FakeSampleView.h"
+#include "FileOpenCounter.h"
+#include "InterpreterDocument.h"
+#include "JsonList.h"
+#include "SampleLoader.h"
+#include "ServiceAddresses.h"
+#include "TestPki.h"
+#include "TnetHTTP.h"
+#include "TnetJSON.h"
+#include "TnetREST.h"
+
+#include <algorithm>
+#include <chrono>
+#include <exception>
+#include <functional>
+#include <iostream>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kPairs = 41;
+constexpr int kWarmLoads = 20;
+constexpr std::chrono::milliseconds kWait{2000};
+const std::u16string kSampleCode = u"W-2024-0815";
+const std::u16string kSampleType = u"Trinkwasser";
+constexpr int kParameters = 40;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+std::string targetOf(const std::u16string& address, const std::string& baseUrl)
+{
+    return "/" + netcomp::toUtf8(address).substr(baseUrl.size());
+}
+
+// The window's five components, configured as the window configures them.
+struct Components {
+    Components()
+    {
+        netJSON1.setOverwrite(true);
+        netREST1.setSSLCertStore(u"MY");
+        netREST2.setBuildDOM(false);
+        netREST2.setSSLCertStore(u"MY");
+        netJSON2.setOverwrite(true);
+        netHTTP.setAllowHTTPCompression(true);
+        netHTTP.setSSLCertStore(u"MY");
+    }
+
+    TnetJSON netJSON1;
+    TnetREST netREST1;
+    TnetREST netREST2;
+    TnetJSON netJSON2;
+    TnetHTTP netHTTP;
+};
+
+class Curl {
+public:
+    Curl(const std::string& caBundle, const std::vector<std::string>& urls, std::size_t headIndex)
+    {
+        for (std::size_t i = 0; i < urls.size(); ++i) {
+            if (i > 0)
+                m_arguments.push_back("--next");
+            for (const char* option : {"--cacert", caBundle.c_str(), "-s", "-f", "-o", "/dev/null"})
+                m_arguments.emplace_back(option);
+            if (i == headIndex)
+                m_arguments.push_back("-I");
+            m_arguments.push_back(urls[i]);
+        }
+    }
+
+    // The time from spawning curl to its exit.
+    double run() const
+    {
+        std::vector<char*> argv{const_cast<char*>("curl")};
+        for (const std::string& argument : m_arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        const auto start = Clock::now();
+        pid_t pid = 0;
+        if (posix_spawnp(&pid, "curl", nullptr, nullptr, argv.data(), environ) != 0)
+            throw std::runtime_error("cannot start curl");
+        int status = 0;
+        waitpid(pid, &status, 0);
+        const double elapsed = millisecondsSince(start);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            throw std::runtime_error("curl failed with status " + std::to_string(status));
+        return elapsed;
+    }
+
+private:
+    std::vector<std::string> m_arguments;
+};
+
+// Largest distance between the start of a transfer, each pump call and its end.
+double largestPumpGap(const std::function<void()>& transfer)
+{
+    std::vector<Clock::time_point> marks{Clock::now()};
+    netcomp::setEventPump([&marks] { marks.push_back(Clock::now()); });
+    try {
+        transfer();
+    } catch (...) {
+        netcomp::setEventPump(nullptr);
+        throw;
+    }
+    netcomp::setEventPump(nullptr);
+    marks.push_back(Clock::now());
+    double largest = 0;
+    for (std::size_t i = 1; i < marks.size(); ++i)
+        largest = std::max(
+            largest, std::chrono::duration<double, std::milli>(marks[i] - marks[i - 1]).count());
+    return largest;
+}
+
+int run()
+{
+    if (!quorvi::test::TestPki::available())
+        throw std::runtime_error(quorvi::test::TestPki::unavailableReason());
+    const std::string caBundle = quorvi::test::TestPki::instance().caBundle().string();
+    BenchServer server;
+    const std::string base = server.baseUrl();
+    const std::u16string base16 = netcomp::fromUtf8(base);
+
+    const std::u16string sampleAddress = service::sampleDocumentAddress(base16, kSampleCode);
+    const std::u16string reportAddress = service::reportAddress(base16, kSampleCode);
+    const std::u16string interpreterAddress = service::interpreterAddress(base16, kSampleType);
+    server.addRoute(targetOf(sampleAddress, base), "application/json",
+                    netcomp::toAnsi(u"{\"CustomerName\": \"Familie Weiß\", "
+                                    u"\"SampleName\": \"Küche, Kaltwasser\", "
+                                    u"\"SampleType\": \"" +
+                                    kSampleType + u"\"}"));
+    server.addRoute(targetOf(reportAddress, base), "application/pdf", "%PDF-1.4\n");
+    server.addRoute(targetOf(interpreterAddress, base), "application/json; charset=utf-8",
+                    makeInterpreterDocument(kParameters, 1));
+    server.addRoute("/wait", "text/plain", "ok\n", kWait);
+
+    Components net;
+    LoadedSample sample;
+    FakeSampleView view;
+    view.code = kSampleCode;
+    SampleLoader loader({net.netREST1, net.netJSON1, net.netHTTP, net.netREST2, net.netJSON2},
+                        sample, view, base16);
+    auto load = [&] {
+        const auto start = Clock::now();
+        loader.load();
+        const double elapsed = millisecondsSince(start);
+        if (!view.messages.empty() || view.parameters.size() != kParameters)
+            throw std::runtime_error("the sample load did not complete");
+        return elapsed;
+    };
+
+    const int opensBefore = quorviBenchCertificateFileOpens();
+    const double firstLoad = load();
+    const int opensFirstLoad = quorviBenchCertificateFileOpens() - opensBefore;
+    server.clearLog();
+    for (int i = 0; i < kWarmLoads; ++i)
+        load();
+    const int opensWarmLoads = quorviBenchCertificateFileOpens() - opensBefore - opensFirstLoad;
+    const std::size_t warmConnections = server.connectionCount();
+    const std::size_t warmRequests = server.requestCount();
+
+    const Curl curl(caBundle,
+                    {netcomp::toUtf8(sampleAddress), netcomp::toUtf8(reportAddress),
+                     netcomp::toUtf8(interpreterAddress)},
+                    1);
+    std::vector<double> loads;
+    std::vector<double> curls;
+    for (int i = 0; i < kPairs; ++i) {
+        if (i % 2 == 0) {
+            loads.push_back(load());
+            curls.push_back(curl.run());
+        } else {
+            curls.push_back(curl.run());
+            loads.push_back(load());
+        }
+    }
+
+    const std::u16string wait = netcomp::fromUtf8(base + "wait");
+    const double gapHttp = largestPumpGap([&] { net.netHTTP.Head(wait); });
+    const double gapRest = largestPumpGap([&] { net.netREST2.Get(wait); });
+    TnetHTTP fresh;
+    const double gapFreshConnection = largestPumpGap([&] { fresh.Get(wait); });
+
+    std::cout << "{\"firstLoadMs\": " << firstLoad << ", \"warmLoads\": " << kWarmLoads
+              << ", \"warmRequests\": " << warmRequests
+              << ", \"warmConnections\": " << warmConnections
+              << ", \"certificateOpensFirstLoad\": " << opensFirstLoad
+              << ", \"certificateOpensWarmLoads\": " << opensWarmLoads
+              << ", \"loadMs\": " << jsonList(loads) << ", \"curlMs\": " << jsonList(curls)
+              << ", \"waitMs\": " << kWait.count()
+              << ", \"pumpGapMs\": {\"TnetHTTP Head\": " << gapHttp
+              << ", \"TnetREST Get\": " << gapRest
+              << ", \"TnetHTTP Get, new connection\": " << gapFreshConnection << "}}\n";
+    return 0;
+}
+
+} // namespace
+
+int main()
+{
+    try {
+        return run();
+    } catch (const std::exception& e) {
+        std::cerr << "bench_sample_load: " << e.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,172 @@
+// The window against a local HTTPS service: the start-up probe, a sample load and an
+// interpretation, all through the real components and user input.
+#include "CodePage.h"
+#include "ComboBox.h"
+#include "ControlState.h"
+#include "EditBox.h"
+#include "EventPump.h"
+#include "HttpsTestServer.h"
+#include "RecordingPresenter.h"
+#include "ServiceAddresses.h"
+#include "TQuorviInterpreter.h"
+#include "TestPki.h"
+#include "TextArea.h"
+#include "TextConversion.h"
+#include "WindowDriver.h"
+#include "WindowTestMain.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+using quorvi::test::HttpsTestServer;
+using quorvi::test::TestRoute;
+
+namespace {
+
+const QString probeFailed =
+    u"Fehler: Um die Anwendung zu benutzen, müssen Sie online sein!\nDie Anwendung wird jetzt "
+    u"beendet"_s;
+
+const char interpreterDocument[] = R"({
+  "Blei": {"Param": "Blei", "MCL": "10",
+           "MCLLevel1": "Der Wert CONCENTRATION liegt über dem Grenzwert von MCL UNIT für PARAM.",
+           "MCLOK": "CONCENTRATION / MCL UNIT",
+           "SpecialComment": "Blei stammt oft aus alten Leitungen.", "Unit": "µg/L"},
+  "Nitrat": {"Param": "Nitrat", "MCL": 50, "MCLLevel1": "PARAM über MCL UNIT",
+             "MCLOK": "PARAM unter MCL UNIT", "SpecialComment": "", "Unit": "mg/L"},
+  "Arsen": {"Param": "Arsen", "MCL": "0.0015", "MCLLevel1": "zu hoch: CONCENTRATION",
+            "MCLOK": "in Ordnung: CONCENTRATION", "SpecialComment": "", "Unit": "µg/L"},
+  "Params": 4,
+  "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
+})";
+
+} // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void probe_data();
+    void probe();
+    void loadAndInterpret();
+
+private:
+    std::u16string baseUrl() const
+    {
+        return toU16String(QString::fromStdString(m_server->baseUrl()));
+    }
+    // The request target of a service address: what follows the base address.
+    std::string target(const std::u16string& address) const;
+
+    std::unique_ptr<HttpsTestServer> m_server;
+};
+
+void EndToEndTest::initTestCase()
+{
+    if (!quorvi::test::TestPki::available()) {
+        QSKIP(quorvi::test::TestPki::unavailableReason().c_str());
+    }
+    m_server = std::make_unique<HttpsTestServer>();
+    m_server->addRoute("/", TestRoute{});
+    m_server->addRoute(target(service::sampleDocumentAddress(baseUrl(), u"TW1")),
+                       TestRoute{}
+                           .withContentType("application/json")
+                           .withBody(netcomp::toAnsi(
+                               u"{\"CustomerName\": \"Familie Weiß\", \"SampleName\": \"Brunnen "
+                               u"Müller\", \"SampleType\": \"Trinkwasser\"}")));
+    m_server->addRoute(target(service::reportAddress(baseUrl(), u"TW1")),
+                       TestRoute{}.withContentType("application/pdf"));
+    m_server->addRoute(target(service::interpreterAddress(baseUrl(), u"Trinkwasser")),
+                       TestRoute{}
+                           .withContentType("application/json; charset=utf-8")
+                           .withBody(interpreterDocument));
+    // As in the program: the window keeps working while a transfer waits.
+    netcomp::setEventPump([] { QCoreApplication::processEvents(); });
+}
+
+void EndToEndTest::cleanupTestCase()
+{
+    netcomp::setEventPump(nullptr);
+    m_server.reset();
+}
+
+std::string EndToEndTest::target(const std::u16string& address) const
+{
+    const std::string url = QString::fromStdU16String(address).toStdString();
+    return "/" + url.substr(m_server->baseUrl().size());
+}
+
+void EndToEndTest::probe_data()
+{
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QStringList>("messages");
+
+    const QString base = QString::fromStdString(m_server->baseUrl());
+    QTest::newRow("service answers") << base << QStringList();
+    QTest::newRow("service answers with an error status")
+        << base + u"missing/"_s << QStringList{probeFailed};
+    QTest::newRow("nobody listens") << u"https://127.0.0.1:1/"_s << QStringList{probeFailed};
+}
+
+void EndToEndTest::probe()
+{
+    QFETCH(QString, base);
+    QFETCH(QStringList, messages);
+
+    RecordingPresenter shown;
+    TQuorviInterpreter window(shown, toU16String(base));
+    window.afterConstruction();
+    QCOMPARE(shown.informations(), messages);
+    QVERIFY(shown.errors().isEmpty());
+    QCOMPARE(window.refused(), !messages.isEmpty());
+    QVERIFY(!window.isVisible());
+}
+
+void EndToEndTest::loadAndInterpret()
+{
+    RecordingPresenter messages;
+    TQuorviInterpreter w(messages, baseUrl());
+    w.afterConstruction();
+    QVERIFY(drive::showActive(w));
+
+    drive::clickInto(*w.SampleCodeEdit);
+    drive::type(*w.SampleCodeEdit, u"TW1"_s);
+    drive::clickInto(*w.LoadCodeData);
+    QCOMPARE(messages.informations(), QStringList());
+    QCOMPARE(w.SampleNameEdit->text(), u"Brunnen Müller"_s);
+    QCOMPARE(w.SampleTypeEdit->text(), u"Trinkwasser"_s);
+    QCOMPARE(w.interpretation->text(), u"HTTP/1.1 200 OK"_s);
+    QCOMPARE(w.ParameterComboBox->count(), 3);
+    QCOMPARE(w.ParameterComboBox->itemText(2), u"Arsen"_s);
+    QCOMPARE(w.ParameterComboBox->text(), u"-bitte auswählen-"_s);
+    QCOMPARE(controlState(*w.ParameterComboBox), u"visible enabled yellow"_s);
+
+    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
+    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
+    drive::clickInto(*w.valueEdit);
+    drive::type(*w.valueEdit, u"1,5"_s);
+    QVERIFY(drive::chooseWithMouse(*w.Unit, u"µg/L"_s));
+    drive::clickInto(*w.process);
+
+    QVERIFY(messages.errors().isEmpty());
+    QCOMPARE(w.valueEdit->text(), u"1.5"_s);
+    QCOMPARE(w.disclaimer->text(), u"So lesen Sie Ihre Trinkwasserwerte."_s);
+    QCOMPARE(w.interpretation->text(),
+             u"1.5µg/L / 10 µg/L\nBlei stammt oft aus alten Leitungen.\n"_s);
+    QCOMPARE(controlState(*w.interpretation), u"visible enabled lime"_s);
+    QCOMPARE(controlState(*w.Unit), u"visible enabled yellow"_s);
+    QCOMPARE(controlState(*w.process, false), u"visible enabled"_s);
+}
+
+int main(int argc, char* argv[])
+{
+    return runWindowTest<EndToEndTest>(argc, argv);
+}
+
+#include "EndToEndTest.moc"
