@@ -4,6 +4,7 @@
 #include "ComboBox.h"
 #include "EditBox.h"
 #include "InformationTexts.h"
+#include "SampleComponents.h"
 #include "TQuorviInterpreter.h"
 #include "TextArea.h"
 #include "WorkflowColours.h"
@@ -222,11 +223,5 @@ void TQuorviInterpreter::createControls()
 
 void TQuorviInterpreter::configureComponents()
 {
-    netJSON1.setOverwrite(true);
-    netREST1.setSSLCertStore(u"MY");
-    netREST2.setBuildDOM(false);
-    netREST2.setSSLCertStore(u"MY");
-    netJSON2.setOverwrite(true);
-    netHTTP.setAllowHTTPCompression(true);
-    netHTTP.setSSLCertStore(u"MY");
+    configureSampleComponents({netREST1, netJSON1, netHTTP, netREST2, netJSON2});
 }

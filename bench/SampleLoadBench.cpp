@@ -51,16 +51,7 @@ std::string targetOf(const std::u16string& address, const std::string& baseUrl)
 
 // The window's five components, configured as the window configures them.
 struct Components {
-    Components()
-    {
-        netJSON1.setOverwrite(true);
-        netREST1.setSSLCertStore(u"MY");
-        netREST2.setBuildDOM(false);
-        netREST2.setSSLCertStore(u"MY");
-        netJSON2.setOverwrite(true);
-        netHTTP.setAllowHTTPCompression(true);
-        netHTTP.setSSLCertStore(u"MY");
-    }
+    Components() { configureSampleComponents({netREST1, netJSON1, netHTTP, netREST2, netJSON2}); }
 
     TnetJSON netJSON1;
     TnetREST netREST1;

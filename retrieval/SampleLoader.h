@@ -1,21 +1,10 @@
 #pragma once
 
 #include "LoadedSample.h"
+#include "SampleComponents.h"
 #include "SampleView.h"
 
 #include <string>
-
-class TnetHTTP;
-class TnetJSON;
-class TnetREST;
-
-struct SampleComponents {
-    TnetREST& netREST1;
-    TnetJSON& netJSON1;
-    TnetHTTP& netHTTP;
-    TnetREST& netREST2;
-    TnetJSON& netJSON2;
-};
 
 // "Daten laden": fetches the sample document, probes the report, fetches and parses the
 // interpreter document and fills the view. Guarded transfers end in their message;

@@ -64,13 +64,7 @@ protected:
     {
         QUORVI_SKIP_WITHOUT_TEST_PKI();
         server = std::make_unique<HttpsTestServer>();
-        netJSON1.setOverwrite(true);
-        netREST1.setSSLCertStore(u"MY");
-        netREST2.setBuildDOM(false);
-        netREST2.setSSLCertStore(u"MY");
-        netJSON2.setOverwrite(true);
-        netHTTP.setAllowHTTPCompression(true);
-        netHTTP.setSSLCertStore(u"MY");
+        configureSampleComponents({netREST1, netJSON1, netHTTP, netREST2, netJSON2});
     }
 
     void TearDown() override { netcomp::setEventPump(nullptr); }

@@ -1,0 +1,113 @@
+// Linked into builds of the program that drive one pass through their own main window, as
+// a user would. QUORVI_PASS names it: "code" only loads the sample, "code|parameter|prefix|
+// value|unit" then also interprets and prints the output area's text and state.
+// QUORVI_PASS_SHOT names a PNG to write the window to at the end. The window closes after
+// the pass, which ends the program.
+#include "ComboBox.h"
+#include "ControlState.h"
+#include "EditBox.h"
+#include "TQuorviInterpreter.h"
+#include "TextArea.h"
+#include "WindowDriver.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void print(const QString& line)
+{
+    std::fputs(line.toUtf8().append('\n').constData(), stdout);
+    std::fflush(stdout);
+}
+
+QString oneLine(QString text)
+{
+    return text.replace(u'\n', u"\\n"_s);
+}
+
+// Returns the step that did not take, or an empty text.
+QString drivePass(TQuorviInterpreter& w, const QStringList& pass)
+{
+    drive::clickInto(*w.SampleCodeEdit);
+    drive::type(*w.SampleCodeEdit, pass[0]);
+    drive::clickInto(*w.LoadCodeData);
+    if (pass.size() == 1) {
+        return {};
+    }
+    if (!drive::chooseWithMouse(*w.ParameterComboBox, pass[1])) {
+        return u"choose parameter "_s + pass[1];
+    }
+    if (!drive::chooseWithMouse(*w.PrefixComboBox, pass[2])) {
+        return u"choose prefix "_s + pass[2];
+    }
+    drive::clickInto(*w.valueEdit);
+    drive::type(*w.valueEdit, pass[3]);
+    if (!drive::chooseWithMouse(*w.Unit, pass[4])) {
+        return u"choose unit "_s + pass[4];
+    }
+    if (!w.process->isVisible()) {
+        return u"\"Interpretation erstellen\" is not offered"_s;
+    }
+    drive::clickInto(*w.process);
+    print(u"interpretation: "_s + oneLine(w.interpretation->text()));
+    print(u"interpretation area: "_s + controlState(*w.interpretation));
+    return {};
+}
+
+void runPass(TQuorviInterpreter& window, const QStringList& pass)
+{
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        print(u"pass failed: the window was not exposed"_s);
+    } else if (const QString failed = drivePass(window, pass); !failed.isEmpty()) {
+        print(u"pass failed: "_s + failed);
+    }
+    const QString shot = qEnvironmentVariable("QUORVI_PASS_SHOT");
+    if (!shot.isEmpty() && !window.grab().save(shot)) {
+        print(u"cannot write "_s + shot);
+    }
+    window.close();
+    QCoreApplication::quit();
+}
+
+class PassStarter : public QObject {
+public:
+    PassStarter(QStringList pass, QObject* parent) : QObject(parent), m_pass(std::move(pass)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = qobject_cast<TQuorviInterpreter*>(watched);
+        if (window && event->type() == QEvent::Show) {
+            // Once the event loop runs, as it does when a user starts typing.
+            QTimer::singleShot(0, window, [window, pass = m_pass] { runPass(*window, pass); });
+            qApp->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    QStringList m_pass;
+};
+
+void installPass()
+{
+    const QStringList pass = qEnvironmentVariable("QUORVI_PASS").split(u'|');
+    if (pass[0].isEmpty()) {
+        return;
+    }
+    if (pass.size() != 1 && pass.size() != 5) {
+        print(u"QUORVI_PASS: expected \"code\" or \"code|parameter|prefix|value|unit\""_s);
+        return;
+    }
+    qApp->installEventFilter(new PassStarter(pass, qApp));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installPass)
