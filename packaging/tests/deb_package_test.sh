@@ -54,5 +54,26 @@ for pattern in "${expected[@]}"; do
   grep -qx -- "${pattern//./\\.}" "$work/contents" || fail "package lacks $pattern"
 done
 
+# As root (CI), the package is really installed and the program started: it must still
+# be running after a few seconds (waiting in its window or in the probe's message box),
+# then it is stopped and the package removed again.
+if [ "$has_program" = 1 ] && [ "$(id -u)" -eq 0 ] && ! dpkg -s quorvi-v2 >/dev/null 2>&1; then
+  trap 'dpkg -r quorvi-v2 >/dev/null 2>&1 || true' EXIT
+  if dpkg -i "$deb" >"$work/dpkg.log" 2>&1; then
+    QT_QPA_PLATFORM=offscreen /usr/bin/QuorviV2 >"$work/run.log" 2>&1 &
+    pid=$!
+    sleep 3
+    if kill -0 "$pid" 2>/dev/null; then
+      kill "$pid"
+      wait "$pid" 2>/dev/null || true
+    else
+      wait "$pid" && status=0 || status=$?
+      fail "the installed program ended at once (status $status): $(cat "$work/run.log")"
+    fi
+  else
+    fail "dpkg -i failed: $(cat "$work/dpkg.log")"
+  fi
+fi
+
 [ "$failures" -eq 0 ] || exit 1
 echo "deb package: all checks passed; Depends: $depends"
