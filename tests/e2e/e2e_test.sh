@@ -22,19 +22,23 @@ echo "== service down"
 
 # check <name> <pass> <expected output>
 check() {
-  local output
+  local output errors
   echo "== $1"
-  output=$(QUORVI_PASS=$2 timeout 120 "$program" 2>&1) || {
+  errors=$(mktemp)
+  output=$(QUORVI_PASS=$2 timeout 120 "$program" 2>"$errors") || {
     echo "FAIL: exit code $?"
     failures=$((failures + 1))
   }
   if [ "$output" != "$3" ]; then
     echo "FAIL: the program showed:"
     echo "$output"
+    echo "with errors:"
+    cat "$errors"
     echo "expected:"
     echo "$3"
     failures=$((failures + 1))
   fi
+  rm -f "$errors"
 }
 
 shown='main window shown'
