@@ -15,6 +15,7 @@
 #include "WindowSampleView.h"
 #include "WorkflowColours.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -24,6 +25,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int toolTipDisplayTime = 20000;
+
+// Closing goes on whatever a component answers.
+template <class Component> void interruptQuietly(Component& component)
+{
+    try {
+        component.Interrupt();
+    } catch (...) {
+    }
+}
 
 } // namespace
 
@@ -80,6 +90,15 @@ void TQuorviInterpreter::showEvent(QShowEvent* event)
         move(frame.topLeft());
     }
     QWidget::showEvent(event);
+}
+
+void TQuorviInterpreter::closeEvent(QCloseEvent* event)
+{
+    // A transfer still waiting would keep the closed program running until its time-out.
+    interruptQuietly(netHTTP);
+    interruptQuietly(netREST1);
+    interruptQuietly(netREST2);
+    QWidget::closeEvent(event);
 }
 
 void TQuorviInterpreter::FormCreate(QObject*)

@@ -74,6 +74,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     using Handler = void (TQuorviInterpreter::*)(QObject*);

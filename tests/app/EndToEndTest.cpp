@@ -17,6 +17,7 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -55,6 +56,7 @@ private slots:
     void probe_data();
     void probe();
     void loadAndInterpret();
+    void closingTheWindowEndsAWaitingLoad();
 
 private:
     std::u16string baseUrl() const
@@ -162,6 +164,28 @@ void EndToEndTest::loadAndInterpret()
     QCOMPARE(controlState(*w.interpretation), u"visible enabled lime"_s);
     QCOMPARE(controlState(*w.Unit), u"visible enabled yellow"_s);
     QCOMPARE(controlState(*w.process, false), u"visible enabled"_s);
+}
+
+void EndToEndTest::closingTheWindowEndsAWaitingLoad()
+{
+    m_server->addRoute(target(service::sampleDocumentAddress(baseUrl(), u"SLOW")),
+                       TestRoute{}
+                           .withContentType("application/json")
+                           .withBody(R"({"CustomerName": "", "SampleName": "Langsam",
+                                        "SampleType": "Trinkwasser"})")
+                           .withDelay(std::chrono::milliseconds(3000)));
+    RecordingPresenter messages;
+    TQuorviInterpreter w(messages, baseUrl());
+    w.afterConstruction();
+    drive::type(*w.SampleCodeEdit, u"SLOW"_s);
+    // Closed while the sample document is still on its way: the transfer is given up
+    // instead of keeping the closed program alive.
+    QTimer::singleShot(200, &w, [&w] { w.close(); });
+    drive::clickInto(*w.LoadCodeData);
+    QCOMPARE(messages.informations(),
+             QStringList{u"Fehler: Die angegebene Probe wurde nicht ordnungsmäßig aktiviert, der "
+                         u"Abruf der Daten ist gescheitert."_s});
+    QCOMPARE(w.SampleNameEdit->text(), u"-wird automatisch eingelesen-"_s);
 }
 
 int main(int argc, char* argv[])
