@@ -156,6 +156,13 @@ NETCOMP_DECLARE_ENTRY_POINTS(NetComp_HTTP_)
 NETCOMP_DECLARE_ENTRY_POINTS(NetComp_REST_)
 NETCOMP_DECLARE_ENTRY_POINTS(NetComp_JSON_)
 
+/* Optional, exported by a program that carries several cores: one value per process and
+ * key, made by make() at the first request. Cores look it up by name and make a value of
+ * their own where the program offers none (a core loaded on its own, for instance). */
+typedef void* (*netcomp_make_shared_fn)(void);
+typedef void* (*netcomp_process_shared_fn)(const char* key, netcomp_make_shared_fn make);
+#define NETCOMP_PROCESS_SHARED_SYMBOL "netcomp_process_shared"
+
 /* Pointer types of the entry points, for binding at run time. */
 typedef void* (*netcomp_create_fn)(netcomp_event_sink, void*, netcomp_value);
 typedef int32_t (*netcomp_destroy_fn)(void*);

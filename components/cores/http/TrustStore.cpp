@@ -1,6 +1,9 @@
 #include "TrustStore.h"
 
+#include "netcomp_api.h"
+
 #include <cstdlib>
+#include <dlfcn.h>
 #include <filesystem>
 #include <openssl/err.h>
 #include <openssl/x509.h>
@@ -38,7 +41,15 @@ X509_STORE* buildTrustStore()
 
 X509_STORE* sharedTrustStore()
 {
-    static X509_STORE* const store = buildTrustStore();
+    // One store for the whole process when the program offers it, else one for this core.
+    static X509_STORE* const store = [] {
+        const auto shared = reinterpret_cast<netcomp_process_shared_fn>(
+            dlsym(RTLD_DEFAULT, NETCOMP_PROCESS_SHARED_SYMBOL));
+        if (!shared)
+            return buildTrustStore();
+        return static_cast<X509_STORE*>(
+            shared("netcomp.trust-store", +[]() -> void* { return buildTrustStore(); }));
+    }();
     return store;
 }
 

@@ -5,6 +5,7 @@
 #include "EventPump.h"
 #include "TnetHTTP.h"
 #include "TnetREST.h"
+#include "ProcessShared.h"
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,19 @@ TEST_F(TransferWrappers, SettingsHaveTheirDefaultsAndRefuseWhatIsNotSupported)
     EXPECT_EQ(failureOf([&] { http.Config(u"NoSuchThing=1"); }).substr(0, 5), "206: ");
     TnetREST rest;
     EXPECT_TRUE(rest.BuildDOM());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TransferWrappers, TheHttpAndRestCoresShareOneTrustStore)
+{
+    TnetHTTP http;
+    TnetREST rest;
+    http.Head(url(routes::kOk));
+    rest.Get(url(routes::kOk));
+    EXPECT_EQ(netcomp::binding::processSharedMakes("netcomp.trust-store"), 1);
 }
 
 } // namespace
