@@ -442,7 +442,8 @@ def section_sample_load(results, out, summary):
                    "read again for a further connection or transfer, and the system store is "
                    "looked up lazily in its hashed directory, so each build is cheap.\n")
     summary.append(("6", "Sample load vs curl", f"{pair.ratio:.2f}x; {data['warmConnections']} "
-                    f"connections for {data['warmLoads']} loads; {stores} trust store builds",
+                    f"connections for {data['warmLoads']} loads; {stores} trust store "
+                    f"build{'' if stores == 1 else 's'}",
                     ok and connections_ok and store_ok))
     return data
 
