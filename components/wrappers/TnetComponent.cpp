@@ -129,12 +129,6 @@ std::u16string TnetComponent::getFileName(int32_t id) const
     return p ? std::u16string(p) : std::u16string();
 }
 
-int32_t TnetComponent::getIndexedInt(int32_t id, int32_t index, const char* indexName)
-{
-    checkIndex(id, index, indexName);
-    return static_cast<int32_t>(entry().get(m_handle, id, index, nullptr));
-}
-
 std::u16string TnetComponent::getIndexedText(int32_t id, int32_t index, const char* indexName)
 {
     checkIndex(id, index, indexName);

@@ -30,7 +30,6 @@ protected:
     std::string getBytes(int32_t id) const;
     std::u16string getFileName(int32_t id) const;
     // Array properties check the index first.
-    int32_t getIndexedInt(int32_t id, int32_t index, const char* indexName);
     std::u16string getIndexedText(int32_t id, int32_t index, const char* indexName);
 
     void setBool(int32_t id, bool value);

@@ -149,11 +149,7 @@ void EndToEndTest::loadAndInterpret()
     QCOMPARE(w.ParameterComboBox->text(), u"-bitte auswählen-"_s);
     QCOMPARE(controlState(*w.ParameterComboBox), u"visible enabled yellow"_s);
 
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
-    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
-    drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"1,5"_s);
-    QVERIFY(drive::chooseWithMouse(*w.Unit, u"µg/L"_s));
+    QVERIFY(drive::fillInputs(w, u"Blei"_s, u"1,5"_s, u"µg/L"_s));
     drive::clickInto(*w.process);
 
     QVERIFY(messages.errors().isEmpty());

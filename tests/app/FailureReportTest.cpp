@@ -127,11 +127,7 @@ void FailureReportTest::handlerErrorIsReportedAndTheWindowStaysUsable()
     TQuorviInterpreter w(messages, u"https://127.0.0.1:1/");
     QVERIFY(drive::showActive(w));
     drive::loadParameters(w, messages, {u"Blei"_s});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
-    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
-    drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"abc"_s);
-    QVERIFY(drive::chooseWithMouse(*w.Unit, u"mg/L"_s));
+    QVERIFY(drive::fillInputs(w, u"Blei"_s, u"abc"_s, u"mg/L"_s));
     w.interpretation->setText(u"HTTP/1.1 200 OK"_s);
 
     drive::clickInto(*w.process);

@@ -144,11 +144,7 @@ void WindowAdaptersTest::interpretationViewWritesTheValueThroughTheEditBox()
 
     TQuorviInterpreter& w = *m_window;
     drive::loadParameters(w, m_messages, {u"Blei"_s});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
-    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
-    drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"5,5"_s);
-    QVERIFY(drive::chooseWithMouse(*w.Unit, u"mg/L"_s));
+    QVERIFY(drive::fillInputs(w, u"Blei"_s, u"5,5"_s, u"mg/L"_s));
 
     WindowInterpretationView view(w);
     QVERIFY(view.valueText() == u"5,5");
@@ -203,11 +199,7 @@ void WindowAdaptersTest::processAnswersASpecialResult()
 {
     TQuorviInterpreter& w = *m_window;
     drive::loadParameters(w, m_messages, {u"Blei"_s});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
-    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
-    drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"n,b,"_s);
-    QVERIFY(drive::chooseWithMouse(*w.Unit, u"mg/L"_s));
+    QVERIFY(drive::fillInputs(w, u"Blei"_s, u"n,b,"_s, u"mg/L"_s));
     w.interpretation->setText(u"HTTP/1.1 200 OK"_s);
 
     drive::clickInto(*w.process);

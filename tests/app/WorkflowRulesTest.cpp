@@ -65,13 +65,7 @@ bool WorkflowRulesTest::completePass()
 {
     TQuorviInterpreter& w = *m_window;
     drive::loadParameters(w, m_messages, {u"Blei"_s, u"Nitrat"_s, u"Arsen"_s});
-    if (!drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s)) {
-        return false;
-    }
-    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
-    drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"5"_s);
-    return drive::chooseWithMouse(*w.Unit, u"mg/L"_s) &&
+    return drive::fillInputs(w, u"Blei"_s, u"5"_s, u"mg/L"_s) &&
            controlState(*w.process, false) == u"visible enabled"_s;
 }
 
@@ -191,10 +185,7 @@ void WorkflowRulesTest::valueChange()
     QFETCH(QString, typed);
     TQuorviInterpreter& w = *m_window;
     drive::loadParameters(w, m_messages, {u"Blei"_s});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
-    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
-    drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, typed);
+    QVERIFY(drive::enterValue(w, u"Blei"_s, typed));
 
     QCOMPARE(w.valueEdit->text(), typed);
     QCOMPARE(state(w.valueEdit), u"visible enabled lime"_s);
@@ -238,10 +229,7 @@ void WorkflowRulesTest::unitChosenFromTheListEndsLime()
 {
     TQuorviInterpreter& w = *m_window;
     drive::loadParameters(w, m_messages, {u"Blei"_s});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
-    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
-    drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"5"_s);
+    QVERIFY(drive::enterValue(w, u"Blei"_s, u"5"_s));
 
     // Connected after the window's own handlers, so each sees what its handler left.
     QStringList seen;
@@ -259,10 +247,7 @@ void WorkflowRulesTest::anyTypedUnitShowsAndEnablesTheButton()
 {
     TQuorviInterpreter& w = *m_window;
     drive::loadParameters(w, m_messages, {u"Blei"_s});
-    QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Blei"_s));
-    drive::chooseNextWithArrowKey(*w.PrefixComboBox);
-    drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, u"5"_s);
+    QVERIFY(drive::enterValue(w, u"Blei"_s, u"5"_s));
     drive::clickInto(*w.Unit->lineEdit());
     w.Unit->lineEdit()->selectAll();
     drive::type(*w.Unit, u"ppm"_s);

@@ -1,6 +1,8 @@
 #include "WindowDriver.h"
 
 #include "ComboBox.h"
+#include "EditBox.h"
+#include "TQuorviInterpreter.h"
 #include "TextConversion.h"
 #include "WindowSampleView.h"
 
@@ -74,6 +76,22 @@ void clickInto(QWidget& control)
 void type(QWidget& control, const QString& text)
 {
     QTest::keyClicks(&control, text);
+}
+
+bool enterValue(TQuorviInterpreter& window, const QString& parameter, const QString& value)
+{
+    if (!chooseWithMouse(*window.ParameterComboBox, parameter))
+        return false;
+    chooseNextWithArrowKey(*window.PrefixComboBox);
+    clickInto(*window.valueEdit);
+    type(*window.valueEdit, value);
+    return true;
+}
+
+bool fillInputs(TQuorviInterpreter& window, const QString& parameter, const QString& value,
+                const QString& unit)
+{
+    return enterValue(window, parameter, value) && chooseWithMouse(*window.Unit, unit);
 }
 
 } // namespace drive

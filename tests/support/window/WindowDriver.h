@@ -36,4 +36,11 @@ void chooseNextWithArrowKey(ComboBox& box);
 void clickInto(QWidget& control);
 void type(QWidget& control, const QString& text);
 
+// After a load: chooses the parameter with the mouse, the first prefix ("keins") with the
+// arrow key, clicks into the value box and types the value.
+bool enterValue(TQuorviInterpreter& window, const QString& parameter, const QString& value);
+// enterValue, then chooses the unit with the mouse.
+bool fillInputs(TQuorviInterpreter& window, const QString& parameter, const QString& value,
+                const QString& unit);
+
 } // namespace drive
