@@ -20,10 +20,12 @@ std::mutex& sharedLock()
     return lock;
 }
 
+// Never destroyed: the cores keep using their shared values until the process ends,
+// after static destructors have run.
 std::map<std::string, SharedValue, std::less<>>& sharedValues()
 {
-    static std::map<std::string, SharedValue, std::less<>> values;
-    return values;
+    static auto* const values = new std::map<std::string, SharedValue, std::less<>>;
+    return *values;
 }
 
 } // namespace
