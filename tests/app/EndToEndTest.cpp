@@ -1,18 +1,16 @@
 // The window against a local HTTPS service: the start-up probe, a sample load and an
 // interpretation, all through the real components and user input.
-#include "CodePage.h"
 #include "ComboBox.h"
 #include "ControlState.h"
 #include "EditBox.h"
 #include "EventPump.h"
-#include "HttpsTestServer.h"
 #include "RecordingPresenter.h"
-#include "ServiceAddresses.h"
 #include "TQuorviInterpreter.h"
 #include "TestPki.h"
 #include "TextArea.h"
 #include "TextConversion.h"
 #include "WindowDriver.h"
+#include "WindowService.h"
 #include "WindowTestMain.h"
 
 #include <QPushButton>
@@ -22,7 +20,6 @@
 
 using namespace Qt::StringLiterals;
 
-using quorvi::test::HttpsTestServer;
 using quorvi::test::TestRoute;
 
 namespace {
@@ -59,14 +56,9 @@ private slots:
     void closingTheWindowEndsAWaitingLoad();
 
 private:
-    std::u16string baseUrl() const
-    {
-        return toU16String(QString::fromStdString(m_server->baseUrl()));
-    }
-    // The request target of a service address: what follows the base address.
-    std::string target(const std::u16string& address) const;
+    std::u16string baseUrl() const { return m_service->baseUrl(); }
 
-    std::unique_ptr<HttpsTestServer> m_server;
+    std::unique_ptr<WindowService> m_service;
 };
 
 void EndToEndTest::initTestCase()
@@ -74,20 +66,9 @@ void EndToEndTest::initTestCase()
     if (!quorvi::test::TestPki::available()) {
         QSKIP(quorvi::test::TestPki::unavailableReason().c_str());
     }
-    m_server = std::make_unique<HttpsTestServer>();
-    m_server->addRoute("/", TestRoute{});
-    m_server->addRoute(target(service::sampleDocumentAddress(baseUrl(), u"TW1")),
-                       TestRoute{}
-                           .withContentType("application/json")
-                           .withBody(netcomp::toAnsi(
-                               u"{\"CustomerName\": \"Familie Weiß\", \"SampleName\": \"Brunnen "
-                               u"Müller\", \"SampleType\": \"Trinkwasser\"}")));
-    m_server->addRoute(target(service::reportAddress(baseUrl(), u"TW1")),
-                       TestRoute{}.withContentType("application/pdf"));
-    m_server->addRoute(target(service::interpreterAddress(baseUrl(), u"Trinkwasser")),
-                       TestRoute{}
-                           .withContentType("application/json; charset=utf-8")
-                           .withBody(interpreterDocument));
+    m_service = std::make_unique<WindowService>();
+    m_service->addSample(u"TW1"_s, u"Brunnen Müller"_s, u"Trinkwasser"_s);
+    m_service->addInterpreter(u"Trinkwasser"_s, interpreterDocument);
     // As in the program: the window keeps working while a transfer waits.
     netcomp::setEventPump([] { QCoreApplication::processEvents(); });
 }
@@ -95,13 +76,7 @@ void EndToEndTest::initTestCase()
 void EndToEndTest::cleanupTestCase()
 {
     netcomp::setEventPump(nullptr);
-    m_server.reset();
-}
-
-std::string EndToEndTest::target(const std::u16string& address) const
-{
-    const std::string url = QString::fromStdU16String(address).toStdString();
-    return "/" + url.substr(m_server->baseUrl().size());
+    m_service.reset();
 }
 
 void EndToEndTest::probe_data()
@@ -109,7 +84,7 @@ void EndToEndTest::probe_data()
     QTest::addColumn<QString>("base");
     QTest::addColumn<QStringList>("messages");
 
-    const QString base = QString::fromStdString(m_server->baseUrl());
+    const QString base = QString::fromStdString(m_service->server().baseUrl());
     QTest::newRow("service answers") << base << QStringList();
     QTest::newRow("service answers with an error status")
         << base + u"missing/"_s << QStringList{probeFailed};
@@ -164,12 +139,12 @@ void EndToEndTest::loadAndInterpret()
 
 void EndToEndTest::closingTheWindowEndsAWaitingLoad()
 {
-    m_server->addRoute(target(service::sampleDocumentAddress(baseUrl(), u"SLOW")),
-                       TestRoute{}
-                           .withContentType("application/json")
-                           .withBody(R"({"CustomerName": "", "SampleName": "Langsam",
+    m_service->addSampleRoute(u"SLOW"_s,
+                              TestRoute{}
+                                  .withContentType("application/json")
+                                  .withBody(R"({"CustomerName": "", "SampleName": "Langsam",
                                         "SampleType": "Trinkwasser"})")
-                           .withDelay(std::chrono::milliseconds(3000)));
+                                  .withDelay(std::chrono::milliseconds(3000)));
     RecordingPresenter messages;
     TQuorviInterpreter w(messages, baseUrl());
     w.afterConstruction();

@@ -154,6 +154,12 @@ TestRoute& TestRoute::withHeader(std::string field, std::string value)
     return *this;
 }
 
+TestRoute& TestRoute::withStreamedBody(std::function<BodyPieces()> makePieces)
+{
+    streamedBody = std::move(makePieces);
+    return *this;
+}
+
 std::optional<std::string> LoggedRequest::header(std::string_view name) const
 {
     for (const auto& [field, value] : headers)
@@ -229,6 +235,19 @@ struct HttpsTestServer::Impl {
         response.status = route.status;
         for (const auto& [field, value] : route.headers)
             response.set_header(field, value);
+        if (route.streamedBody) {
+            response.set_chunked_content_provider(
+                route.contentType,
+                [pieces = route.streamedBody()](std::size_t, httplib::DataSink& sink) {
+                    const std::string_view piece = pieces();
+                    if (piece.empty()) {
+                        sink.done();
+                        return true;
+                    }
+                    return sink.write(piece.data(), piece.size());
+                });
+            return;
+        }
 
         std::shared_ptr<const std::string> body = found->body;
         const bool acceptsGzip =

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,10 @@ enum class Delivery {
     CloseMidBody   // Content-Length of the whole body, half of it, then the connection closes
 };
 
+// The pieces of a body made while it is sent: each call gives the next piece (valid
+// until the next call), an empty one ends the body.
+using BodyPieces = std::function<std::string_view()>;
+
 // What the server answers for one request target.
 struct TestRoute {
     int status = 200;
@@ -35,6 +40,9 @@ struct TestRoute {
     Delivery delivery = Delivery::ContentLength;
     std::chrono::milliseconds delay{0}; // before the answer starts
     std::vector<std::pair<std::string, std::string>> headers;
+    // When set, called for each request: the body is sent chunked from its pieces,
+    // never held whole; body, encoding and delivery do not apply.
+    std::function<BodyPieces()> streamedBody;
 
     TestRoute& withStatus(int value);
     TestRoute& withContentType(std::string value);
@@ -43,6 +51,7 @@ struct TestRoute {
     TestRoute& withDelivery(Delivery value);
     TestRoute& withDelay(std::chrono::milliseconds value);
     TestRoute& withHeader(std::string field, std::string value);
+    TestRoute& withStreamedBody(std::function<BodyPieces()> makePieces);
 };
 
 struct LoggedRequest {

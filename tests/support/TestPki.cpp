@@ -63,8 +63,19 @@ void addExtension(X509* certificate, X509* issuer, int nid, const char* value)
         fail(std::string("cannot add extension ") + value);
 }
 
-// A CA certificate when issuer is null (self-signed), else a server certificate.
-Certificate newCertificate(EVP_PKEY* key, const char* commonName, X509* issuer, EVP_PKEY* issuerKey)
+constexpr char kLocalNames[] = "DNS:localhost,IP:127.0.0.1,IP:::1";
+
+// What a certificate is made for. Validity is in days from now.
+struct Profile {
+    const char* commonName;
+    bool ca = false;
+    const char* altNames = kLocalNames; // server certificates only
+    long firstDay = -1;
+    long lastDay = 800;
+};
+
+// Signed by issuer with issuerKey, or by itself when issuer is null.
+Certificate newCertificate(EVP_PKEY* key, const Profile& profile, X509* issuer, EVP_PKEY* issuerKey)
 {
     Certificate certificate(X509_new());
     std::unique_ptr<BIGNUM, Free> serial(BN_new());
@@ -73,27 +84,29 @@ Certificate newCertificate(EVP_PKEY* key, const char* commonName, X509* issuer, 
     X509* x = certificate.get();
     X509_set_version(x, 2);
     BN_to_ASN1_INTEGER(serial.get(), X509_get_serialNumber(x));
-    X509_gmtime_adj(X509_getm_notBefore(x), -24L * 3600);
-    X509_gmtime_adj(X509_getm_notAfter(x), 800L * 24 * 3600);
+    X509_gmtime_adj(X509_getm_notBefore(x), profile.firstDay * 24 * 3600);
+    X509_gmtime_adj(X509_getm_notAfter(x), profile.lastDay * 24 * 3600);
     X509_set_pubkey(x, key);
     X509_NAME* name = X509_get_subject_name(x);
     X509_NAME_add_entry_by_txt(name, "O", MBSTRING_ASC,
                                reinterpret_cast<const unsigned char*>("Quorvi test"), -1, -1, 0);
     X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC,
-                               reinterpret_cast<const unsigned char*>(commonName), -1, -1, 0);
+                               reinterpret_cast<const unsigned char*>(profile.commonName), -1, -1,
+                               0);
     X509* signer = issuer ? issuer : x;
     X509_set_issuer_name(x, X509_get_subject_name(signer));
-    if (issuer) {
-        addExtension(x, signer, NID_basic_constraints, "critical,CA:FALSE");
-        addExtension(x, signer, NID_key_usage, "critical,digitalSignature");
-        addExtension(x, signer, NID_ext_key_usage, "serverAuth");
-        addExtension(x, signer, NID_subject_alt_name, "DNS:localhost,IP:127.0.0.1,IP:::1");
-        addExtension(x, signer, NID_subject_key_identifier, "hash");
-        addExtension(x, signer, NID_authority_key_identifier, "keyid:always");
-    } else {
+    if (profile.ca) {
         addExtension(x, signer, NID_basic_constraints, "critical,CA:TRUE");
         addExtension(x, signer, NID_key_usage, "critical,keyCertSign,cRLSign");
         addExtension(x, signer, NID_subject_key_identifier, "hash");
+    } else {
+        addExtension(x, signer, NID_basic_constraints, "critical,CA:FALSE");
+        addExtension(x, signer, NID_key_usage, "critical,digitalSignature");
+        addExtension(x, signer, NID_ext_key_usage, "serverAuth");
+        addExtension(x, signer, NID_subject_alt_name, profile.altNames);
+        addExtension(x, signer, NID_subject_key_identifier, "hash");
+        if (issuer)
+            addExtension(x, signer, NID_authority_key_identifier, "keyid:always");
     }
     if (!X509_sign(x, issuerKey ? issuerKey : key, EVP_sha256()))
         fail("signing failed");
@@ -175,13 +188,47 @@ bool usable(const Files& files)
 void generate(const Files& files, const char* caName)
 {
     Key caKey = newKey();
-    Certificate ca = newCertificate(caKey.get(), caName, nullptr, nullptr);
+    Certificate ca = newCertificate(caKey.get(), Profile{caName, true}, nullptr, nullptr);
     Key serverKey = newKey();
-    Certificate server = newCertificate(serverKey.get(), "localhost", ca.get(), caKey.get());
+    Certificate server =
+        newCertificate(serverKey.get(), Profile{"localhost"}, ca.get(), caKey.get());
     writeFile(files.caKey, toPem(caKey.get()), true);
     writeFile(files.server.privateKey, toPem(serverKey.get()), true);
     writeFile(files.server.certificate, toPem(server.get()), false);
     writeFile(files.caCert, toPem(ca.get()), false);
+}
+
+// A server certificate the cores must refuse, for the host name it is made for.
+struct Refused {
+    ServerCredentials files;
+    Profile profile;
+    const char* host;
+    bool selfSigned;
+};
+
+// Reused while its key matches, its signer is still the one it should have and it is
+// still valid, or still expired when it should be.
+bool usable(const Refused& leaf, X509* ca)
+{
+    Certificate certificate = readCertificate(leaf.files.certificate);
+    Key key = readKey(leaf.files.privateKey);
+    if (!certificate || !key || X509_check_private_key(certificate.get(), key.get()) != 1)
+        return false;
+    X509* signer = leaf.selfSigned ? certificate.get() : ca;
+    const bool expired = X509_cmp_current_time(X509_get0_notAfter(certificate.get())) < 0;
+    return X509_verify(certificate.get(), X509_get0_pubkey(signer)) == 1 &&
+           X509_check_host(certificate.get(), leaf.host, 0, 0, nullptr) == 1 &&
+           expired == (leaf.profile.lastDay < 0) && (expired || stillValid(certificate.get()));
+}
+
+void generate(const Refused& leaf, X509* ca, EVP_PKEY* caKey)
+{
+    Key key = newKey();
+    Certificate certificate = leaf.selfSigned
+                                  ? newCertificate(key.get(), leaf.profile, nullptr, nullptr)
+                                  : newCertificate(key.get(), leaf.profile, ca, caKey);
+    writeFile(leaf.files.privateKey, toPem(key.get()), true);
+    writeFile(leaf.files.certificate, toPem(certificate.get()), false);
 }
 
 class DirectoryLock {
@@ -232,6 +279,9 @@ TestPki::TestPki()
     m_untrustedCa = certDir / "untrusted-ca.pem";
     m_trusted = {certDir / "server.pem", keyDir / "server.key"};
     m_untrusted = {certDir / "untrusted-server.pem", keyDir / "untrusted-server-key.pem"};
+    m_selfSigned = {certDir / "self-signed-server.pem", keyDir / "self-signed-server.key"};
+    m_expired = {certDir / "expired-server.pem", keyDir / "expired-server.key"};
+    m_otherHost = {certDir / "other-host-server.pem", keyDir / "other-host-server.key"};
 
     fs::create_directories(certDir);
     fs::create_directories(keyDir);
@@ -242,6 +292,19 @@ TestPki::TestPki()
         generate(trusted, "Quorvi Test CA");
     if (!usable(untrusted))
         generate(untrusted, "Quorvi Untrusted Test CA");
+
+    const Refused refused[] = {
+        {m_selfSigned, Profile{"localhost"}, "localhost", true},
+        {m_expired, Profile{"localhost", false, kLocalNames, -30, -1}, "localhost", false},
+        {m_otherHost, Profile{"other.example", false, "DNS:other.example"}, "other.example", false},
+    };
+    const Certificate ca = readCertificate(m_caBundle);
+    const Key caKey = readKey(trusted.caKey);
+    if (!ca || !caKey)
+        fail("cannot read the test CA");
+    for (const Refused& leaf : refused)
+        if (!usable(leaf, ca.get()))
+            generate(leaf, ca.get(), caKey.get());
 }
 
 } // namespace quorvi::test

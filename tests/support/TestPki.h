@@ -13,9 +13,11 @@ struct ServerCredentials {
 // The certificates of the HTTPS tests, made on first use with OpenSSL: a CA whose
 // certificate lies exactly at the QUORVI_CA_BUNDLE path (which the cores trust), a
 // server certificate it signed for localhost, 127.0.0.1 and ::1, and the same pair
-// from a second CA that nobody trusts. Files that are already there and still valid
-// are reused; private keys stay in the build tree. Safe against parallel test
-// processes.
+// from a second CA that nobody trusts. Beside them, server certificates a client must
+// refuse: a self-signed one for the same names, one from the trusted CA that has
+// expired, and one from the trusted CA for other.example only. Files that are already
+// there and still fit are reused; private keys stay in the build tree. Safe against
+// parallel test processes.
 class TestPki {
 public:
     // False when the build was configured without QUORVI_CA_BUNDLE.
@@ -29,6 +31,9 @@ public:
     const ServerCredentials& trustedServer() const { return m_trusted; }
     const ServerCredentials& untrustedServer() const { return m_untrusted; }
     const std::filesystem::path& untrustedCa() const { return m_untrustedCa; }
+    const ServerCredentials& selfSignedServer() const { return m_selfSigned; }
+    const ServerCredentials& expiredServer() const { return m_expired; }
+    const ServerCredentials& otherHostServer() const { return m_otherHost; }
 
 private:
     TestPki();
@@ -37,6 +42,9 @@ private:
     std::filesystem::path m_untrustedCa;
     ServerCredentials m_trusted;
     ServerCredentials m_untrusted;
+    ServerCredentials m_selfSigned;
+    ServerCredentials m_expired;
+    ServerCredentials m_otherHost;
 };
 
 } // namespace quorvi::test

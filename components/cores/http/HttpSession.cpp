@@ -136,6 +136,7 @@ void HttpSession::perform(Method method, std::string_view url, const TransferSet
     m_pending.clear();
     m_abortReason = AbortReason::None;
     m_headerBytes = 0;
+    m_headEnded = false;
     m_interruptRequested = false;
     m_errorBuffer[0] = '\0';
 
@@ -237,6 +238,7 @@ void HttpSession::finish(Method method, int curlCode, const TransferSettings& se
                           &failure.verifyResult);
         failure.abortReason = m_abortReason;
         failure.timeoutSeconds = settings.timeoutSeconds;
+        failure.headEnded = m_headEnded;
         throw transportError(failure);
     }
     if (m_result.statusCode == 0) {
@@ -273,11 +275,14 @@ std::size_t HttpSession::takeHeaderLine(std::string_view raw)
     std::string_view line = raw;
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.remove_suffix(1);
+    if (line.empty())
+        m_headEnded = true;
     if (line.empty() || line.front() == ' ' || line.front() == '\t')
         return raw.size();
 
     if (line.substr(0, 5) == "HTTP/") {
         // A new response begins (an interim 1xx answer may come before the final one).
+        m_headEnded = false;
         m_result.statusLine.assign(line);
         m_result.statusCode = 0;
         m_result.reasonPhrase.clear();

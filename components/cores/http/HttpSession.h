@@ -64,6 +64,7 @@ private:
     std::atomic<bool> m_interruptRequested{false};
     AbortReason m_abortReason = AbortReason::None;
     std::size_t m_headerBytes = 0;
+    bool m_headEnded = false; // the blank line after the last status line arrived
     std::string m_lastField;
     std::vector<PendingEvent> m_pending;
     TransferResult m_result;

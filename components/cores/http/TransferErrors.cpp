@@ -59,7 +59,9 @@ core::CoreError transportError(const CurlFailure& f)
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
     case CURLE_SSL_INVALIDCERTSTATUS:
-        if (f.verifyResult != X509_V_OK)
+        // libcurl reports its own checks, the host name among them, as unspecified;
+        // its text then says what failed.
+        if (f.verifyResult != X509_V_OK && f.verifyResult != X509_V_ERR_UNSPECIFIED)
             return core::CoreError(NETCOMP_ERR_CERTIFICATE,
                                    asSentence(std::string("Server certificate rejected: ") +
                                               X509_verify_cert_error_string(f.verifyResult)));
@@ -76,6 +78,15 @@ core::CoreError transportError(const CurlFailure& f)
         return core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
     case CURLE_FILESIZE_EXCEEDED:
         return core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
+    case CURLE_OUT_OF_MEMORY:
+#if LIBCURL_VERSION_NUM >= 0x080600
+    case CURLE_TOO_LARGE:
+#endif
+        // How libcurl gives up a header line longer than it holds (100 KiB), before
+        // the header callback could count it.
+        if (!f.headEnded)
+            return core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
+        break;
     case CURLE_BAD_CONTENT_ENCODING:
         return withDetail(NETCOMP_ERR_DECODING, "Response body could not be decoded");
     case CURLE_WRITE_ERROR:

@@ -25,6 +25,7 @@ struct CurlFailure {
     long verifyResult = 0; // OpenSSL's certificate verification result
     AbortReason abortReason = AbortReason::None;
     int timeoutSeconds = 0;
+    bool headEnded = false; // the blank line ending the response head arrived
 };
 
 // The error a failed libcurl transfer is reported with.

@@ -4,6 +4,7 @@
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
+#include <openssl/x509_vfy.h>
 
 using netcomp::core::CoreError;
 using namespace netcomp::http;
@@ -83,6 +84,14 @@ TEST(TransportError, MapsCurlCodes)
           AbortReason::None, 60},
          305,
          "Server certificate rejected: SSL: no alternative certificate subject name matches."},
+        {{CURLE_PEER_FAILED_VERIFICATION, "SSL: no alternative certificate subject name matches",
+          X509_V_ERR_UNSPECIFIED, AbortReason::None, 60},
+         305,
+         "Server certificate rejected: SSL: no alternative certificate subject name matches."},
+        {{CURLE_PEER_FAILED_VERIFICATION, "SSL certificate problem: certificate has expired",
+          X509_V_ERR_CERT_HAS_EXPIRED, AbortReason::None, 60},
+         305,
+         "Server certificate rejected: certificate has expired."},
         {{CURLE_WRITE_ERROR, "Failure writing output", 0, AbortReason::BodyTooLarge, 60},
          308,
          "Response body larger than 67108864 bytes."},
@@ -102,6 +111,12 @@ TEST(TransportError, MapsCurlCodes)
         {{CURLE_RECV_ERROR, "Recv failure: Connection reset by peer", 0, AbortReason::None, 60},
          307,
          "Connection lost during the transfer."},
+        {{CURLE_OUT_OF_MEMORY, "Out of memory", 0, AbortReason::None, 60, false},
+         309,
+         "Response headers larger than 65536 bytes."},
+        {{CURLE_OUT_OF_MEMORY, "Out of memory", 0, AbortReason::None, 60, true},
+         312,
+         "Out of memory."},
     };
     for (const Case& c : cases) {
         const CoreError error = transportError(c.failure);

@@ -8,6 +8,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
@@ -75,7 +78,58 @@ void clickInto(QWidget& control)
 
 void type(QWidget& control, const QString& text)
 {
-    QTest::keyClicks(&control, text);
+    // QTest knows keys for ASCII only; other characters arrive as text without a key, as
+    // from an input method.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(&control, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, &control, Qt::Key_unknown, QString(c), {});
+        }
+    }
+}
+
+namespace {
+
+// Where typing into the control goes.
+QWidget& textField(QWidget& control)
+{
+    if (auto* box = qobject_cast<QComboBox*>(&control); box && box->lineEdit()) {
+        return *box->lineEdit();
+    }
+    return control;
+}
+
+QWidget& selectAll(QWidget& control)
+{
+    QWidget& field = textField(control);
+    field.setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    return field;
+}
+
+} // namespace
+
+void typeOver(QWidget& control, const QString& text)
+{
+    QWidget& field = selectAll(control);
+    if (text.isEmpty()) {
+        QTest::keyClick(&field, Qt::Key_Backspace);
+    } else {
+        type(field, text);
+    }
+}
+
+void pasteOver(QWidget& control, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(&selectAll(control), Qt::Key_V, Qt::ControlModifier);
+}
+
+void loadSample(TQuorviInterpreter& window, const QString& code)
+{
+    typeOver(*window.SampleCodeEdit, code);
+    clickInto(*window.LoadCodeData);
 }
 
 bool enterValue(TQuorviInterpreter& window, const QString& parameter, const QString& value)

@@ -35,6 +35,14 @@ void chooseNextWithArrowKey(ComboBox& box);
 
 void clickInto(QWidget& control);
 void type(QWidget& control, const QString& text);
+// Selects the whole text of the control (of a combo box's text field) by key and types
+// over it; an empty text deletes it.
+void typeOver(QWidget& control, const QString& text);
+// Selects the whole text by key and pastes the text over it from the clipboard.
+void pasteOver(QWidget& control, const QString& text);
+
+// Types the sample code over the code box and clicks "Daten laden".
+void loadSample(TQuorviInterpreter& window, const QString& code);
 
 // After a load: chooses the parameter with the mouse, the first prefix ("keins") with the
 // arrow key, clicks into the value box and types the value.
