@@ -189,15 +189,9 @@ void InputRobustnessTest::enterRandomly(EditBox& edit)
 QString InputRobustnessTest::referencePass()
 {
     TQuorviInterpreter& w = *m_window;
-    if (!drive::chooseWithMouse(*w.ParameterComboBox, u"Nitrat"_s) ||
-        !drive::chooseWithMouse(*w.PrefixComboBox, u"keins"_s)) {
-        return u"no parameter or prefix chosen"_s;
+    if (!drive::interpret(w, u"Nitrat"_s, u"keins"_s, u"12,5"_s, u"mg/L"_s)) {
+        return u"an input could not be chosen"_s;
     }
-    drive::typeOver(*w.valueEdit, u"12,5"_s);
-    if (!drive::chooseWithMouse(*w.Unit, u"mg/L"_s)) {
-        return u"no unit chosen"_s;
-    }
-    drive::clickInto(*w.process);
     return w.interpretation->text() + u" | "_s + controlState(*w.interpretation);
 }
 

@@ -1,4 +1,5 @@
 #include "ENetCore.h"
+#include "FailureOf.h"
 #include "Gzip.h"
 #include "HttpsTestServer.h"
 #include "RawTlsServer.h"
@@ -31,21 +32,6 @@ constexpr int kTimeoutSeconds = 20;
 constexpr long kMemoryBoundMiB = 768;
 constexpr char kBodyTooLarge[] = "308: Response body larger than 67108864 bytes.";
 constexpr char kDepthError[] = "10235: JSON nesting too deep (maximum 512 levels).";
-
-std::u16string wide(std::string_view ascii)
-{
-    return {ascii.begin(), ascii.end()};
-}
-
-template <class Fn> std::string failureOf(Fn&& fn)
-{
-    try {
-        fn();
-    } catch (const ENetCore& e) {
-        return e.message();
-    }
-    return "(nothing raised)";
-}
 
 // The largest resident size the process has had, in MiB.
 long peakMemoryMiB()

@@ -1,11 +1,11 @@
-#include "HttpsTestServer.h"
-#include "TestPki.h"
-
 #include "ENetCore.h"
 #include "EventPump.h"
+#include "FailureOf.h"
+#include "HttpsTestServer.h"
+#include "ProcessShared.h"
+#include "TestPki.h"
 #include "TnetHTTP.h"
 #include "TnetREST.h"
-#include "ProcessShared.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +15,6 @@ using namespace std::chrono_literals;
 using quorvi::test::HttpsTestServer;
 using quorvi::test::TestRoute;
 namespace routes = quorvi::test::routes;
-
-std::u16string wide(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
-
-template <class Fn> std::string failureOf(Fn&& fn)
-{
-    try {
-        fn();
-    } catch (const ENetCore& e) {
-        return e.message();
-    }
-    return "(nothing raised)";
-}
 
 class TransferWrappers : public testing::Test {
 protected:
@@ -52,10 +40,10 @@ TEST_F(TransferWrappers, HeadGivesTheStatusLineAndFailuresRaiseENetCore)
         const char* target;
         const char* message;
     };
-    for (const Case& c : {Case{routes::kNotFound, "151: HTTP protocol error. 404 Not Found."},
-                          Case{routes::kMoved, "151: HTTP protocol error. 301 Moved Permanently."},
-                          Case{routes::kServerError,
-                               "151: HTTP protocol error. 500 Internal Server Error."}}) {
+    for (const Case& c :
+         {Case{routes::kNotFound, "151: HTTP protocol error. 404 Not Found."},
+          Case{routes::kMoved, "151: HTTP protocol error. 301 Moved Permanently."},
+          Case{routes::kServerError, "151: HTTP protocol error. 500 Internal Server Error."}}) {
         EXPECT_EQ(failureOf([&] { http.Head(url(c.target)); }), c.message);
     }
     EXPECT_EQ(failureOf([&] { http.Head(u"http://localhost/"); }).substr(0, 5), "301: ");
@@ -65,12 +53,14 @@ TEST_F(TransferWrappers, RestKeepsTheBodyDecodedWithItsCodePage)
 {
     server->addRoute("/doc.json", TestRoute{}
                                       .withContentType("application/json")
-                                      .withBody("{\"Name\": \"Gr\xC3\xBC\xC3\x9F" "e\"}"));
+                                      .withBody("{\"Name\": \"Gr\xC3\xBC\xC3\x9F"
+                                                "e\"}"));
     TnetREST rest;
     rest.Config(u"CodePage=65001");
     rest.Get(url("/doc.json"));
     EXPECT_EQ(rest.TransferredData(), u"{\"Name\": \"Grüße\"}");
-    EXPECT_EQ(rest.TransferredDataB(), "{\"Name\": \"Gr\xC3\xBC\xC3\x9F" "e\"}");
+    EXPECT_EQ(rest.TransferredDataB(), "{\"Name\": \"Gr\xC3\xBC\xC3\x9F"
+                                       "e\"}");
     rest.Config(u"CodePage=0");
     EXPECT_EQ(rest.TransferredData(), u"{\"Name\": \"GrÃ¼ÃŸe\"}");
 }

@@ -132,6 +132,21 @@ void loadSample(TQuorviInterpreter& window, const QString& code)
     clickInto(*window.LoadCodeData);
 }
 
+bool interpret(TQuorviInterpreter& window, const QString& parameter, const QString& prefix,
+               const QString& value, const QString& unit)
+{
+    if (!chooseWithMouse(*window.ParameterComboBox, parameter) ||
+        !chooseWithMouse(*window.PrefixComboBox, prefix)) {
+        return false;
+    }
+    typeOver(*window.valueEdit, value);
+    if (!chooseWithMouse(*window.Unit, unit)) {
+        return false;
+    }
+    clickInto(*window.process);
+    return true;
+}
+
 bool enterValue(TQuorviInterpreter& window, const QString& parameter, const QString& value)
 {
     if (!chooseWithMouse(*window.ParameterComboBox, parameter))
