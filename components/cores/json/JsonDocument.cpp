@@ -11,8 +11,8 @@ JsonDocument::Kind JsonDocument::kind(NodeId id) const
 
 std::string_view JsonDocument::span(uint32_t offset, uint32_t info) const
 {
-    const std::string& buffer = (info & kSideFlag) ? m_side : *m_input;
-    return std::string_view(buffer.data() + offset, info & kLengthMask);
+    const char* buffer = (info & kSideFlag) ? m_side.data() : m_input->data();
+    return std::string_view(buffer + offset, info & kLengthMask);
 }
 
 const JsonDocument::Container& JsonDocument::container(NodeId id) const
@@ -56,14 +56,23 @@ std::optional<JsonDocument::NodeId> JsonDocument::parent(NodeId id) const
     NodeId current = root();
     for (;;) {
         const Container& c = container(current);
-        const auto first = m_children.begin() + c.firstChild;
-        const auto last = first + c.childCount;
-        auto next = std::upper_bound(first, last, id);
+        const NodeId* first = m_children.data() + c.firstChild;
+        const NodeId* last = first + c.childCount;
+        const NodeId* next = std::upper_bound(first, last, id);
         const NodeId holder = *(next - 1);
         if (holder == id)
             return current;
         current = holder;
     }
+}
+
+void JsonDocument::release()
+{
+    m_nodes.release();
+    m_containers.release();
+    m_children.release();
+    m_side.release();
+    m_storage.reset();
 }
 
 } // namespace netcomp::json

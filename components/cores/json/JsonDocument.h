@@ -1,10 +1,13 @@
 #pragma once
 
+#include "GrowableArray.h"
+
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace netcomp::json {
 
@@ -13,7 +16,8 @@ class JsonParser;
 // The tree of one parsed JSON value. Nodes are numbered in document order (the root
 // is 0); each container keeps its children's ids contiguously, so the n-th child is
 // found in constant time. Texts are spans of the parser's input buffer, or of a side
-// buffer for strings whose escapes were decoded; the input is never changed.
+// buffer for strings whose escapes were decoded; the input is never changed. The arrays
+// and the side buffer share one block sized by the parser for the input at hand.
 //
 // A document reads the input through the parser that built it and is valid only
 // while that parser lives and has not been reset.
@@ -23,6 +27,9 @@ public:
     enum class Kind : uint8_t { Object, Array, String, Primitive };
 
     static constexpr std::string_view kRootName = "json";
+
+    JsonDocument(const JsonDocument&) = delete;
+    JsonDocument& operator=(const JsonDocument&) = delete;
 
     NodeId root() const { return 0; }
     std::size_t size() const { return m_nodes.size(); }
@@ -62,12 +69,15 @@ private:
 
     std::string_view span(uint32_t offset, uint32_t info) const;
     const Container& container(NodeId id) const;
+    void release();
 
     const std::string* m_input;
-    std::string m_side;
-    std::vector<Node> m_nodes;
-    std::vector<Container> m_containers;
-    std::vector<NodeId> m_children;
+    // Lent to the arrays below and to the parser's working stacks.
+    std::unique_ptr<std::byte[]> m_storage;
+    GrowableArray<Node> m_nodes;
+    GrowableArray<Container> m_containers;
+    GrowableArray<NodeId> m_children;
+    GrowableArray<char> m_side;
 };
 
 } // namespace netcomp::json

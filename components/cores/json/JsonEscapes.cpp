@@ -2,6 +2,9 @@
 
 #include "CodePage.h"
 
+#include <algorithm>
+#include <string>
+
 namespace netcomp::json {
 namespace {
 
@@ -47,19 +50,19 @@ char simpleEscape(char c)
 
 } // namespace
 
-void appendUnescaped(std::string& out, std::string_view body, int codePage)
+char* writeUnescaped(char* out, std::string_view body, int codePage)
 {
+    // A code point takes at most four bytes, which a short string holds in place.
+    std::string encoded;
     std::size_t i = 0;
     while (i < body.size()) {
-        const std::size_t backslash = body.find('\\', i);
-        if (backslash == std::string_view::npos) {
-            out.append(body.substr(i));
-            return;
-        }
-        out.append(body.substr(i, backslash - i));
+        const std::size_t backslash = std::min(body.find('\\', i), body.size());
+        out = std::copy(body.data() + i, body.data() + backslash, out);
+        if (backslash == body.size())
+            return out;
         const char kind = body[backslash + 1];
         if (kind != 'u') {
-            out.push_back(simpleEscape(kind));
+            *out++ = simpleEscape(kind);
             i = backslash + 2;
             continue;
         }
@@ -73,11 +76,15 @@ void appendUnescaped(std::string& out, std::string_view body, int codePage)
                 i += 6;
             }
         }
-        if (codePoint < 0x80)
-            out.push_back(static_cast<char>(codePoint));
-        else
-            appendCodePoint(out, codePoint, codePage);
+        if (codePoint < 0x80) {
+            *out++ = static_cast<char>(codePoint);
+        } else {
+            encoded.clear();
+            appendCodePoint(encoded, codePoint, codePage);
+            out = std::copy(encoded.begin(), encoded.end(), out);
+        }
     }
+    return out;
 }
 
 } // namespace netcomp::json

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstring>
+#include <memory>
 
 namespace netcomp::json {
 namespace {
@@ -17,7 +19,7 @@ using Kind = JsonDocument::Kind;
 // The input ended inside a value: more may follow.
 struct Incomplete {};
 
-// Reservations follow an upper bound of the node count taken from the input; a
+// Storage follows an upper bound of the node count taken from the input; a
 // pathological input (commas only) must not reserve its full bound up front.
 constexpr std::size_t kMaxReservedNodes = std::size_t{1} << 22;
 
@@ -86,6 +88,56 @@ uint32_t textInfo(Kind kind, uint32_t length)
     return length | (static_cast<uint32_t>(kind) << 29);
 }
 
+// What a tree built from the input can need at most.
+struct Bounds {
+    std::size_t nodes;
+    std::size_t containers;
+    std::size_t depth;
+    std::size_t sideBytes;
+};
+
+Bounds countBounds(const char* p, const char* end, bool decodeEscapes)
+{
+    // Every value but the root follows an opening bracket or a comma, and a decoded string
+    // is never longer than its token. Matches are summed per byte lane and the lanes folded
+    // before any of them can overflow.
+    const auto length = static_cast<std::size_t>(end - p);
+    std::size_t separators = 0;
+    std::size_t opens = 0;
+    bool escapes = false;
+    const auto findEscapes = [&](const char* from, const char* to) {
+        if (decodeEscapes && !escapes)
+            escapes = std::memchr(from, '\\', static_cast<std::size_t>(to - from)) != nullptr;
+    };
+    while (p + 8 <= end) {
+        const char* const block = p;
+        uint64_t separatorLanes = 0;
+        uint64_t openLanes = 0;
+        for (int i = 0; i < 255 && p + 8 <= end; ++i, p += 8) {
+            const uint64_t w = load8(p);
+            separatorLanes += zeroBytes(w ^ (kOnes * ',')) >> 7;
+            openLanes += zeroBytes((w | (kOnes * 0x20)) ^ (kOnes * '{')) >> 7;
+        }
+        separators += sumLanes(separatorLanes);
+        opens += sumLanes(openLanes);
+        // While the block is in the cache.
+        findEscapes(block, p);
+    }
+    findEscapes(p, end);
+    for (; p < end; ++p) {
+        separators += *p == ',';
+        opens += (*p | 0x20) == '{';
+    }
+    return {std::min(separators + opens + 1, kMaxReservedNodes), std::min(opens, kMaxReservedNodes),
+            std::min(opens, JsonParser::kMaxDepth), escapes ? length : 0};
+}
+
+template <typename T> void lendFrom(std::byte*& storage, GrowableArray<T>& array, std::size_t count)
+{
+    array.lend(reinterpret_cast<T*>(storage), count);
+    storage += count * sizeof(T);
+}
+
 } // namespace
 
 JsonParser::JsonParser() : m_document(&m_input)
@@ -124,13 +176,13 @@ void JsonParser::reset()
     m_input = std::string();
     m_complete = false;
     m_valueBegin = m_valueEnd = m_checked = 0;
-    m_frames = {};
-    m_pending = {};
 }
 
 void JsonParser::discardDocument()
 {
-    m_document = JsonDocument(&m_input);
+    m_frames.release();
+    m_pending.release();
+    m_document.release();
     m_hasDocument = false;
 }
 
@@ -156,7 +208,6 @@ bool JsonParser::parse(const ParseSettings& settings)
         return false;
     const char* after = nullptr;
     try {
-        m_document = JsonDocument(&m_input);
         after = buildTree(start, settings);
         m_checked = static_cast<std::size_t>(after - begin);
         checkTail();
@@ -182,31 +233,27 @@ void JsonParser::checkTail()
     m_checked = m_input.size();
 }
 
-void JsonParser::reserveFor(const char* p)
+void JsonParser::allocateFor(const char* p, const ParseSettings& settings)
 {
-    // Every value but the root follows an opening bracket or a comma. Matches are
-    // summed per byte lane and the lanes folded before any of them can overflow.
-    std::size_t separators = 0;
-    std::size_t opens = 0;
-    while (p + 8 <= m_end) {
-        uint64_t separatorLanes = 0;
-        uint64_t openLanes = 0;
-        for (int i = 0; i < 255 && p + 8 <= m_end; ++i, p += 8) {
-            const uint64_t w = load8(p);
-            separatorLanes += zeroBytes(w ^ (kOnes * ',')) >> 7;
-            openLanes += zeroBytes((w | (kOnes * 0x20)) ^ (kOnes * '{')) >> 7;
-        }
-        separators += sumLanes(separatorLanes);
-        opens += sumLanes(openLanes);
-    }
-    for (; p < m_end; ++p) {
-        separators += *p == ',';
-        opens += (*p | 0x20) == '{';
-    }
-    const std::size_t nodes = std::min(separators + opens + 1, kMaxReservedNodes);
-    m_document.m_nodes.reserve(nodes);
-    m_document.m_children.reserve(nodes - 1);
-    m_document.m_containers.reserve(std::min(opens, kMaxReservedNodes));
+    using Node = JsonDocument::Node;
+    using Container = JsonDocument::Container;
+    using NodeId = JsonDocument::NodeId;
+    // One block for the whole parse: items of four-byte alignment first, bytes last.
+    static_assert(alignof(Node) == 4 && alignof(Container) == 4 && alignof(NodeId) == 4 &&
+                  alignof(Frame) == 4);
+    const Bounds bounds = countBounds(p, m_end, settings.decodeEscapes);
+    const std::size_t children = bounds.nodes - 1;
+    JsonDocument& doc = m_document;
+    doc.m_storage = std::make_unique_for_overwrite<std::byte[]>(
+        bounds.nodes * sizeof(Node) + bounds.containers * sizeof(Container) +
+        2 * children * sizeof(NodeId) + bounds.depth * sizeof(Frame) + bounds.sideBytes);
+    std::byte* storage = doc.m_storage.get();
+    lendFrom(storage, doc.m_nodes, bounds.nodes);
+    lendFrom(storage, doc.m_containers, bounds.containers);
+    lendFrom(storage, doc.m_children, children);
+    lendFrom(storage, m_pending, children);
+    lendFrom(storage, m_frames, bounds.depth);
+    lendFrom(storage, doc.m_side, bounds.sideBytes);
 }
 
 const char* JsonParser::scanString(const char* open, bool& escaped) const
@@ -255,15 +302,18 @@ void JsonParser::storeString(const char* open, const char* close, bool escaped,
         info = static_cast<uint32_t>(last - first);
         return;
     }
-    std::string& side = m_document.m_side;
+    GrowableArray<char>& side = m_document.m_side;
+    const auto length = static_cast<std::size_t>(close - open - 1);
+    char* const first = side.makeRoom(length + 2);
+    char* last = first;
+    if (!settings.stripQuotes)
+        *last++ = '"';
+    last = writeUnescaped(last, std::string_view(open + 1, length), settings.codePage);
+    if (!settings.stripQuotes)
+        *last++ = '"';
     offset = static_cast<uint32_t>(side.size());
-    if (!settings.stripQuotes)
-        side.push_back('"');
-    appendUnescaped(side, std::string_view(open + 1, static_cast<std::size_t>(close - open - 1)),
-                    settings.codePage);
-    if (!settings.stripQuotes)
-        side.push_back('"');
-    info = static_cast<uint32_t>(side.size() - offset) | JsonDocument::kSideFlag;
+    info = static_cast<uint32_t>(last - first) | JsonDocument::kSideFlag;
+    side.setEnd(last);
 }
 
 const char* JsonParser::parseKey(const char* p, const ParseSettings& settings, uint32_t& offset,
@@ -285,21 +335,19 @@ void JsonParser::closeContainer(const Frame& frame, const char* closer)
     JsonDocument& doc = m_document;
     auto& container =
         doc.m_containers[doc.m_nodes[frame.node].textInfo & JsonDocument::kLengthMask];
+    const std::size_t count = m_pending.size() - frame.pendingBase;
     container.firstChild = static_cast<uint32_t>(doc.m_children.size());
-    container.childCount = static_cast<uint32_t>(m_pending.size() - frame.pendingBase);
+    container.childCount = static_cast<uint32_t>(count);
     container.end = static_cast<uint32_t>(closer + 1 - m_input.data());
-    doc.m_children.insert(doc.m_children.end(), m_pending.begin() + frame.pendingBase,
-                          m_pending.end());
-    m_pending.resize(frame.pendingBase);
+    doc.m_children.append(m_pending.data() + frame.pendingBase, count);
+    m_pending.truncate(frame.pendingBase);
 }
 
 const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
 {
     JsonDocument& doc = m_document;
     const char* const begin = m_input.data();
-    reserveFor(p);
-    m_frames.clear();
-    m_pending.clear();
+    allocateFor(p, settings);
     uint32_t nameOffset = 0;
     uint32_t nameInfo = 0;
 
@@ -381,8 +429,12 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
 
         // A value ended before p: close containers until the next value starts.
         for (;;) {
-            if (m_frames.empty())
+            if (m_frames.empty()) {
+                // The working stacks are done with; their storage stays with the tree.
+                m_frames.release();
+                m_pending.release();
                 return p;
+            }
             p = skipWhitespace(p);
             const Frame& frame = m_frames.back();
             if (*p == ',') {

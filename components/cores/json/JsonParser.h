@@ -1,12 +1,12 @@
 #pragma once
 
+#include "GrowableArray.h"
 #include "JsonDocument.h"
 #include "ParseSettings.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace netcomp::json {
 
@@ -57,7 +57,7 @@ private:
     };
 
     const char* buildTree(const char* p, const ParseSettings& settings);
-    void reserveFor(const char* p);
+    void allocateFor(const char* p, const ParseSettings& settings);
     const char* scanString(const char* open, bool& escaped) const;
     void storeString(const char* open, const char* close, bool escaped,
                      const ParseSettings& settings, uint32_t& offset, uint32_t& info);
@@ -76,8 +76,9 @@ private:
     std::size_t m_valueBegin = 0;
     std::size_t m_valueEnd = 0;
     std::size_t m_checked = 0;
-    std::vector<Frame> m_frames;
-    std::vector<JsonDocument::NodeId> m_pending;
+    // Both live in the document's storage while its tree is built.
+    GrowableArray<Frame> m_frames;
+    GrowableArray<JsonDocument::NodeId> m_pending;
 };
 
 } // namespace netcomp::json
