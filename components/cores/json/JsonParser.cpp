@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -81,6 +82,24 @@ bool isDigit(char c)
 bool isHex(char c)
 {
     return isDigit(c) || static_cast<unsigned char>((c | 0x20) - 'a') < 6;
+}
+
+// Skips a run of digits, a word at a time where the byte order allows. XOR with '0' turns
+// a digit into 0-9, the only values whose high nibble stays clear also once 6 is added; a
+// carry leaves only a byte that is no digit, so the lowest marked byte is exact.
+const char* skipDigits(const char* p, const char* end)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; p + 8 <= end; p += 8) {
+            const uint64_t x = load8(p) ^ (kOnes * '0');
+            const uint64_t nonDigits = (x | (x + kOnes * 6)) & (kOnes * 0xF0);
+            if (nonDigits)
+                return p + (std::countr_zero(nonDigits) >> 3);
+        }
+    }
+    while (isDigit(*p))
+        ++p;
+    return p;
 }
 
 uint32_t textInfo(Kind kind, uint32_t length)
@@ -393,14 +412,12 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
                 } else {
                     if (!isDigit(*q))
                         fail(q);
-                    while (isDigit(*q))
-                        ++q;
+                    q = skipDigits(q, m_end);
                 }
                 if (*q == '.') {
                     if (!isDigit(*++q))
                         fail(q);
-                    while (isDigit(*q))
-                        ++q;
+                    q = skipDigits(q, m_end);
                 }
                 if ((*q | 0x20) == 'e') {
                     ++q;
@@ -408,8 +425,7 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
                         ++q;
                     if (!isDigit(*q))
                         fail(q);
-                    while (isDigit(*q))
-                        ++q;
+                    q = skipDigits(q, m_end);
                 }
                 text = textInfo(Kind::Primitive, static_cast<uint32_t>(q - p));
                 p = q;

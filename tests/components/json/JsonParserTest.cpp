@@ -207,6 +207,54 @@ TEST(JsonParserTest, InputAcrossTwoAppendsParsesAsOne)
     EXPECT_EQ(doc.text(doc.root()), R"({"Params":[{"Param":"pH"}, 2]})");
 }
 
+TEST(JsonParserTest, InputInPiecesBuildsTheTreeOfTheWholeInput)
+{
+    // Escaped strings go to the side buffer, which each attempt sizes anew.
+    const std::string documents[] = {
+        R"({"a\u00e4":["x\ty",{"k":"\u20ac"}],"b":[[1,2.5e3],[]],"c":"plain","d":null})",
+        R"( [ {"MCLLevel1":"Wert\nBitte","Param":"pH"} , -0.5 , "\"q\"" , true ] )",
+        R"("top \u00b5g/L")"};
+    const ParseSettings settings = ParseSettings::fromOptions(3, 65001);
+    for (const std::string& text : documents) {
+        JsonParser whole;
+        const JsonDocument& expected = parseDocument(whole, text, 3, 65001);
+        const auto expectSameTree = [&](const JsonDocument& doc) {
+            ASSERT_EQ(doc.size(), expected.size()) << text;
+            for (JsonDocument::NodeId id = 0; id < doc.size(); ++id) {
+                EXPECT_EQ(doc.kind(id), expected.kind(id)) << text << ", node " << id;
+                EXPECT_EQ(doc.name(id), expected.name(id)) << text << ", node " << id;
+                EXPECT_EQ(doc.text(id), expected.text(id)) << text << ", node " << id;
+                EXPECT_EQ(doc.parent(id), expected.parent(id)) << text << ", node " << id;
+                ASSERT_EQ(doc.childCount(id), expected.childCount(id)) << text << ", node " << id;
+                for (uint32_t i = 0; i < doc.childCount(id); ++i)
+                    EXPECT_EQ(doc.child(id, i), expected.child(id, i)) << text << ", node " << id;
+            }
+        };
+        for (const std::size_t piece : {std::size_t{1}, std::size_t{3}, std::size_t{7}}) {
+            JsonParser parser;
+            bool complete = false;
+            for (std::size_t at = 0; at < text.size(); at += piece) {
+                std::string bytes = text.substr(at, piece);
+                if (at == 0)
+                    parser.appendOwned(std::move(bytes));
+                else
+                    parser.append(bytes);
+                complete = parser.parse(settings);
+                EXPECT_EQ(complete, parser.document() != nullptr) << text << " at " << at;
+            }
+            ASSERT_TRUE(complete) << text << ", pieces of " << piece;
+            const JsonDocument* doc = parser.document();
+            expectSameTree(*doc);
+
+            // White space after the value keeps the tree, though the input may move.
+            parser.append(std::string(4096, ' '));
+            EXPECT_TRUE(parser.parse(settings));
+            ASSERT_EQ(parser.document(), doc);
+            expectSameTree(*doc);
+        }
+    }
+}
+
 TEST(JsonParserTest, DiscardedTreeStillRefusesASecondDocument)
 {
     JsonParser parser;
