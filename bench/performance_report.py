@@ -236,6 +236,11 @@ def section_memory(results, out, summary):
                    "stack, the pending-children stack and the buffer of unescaped strings. On a "
                    "document of about 1 KiB that fixed count alone exceeds the budget; from a "
                    "few KiB on it is far below it.\n")
+    else:
+        out.append("A parse allocates one block, sized from the bounds its counting pass over "
+                   "the input finds: the tree arrays (nodes, children, containers), the parser's "
+                   "stacks and, when the input has a backslash, the buffer of unescaped strings. "
+                   "The block stays while the tree is kept.\n")
     summary.append(("2", "Parser memory",
                     f"worst: {worst_bytes:.2f} B per input byte, {worst_count:.2f} allocations "
                     f"per KiB (budget <= 3, <= 1)", all_ok))
