@@ -52,8 +52,6 @@ class Pair:
     per-repetition ratios."""
 
     def __init__(self, numerator, denominator):
-        self.numerator = numerator
-        self.denominator = denominator
         self.ratio = statistics.median(numerator) / statistics.median(denominator)
         pairwise = [n / d for n, d in zip(numerator, denominator)]
         self.low, self.high = quartiles(pairwise)
@@ -229,18 +227,10 @@ def section_memory(results, out, summary):
                    f"{per_kib:.3f} | {verdict(ok)} |")
     out.append(f"\nBudget: <= {BYTES_PER_INPUT_BYTE:.0f} bytes allocated per input byte and "
                f"<= {ALLOCATIONS_PER_KIB:.0f} allocation per KiB of input.\n")
-    if worst_count > ALLOCATIONS_PER_KIB:
-        out.append("A parse makes a fixed number of allocations whatever the input size: the "
-                   "three tree arrays (nodes, children, containers), reserved once from an "
-                   "upper bound counted in the input, and the growth steps of the open-container "
-                   "stack, the pending-children stack and the buffer of unescaped strings. On a "
-                   "document of about 1 KiB that fixed count alone exceeds the budget; from a "
-                   "few KiB on it is far below it.\n")
-    else:
-        out.append("A parse allocates one block, sized from the bounds its counting pass over "
-                   "the input finds: the tree arrays (nodes, children, containers), the parser's "
-                   "stacks and, when the input has a backslash, the buffer of unescaped strings. "
-                   "The block stays while the tree is kept.\n")
+    out.append("A parse allocates one block, sized from the bounds its counting pass over "
+               "the input finds: the tree arrays (nodes, children, containers), the parser's "
+               "stacks and, when the input has a backslash, the buffer of unescaped strings. "
+               "The block stays while the tree is kept.\n")
     summary.append(("2", "Parser memory",
                     f"worst: {worst_bytes:.2f} B per input byte, {worst_count:.2f} allocations "
                     f"per KiB (budget <= 3, <= 1)", all_ok))

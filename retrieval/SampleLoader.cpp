@@ -1,6 +1,7 @@
 #include "SampleLoader.h"
 
 #include "CodePage.h"
+#include "EntryPath.h"
 #include "ParameterCount.h"
 #include "ServiceAddresses.h"
 #include "TnetHTTP.h"
@@ -17,22 +18,11 @@ constexpr std::u16string_view kReportMissing =
 constexpr std::u16string_view kTypeUnsupported =
     u"Ihre Probenart wird derzeit leider nicht unterstützt";
 
-std::u16string entryPath(int32_t index, std::u16string_view field)
-{
-    const std::string digits = std::to_string(index);
-    std::u16string path = u"/json/[";
-    path.append(digits.begin(), digits.end());
-    path += u"]/";
-    path += field;
-    return path;
-}
-
 } // namespace
 
 SampleLoader::SampleLoader(SampleComponents components, LoadedSample& sample, SampleView& view,
                            std::u16string serviceBaseUrl)
-    : m_net(components), m_sample(sample), m_view(view),
-      m_serviceBaseUrl(std::move(serviceBaseUrl))
+    : m_net(components), m_sample(sample), m_view(view), m_serviceBaseUrl(std::move(serviceBaseUrl))
 {
 }
 

@@ -1,24 +1,19 @@
 #include "ClickLabel.h"
 
-#include <QMouseEvent>
-
 ClickLabel::ClickLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent)
 {
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(*event);
     QLabel::mousePressEvent(event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click) {
+    if (m_click.release(*event, *this)) {
         emit clicked();
     }
 }

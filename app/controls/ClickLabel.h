@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MouseClick.h"
+
 #include <QLabel>
 
 // A label that raises clicked() when the left mouse button is pressed and released on it.
@@ -17,5 +19,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    MouseClick m_click;
 };

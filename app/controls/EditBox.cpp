@@ -1,7 +1,5 @@
 #include "EditBox.h"
 
-#include <QMouseEvent>
-
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textChanged, this, &EditBox::changed);
@@ -9,17 +7,14 @@ EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 
 void EditBox::mousePressEvent(QMouseEvent* event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(*event);
     QLineEdit::mousePressEvent(event);
 }
 
 void EditBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QLineEdit::mouseReleaseEvent(event);
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click) {
+    if (m_click.release(*event, *this)) {
         emit clicked();
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MouseClick.h"
+
 #include <QLineEdit>
 
 // A single-line edit box that raises changed() after every change of its text, whether
@@ -20,5 +22,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    MouseClick m_click;
 };

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Usage: deb_package_test.sh <build dir> <work dir> <program built: 1 or 0>
-#                            <HTTP core built: 1 or 0>
+# Usage: deb_package_test.sh <build dir> <work dir>
 #
 # Builds the Debian package with CPack and checks its name, version, contents and that
 # its dependencies cover both the program and the core libraries it carries.
@@ -8,8 +7,6 @@ set -euo pipefail
 
 build=$1
 work=$2
-has_program=$3
-has_http_core=$4
 app_id=de.example.QuorviV2
 
 failures=0
@@ -38,18 +35,14 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
 
 depends=$(field Depends)
-needed=()
-[ "$has_http_core" != 1 ] || needed+=(libcurl4 libssl3)
-[ "$has_program" != 1 ] || needed+=(libqt6widgets6 libqt6core6)
-for package in "${needed[@]}"; do
+for package in libcurl4 libssl3 libqt6widgets6 libqt6core6; do
   [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
     fail "Depends lacks $package: $depends"
 done
 
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/contents"
 expected=("./usr/share/applications/$app_id.desktop" "./usr/share/metainfo/$app_id.metainfo.xml"
-          "./usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$app_id.png")
-[ "$has_program" != 1 ] || expected+=(./usr/bin/QuorviV2)
+          "./usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$app_id.png" ./usr/bin/QuorviV2)
 for pattern in "${expected[@]}"; do
   grep -qx -- "${pattern//./\\.}" "$work/contents" || fail "package lacks $pattern"
 done
@@ -57,7 +50,7 @@ done
 # As root (CI), the package is really installed and the program started: it must still
 # be running after a few seconds (waiting in its window or in the probe's message box),
 # then it is stopped and the package removed again.
-if [ "$has_program" = 1 ] && [ "$(id -u)" -eq 0 ] && ! dpkg -s quorvi-v2 >/dev/null 2>&1; then
+if [ "$(id -u)" -eq 0 ] && ! dpkg -s quorvi-v2 >/dev/null 2>&1; then
   trap 'dpkg -r quorvi-v2 >/dev/null 2>&1 || true' EXIT
   if dpkg -i "$deb" >"$work/dpkg.log" 2>&1; then
     QT_QPA_PLATFORM=offscreen /usr/bin/QuorviV2 >"$work/run.log" 2>&1 &

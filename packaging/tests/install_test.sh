@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Usage: install_test.sh <build dir> <work dir> <1 when the program is built, else 0>
+# Usage: install_test.sh <build dir> <work dir>
 #
 # Installs the build tree into <work dir>/usr and checks that the desktop integration is
 # complete and consistent: desktop file, metainfo, one icon per size, and the program.
@@ -7,7 +7,6 @@ set -euo pipefail
 
 build=$1
 work=$2
-has_program=$3
 packaging=$(cd "$(dirname "$0")/.." && pwd)
 app_id=de.example.QuorviV2
 root=$work/usr
@@ -44,9 +43,7 @@ done
 [ "$icons" -gt 0 ] || fail "no icon installed"
 
 program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$packaging/$app_id.desktop")
-if [ "$has_program" = 1 ]; then
-  [ -x "$root/bin/$program" ] || fail "program $program of the desktop file not installed"
-fi
+[ -x "$root/bin/$program" ] || fail "program $program of the desktop file not installed"
 
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
 [ "$launchable" = "$app_id.desktop" ] || fail "metainfo launches '$launchable'"

@@ -84,7 +84,7 @@ for size in 16 24 32 48 256; do
   if [ -f "$png" ]; then
     differing=$(compare -metric AE "$ico[$frame]" "$png" null: 2>&1 || true)
     [ "$differing" = 0 ] ||
-      fail "icon image $size differs from app-$size.png ($differing): run windows/make-icon"
+      fail "icon image $size differs from app-$size.png ($differing): run packaging/icons/render"
   fi
   frame=$((frame + 1))
 done

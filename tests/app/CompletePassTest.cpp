@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <functional>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 

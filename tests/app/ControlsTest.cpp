@@ -12,7 +12,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 

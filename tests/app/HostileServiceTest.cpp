@@ -138,8 +138,9 @@ QString HostileServiceTest::loadAndInterpretTheGoodSample(TQuorviInterpreter& w,
     if (w.ParameterComboBox->count() != 2 || !messages.informations().isEmpty()) {
         return u"the good sample did not load"_s;
     }
-    if (!drive::interpret(w, u"Nitrat"_s, u"keins"_s, u"12,5"_s, u"mg/L"_s)) {
-        return u"an input could not be chosen"_s;
+    if (const QString failed = drive::interpret(w, u"Nitrat"_s, u"keins"_s, u"12,5"_s, u"mg/L"_s);
+        !failed.isEmpty()) {
+        return failed;
     }
     return w.interpretation->text();
 }
@@ -201,11 +202,7 @@ void HostileServiceTest::hostileLoadKeepsTheWindowWorking()
     QCOMPARE(messages.informations(), informations);
     QCOMPARE(messages.errors(), errors);
     QCOMPARE(w.SampleNameEdit->text(), sampleName);
-    QStringList shown;
-    for (int i = 0; i < w.ParameterComboBox->count(); ++i) {
-        shown.append(w.ParameterComboBox->itemText(i));
-    }
-    QCOMPARE(shown, parameters);
+    QCOMPARE(itemTexts(*w.ParameterComboBox), parameters);
     QCOMPARE(w.ParameterComboBox->isEnabled(), true);
 
     messages.clear();

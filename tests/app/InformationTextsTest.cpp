@@ -1,9 +1,7 @@
 // The two information texts behind the footer labels, and what clicking the labels does.
 #include "InformationTexts.h"
 
-#include "ComboBox.h"
 #include "ControlState.h"
-#include "EditBox.h"
 #include "ProviderContacts.h"
 #include "RecordingPresenter.h"
 #include "TQuorviInterpreter.h"
@@ -12,7 +10,7 @@
 #include "WindowTestMain.h"
 
 #include <QLabel>
-#include <QPushButton>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 

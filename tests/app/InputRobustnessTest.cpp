@@ -84,15 +84,6 @@ private:
     std::mt19937 m_engine{kSeed};
 };
 
-QStringList items(const ComboBox& box)
-{
-    QStringList result;
-    for (int i = 0; i < box.count(); ++i) {
-        result.append(box.itemText(i));
-    }
-    return result;
-}
-
 } // namespace
 
 class InputRobustnessTest : public QObject {
@@ -144,7 +135,7 @@ void InputRobustnessTest::init()
     m_window->afterConstruction();
     QVERIFY(drive::showActive(*m_window));
     drive::loadSample(*m_window, u"TW1"_s);
-    QCOMPARE(items(*m_window->ParameterComboBox),
+    QCOMPARE(itemTexts(*m_window->ParameterComboBox),
              (QStringList{u"Nitrat"_s, u"E. coli"_s, u"Blei"_s}));
 }
 
@@ -189,8 +180,9 @@ void InputRobustnessTest::enterRandomly(EditBox& edit)
 QString InputRobustnessTest::referencePass()
 {
     TQuorviInterpreter& w = *m_window;
-    if (!drive::interpret(w, u"Nitrat"_s, u"keins"_s, u"12,5"_s, u"mg/L"_s)) {
-        return u"an input could not be chosen"_s;
+    if (const QString failed = drive::interpret(w, u"Nitrat"_s, u"keins"_s, u"12,5"_s, u"mg/L"_s);
+        !failed.isEmpty()) {
+        return failed;
     }
     return w.interpretation->text() + u" | "_s + controlState(*w.interpretation);
 }
@@ -245,7 +237,7 @@ void InputRobustnessTest::anySampleCodeGoesOutAsOneSegment()
 {
     TQuorviInterpreter& w = *m_window;
     const QString reference = referencePass();
-    const QStringList loadedList = items(*w.ParameterComboBox);
+    const QStringList loadedList = itemTexts(*w.ParameterComboBox);
     m_messages->clear();
 
     for (int i = 1; i <= kSampleCodeCases; ++i) {
@@ -269,7 +261,7 @@ void InputRobustnessTest::anySampleCodeGoesOutAsOneSegment()
         QCOMPARE(m_messages->errors(), QStringList());
         // A failed load changes nothing that was loaded.
         QCOMPARE(w.SampleNameEdit->text(), u"Brunnen Müller"_s);
-        QCOMPARE(items(*w.ParameterComboBox), loadedList);
+        QCOMPARE(itemTexts(*w.ParameterComboBox), loadedList);
         m_messages->clear();
         if (i % kCasesBetweenReferencePasses == 0) {
             QCOMPARE(referencePass(), reference);

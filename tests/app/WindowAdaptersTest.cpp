@@ -21,15 +21,6 @@ namespace {
 
 const QString unloaded = u"-wird automatisch eingelesen-"_s;
 
-QStringList itemsOf(const ComboBox& box)
-{
-    QStringList items;
-    for (int i = 0; i < box.count(); ++i) {
-        items.append(box.itemText(i));
-    }
-    return items;
-}
-
 } // namespace
 
 class WindowAdaptersTest : public QObject {
@@ -95,13 +86,13 @@ void WindowAdaptersTest::sampleViewKeepsTheParameterTextWhileTheListChanges()
 
     WindowSampleView view(w, m_messages);
     view.clearParameters();
-    QVERIFY(itemsOf(*w.ParameterComboBox).isEmpty());
+    QVERIFY(itemTexts(*w.ParameterComboBox).isEmpty());
     QCOMPARE(w.ParameterComboBox->text(), u"Nitrat"_s);
     QCOMPARE(controlState(*w.ParameterComboBox), u"visible enabled lime"_s);
 
     view.appendParameter(u"Arsen");
     view.appendParameter(u"Kupfer");
-    QCOMPARE(itemsOf(*w.ParameterComboBox), (QStringList{u"Arsen"_s, u"Kupfer"_s}));
+    QCOMPARE(itemTexts(*w.ParameterComboBox), (QStringList{u"Arsen"_s, u"Kupfer"_s}));
     QCOMPARE(w.ParameterComboBox->text(), u"Nitrat"_s);
     QCOMPARE(w.ParameterComboBox->currentIndex(), -1);
     QCOMPARE(controlState(*w.ParameterComboBox), u"visible enabled lime"_s);

@@ -2,6 +2,7 @@
 // accessibility, the logo and the components' settings.
 #include "BackgroundColour.h"
 #include "ComboBox.h"
+#include "ControlState.h"
 #include "EditBox.h"
 #include "RecordingPresenter.h"
 #include "TQuorviInterpreter.h"
@@ -10,14 +11,12 @@
 #include "WindowDriver.h"
 #include "WindowTestMain.h"
 
-#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -277,11 +276,7 @@ void WindowLayoutTest::comboBoxItems()
 
     auto* box = m_window->findChild<ComboBox*>(name);
     QVERIFY(box);
-    QStringList actual;
-    for (int i = 0; i < box->count(); ++i) {
-        actual.append(box->itemText(i));
-    }
-    QCOMPARE(actual, items);
+    QCOMPARE(itemTexts(*box), items);
     QCOMPARE(box->currentIndex(), -1);
     QVERIFY(box->isEditable());
     QCOMPARE(box->insertPolicy(), QComboBox::NoInsert);

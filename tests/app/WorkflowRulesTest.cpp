@@ -1,5 +1,4 @@
 // The seven rules that unlock and colour the input controls, one behaviour at a time.
-#include "BackgroundColour.h"
 #include "ComboBox.h"
 #include "ControlState.h"
 #include "EditBox.h"

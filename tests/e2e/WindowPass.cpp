@@ -3,15 +3,12 @@
 // value|unit" then also interprets and prints the output area's text and state.
 // QUORVI_PASS_SHOT names a PNG to write the window to at the end. The window closes after
 // the pass, which ends the program.
-#include "ComboBox.h"
 #include "ControlState.h"
-#include "EditBox.h"
 #include "TQuorviInterpreter.h"
 #include "TextArea.h"
 #include "WindowDriver.h"
 
 #include <QCoreApplication>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -34,27 +31,14 @@ QString oneLine(QString text)
 // Returns the step that did not take, or an empty text.
 QString drivePass(TQuorviInterpreter& w, const QStringList& pass)
 {
-    drive::clickInto(*w.SampleCodeEdit);
-    drive::type(*w.SampleCodeEdit, pass[0]);
-    drive::clickInto(*w.LoadCodeData);
+    drive::loadSample(w, pass[0]);
     if (pass.size() == 1) {
         return {};
     }
-    if (!drive::chooseWithMouse(*w.ParameterComboBox, pass[1])) {
-        return u"choose parameter "_s + pass[1];
+    if (const QString failed = drive::interpret(w, pass[1], pass[2], pass[3], pass[4]);
+        !failed.isEmpty()) {
+        return failed;
     }
-    if (!drive::chooseWithMouse(*w.PrefixComboBox, pass[2])) {
-        return u"choose prefix "_s + pass[2];
-    }
-    drive::clickInto(*w.valueEdit);
-    drive::type(*w.valueEdit, pass[3]);
-    if (!drive::chooseWithMouse(*w.Unit, pass[4])) {
-        return u"choose unit "_s + pass[4];
-    }
-    if (!w.process->isVisible()) {
-        return u"\"Interpretation erstellen\" is not offered"_s;
-    }
-    drive::clickInto(*w.process);
     print(u"interpretation: "_s + oneLine(w.interpretation->text()));
     print(u"interpretation area: "_s + controlState(*w.interpretation));
     return {};

@@ -1,4 +1,3 @@
-#include "EntryPath.h"
 #include "Placeholders.h"
 #include "PrefixTexts.h"
 
@@ -8,14 +7,6 @@
 #include <vector>
 
 namespace {
-
-TEST(EntryPath, WritesTheIndexInDecimalWithoutLeadingZeros)
-{
-    EXPECT_EQ(entryPath(3, u"Param"), u"/json/[3]/Param");
-    EXPECT_EQ(entryPath(1, u"SpecialComment"), u"/json/[1]/SpecialComment");
-    EXPECT_EQ(entryPath(10, u"MCL"), u"/json/[10]/MCL");
-    EXPECT_EQ(entryPath(120, u"Unit"), u"/json/[120]/Unit");
-}
 
 TEST(Placeholders, ReplacesEveryOccurrenceCaseSensitively)
 {

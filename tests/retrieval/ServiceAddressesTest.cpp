@@ -1,8 +1,9 @@
-#include "ParameterCount.h"
-#include "PercentEncoding.h"
 #include "ServiceAddresses.h"
 
+#include "EntryPath.h"
 #include "Exception.h"
+#include "ParameterCount.h"
+#include "PercentEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -40,14 +41,13 @@ TEST_P(SampleCodeSegment, GoesOutAsOneEncodedSegmentOfAnsiBytes)
                            std::u16string(GetParam().encoded) + u".json");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SampleCodeSegment,
-    testing::Values(SegmentCase{u"A-1_b.c~d", u"A-1_b.c~d"},
-                    SegmentCase{u" AB 1 ", u"%20AB%201%20"},
-                    SegmentCase{u"../x/y?z#w%", u"..%2Fx%2Fy%3Fz%23w%25"},
-                    SegmentCase{u"a\r\nb\tc", u"a%0D%0Ab%09c"},
-                    SegmentCase{u"Müll€", u"M%FCll%80"},  // Windows-1252 bytes
-                    SegmentCase{u"Ω", u"%3F"}));           // not in the code page: "?"
+INSTANTIATE_TEST_SUITE_P(Cases, SampleCodeSegment,
+                         testing::Values(SegmentCase{u"A-1_b.c~d", u"A-1_b.c~d"},
+                                         SegmentCase{u" AB 1 ", u"%20AB%201%20"},
+                                         SegmentCase{u"../x/y?z#w%", u"..%2Fx%2Fy%3Fz%23w%25"},
+                                         SegmentCase{u"a\r\nb\tc", u"a%0D%0Ab%09c"},
+                                         SegmentCase{u"Müll€", u"M%FCll%80"}, // Windows-1252 bytes
+                                         SegmentCase{u"Ω", u"%3F"})); // not in the code page: "?"
 
 TEST(ServiceAddresses, SampleTypeIsEncodedAsUtf8)
 {
@@ -59,6 +59,14 @@ TEST(PercentEncoding, LeavesOnlyUnreservedBytes)
 {
     EXPECT_EQ(percentEncodePathSegment("AZaz09-._~"), "AZaz09-._~");
     EXPECT_EQ(percentEncodePathSegment(std::string("\x00\x7F\xFF", 3)), "%00%7F%FF");
+}
+
+TEST(EntryPath, WritesTheIndexInDecimalWithoutLeadingZeros)
+{
+    EXPECT_EQ(entryPath(3, u"Param"), u"/json/[3]/Param");
+    EXPECT_EQ(entryPath(1, u"SpecialComment"), u"/json/[1]/SpecialComment");
+    EXPECT_EQ(entryPath(10, u"MCL"), u"/json/[10]/MCL");
+    EXPECT_EQ(entryPath(120, u"Unit"), u"/json/[120]/Unit");
 }
 
 TEST(ParameterCount, ReadsDecimalIntegers)

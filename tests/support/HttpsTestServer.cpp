@@ -5,14 +5,12 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <fstream>
 #include <httplib.h>
 #include <map>
 #include <mutex>
 #include <netinet/in.h>
 #include <openssl/ssl.h>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <thread>
@@ -96,20 +94,6 @@ void resetConnection(int fd)
     }
 }
 
-std::string contentTypeOfFile(const std::filesystem::path& path)
-{
-    const std::string ext = path.extension().string();
-    if (ext == ".json")
-        return "application/json";
-    if (ext == ".xml")
-        return "application/xml";
-    if (ext == ".pdf")
-        return "application/pdf";
-    if (ext == ".txt")
-        return "text/plain";
-    return "application/octet-stream";
-}
-
 } // namespace
 
 TestRoute& TestRoute::withStatus(int value)
@@ -177,7 +161,6 @@ struct HttpsTestServer::Impl {
     std::condition_variable wake;
     bool stopping = false;
     std::map<std::string, StoredRoute> routes;
-    std::optional<std::filesystem::path> fileRoot;
     std::vector<LoggedRequest> log;
 
     void logRequest(const httplib::Request& request)
@@ -197,19 +180,7 @@ struct HttpsTestServer::Impl {
         std::lock_guard lock(mutex);
         if (auto it = routes.find(request.target); it != routes.end())
             return it->second;
-        if (!fileRoot)
-            return std::nullopt;
-        std::filesystem::path relative = std::filesystem::path(request.path).relative_path();
-        for (const auto& part : relative)
-            if (part == "..")
-                return std::nullopt;
-        const std::filesystem::path file = *fileRoot / relative;
-        std::ifstream in(file, std::ios::binary);
-        if (!std::filesystem::is_regular_file(file) || !in)
-            return std::nullopt;
-        std::ostringstream content;
-        content << in.rdbuf();
-        return store(TestRoute().withContentType(contentTypeOfFile(file)).withBody(content.str()));
+        return std::nullopt;
     }
 
     // Waits, but returns false as soon as the server stops.
@@ -390,12 +361,6 @@ void HttpsTestServer::addRoute(std::string target, TestRoute route)
     StoredRoute stored = store(std::move(route));
     std::lock_guard lock(m_impl->mutex);
     m_impl->routes.insert_or_assign(std::move(target), std::move(stored));
-}
-
-void HttpsTestServer::serveDirectory(std::filesystem::path root)
-{
-    std::lock_guard lock(m_impl->mutex);
-    m_impl->fileRoot = std::move(root);
 }
 
 std::vector<LoggedRequest> HttpsTestServer::requests() const

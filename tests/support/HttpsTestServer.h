@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstddef>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -88,8 +87,8 @@ inline constexpr std::chrono::milliseconds kSlowDelay{2500};
 
 // An HTTPS server on 127.0.0.1 for tests, running in a background thread of the
 // calling process. Uses the test PKI (TestPki), so the cores trust it unless the
-// untrusted certificate is chosen. Answers the routes above, routes added by the
-// test (by exact request target) and, when a directory is served, files below it.
+// untrusted certificate is chosen. Answers the routes above and routes added by the
+// test (by exact request target).
 class HttpsTestServer {
 public:
     enum class Certificate { Trusted, Untrusted };
@@ -111,8 +110,6 @@ public:
     std::string url(std::string_view target) const;
 
     void addRoute(std::string target, TestRoute route);
-    // Unknown targets are looked up as files below root (decoded path).
-    void serveDirectory(std::filesystem::path root);
 
     std::vector<LoggedRequest> requests() const;
     std::optional<LoggedRequest> lastRequest() const;

@@ -30,7 +30,6 @@ public:
     const std::filesystem::path& caBundle() const { return m_caBundle; }
     const ServerCredentials& trustedServer() const { return m_trusted; }
     const ServerCredentials& untrustedServer() const { return m_untrusted; }
-    const std::filesystem::path& untrustedCa() const { return m_untrustedCa; }
     const ServerCredentials& selfSignedServer() const { return m_selfSigned; }
     const ServerCredentials& expiredServer() const { return m_expired; }
     const ServerCredentials& otherHostServer() const { return m_otherHost; }

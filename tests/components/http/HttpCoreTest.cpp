@@ -3,7 +3,6 @@
 #include "HttpsTestServer.h"
 #include "TestPki.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,4 +1,3 @@
-#include "ENetCore.h"
 #include "FailureOf.h"
 #include "Gzip.h"
 #include "HttpsTestServer.h"

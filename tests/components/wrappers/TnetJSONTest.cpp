@@ -1,24 +1,14 @@
 #include "CoreClass.h"
 #include "ENetCore.h"
+#include "FailureOf.h"
 #include "TnetJSON.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 #include <sstream>
 
 namespace {
-
-std::string messageOf(const std::function<void()>& fn)
-{
-    try {
-        fn();
-    } catch (const ENetCore& e) {
-        return e.message();
-    }
-    return "(nothing raised)";
-}
 
 TEST(TnetJSONWrapper, TheCoreIsMappedOnceFromTheEmbeddedImage)
 {
@@ -72,19 +62,19 @@ TEST(TnetJSONWrapper, ConfigComparesNamesWithoutCaseAndRefusesUnknownOnes)
     TnetJSON json;
     EXPECT_EQ(json.Config(u"stringprocessingoptions=3"), u"3");
     EXPECT_EQ(json.Config(u"StringProcessingOptions"), u"3");
-    EXPECT_NE(messageOf([&] { json.Config(u"NoSuchSetting=1"); }).find("206: "), std::string::npos);
+    EXPECT_NE(failureOf([&] { json.Config(u"NoSuchSetting=1"); }).find("206: "), std::string::npos);
 }
 
 TEST(TnetJSONWrapper, ErrorsCarryTheirCodesAndTexts)
 {
     TnetJSON json;
-    EXPECT_EQ(messageOf([&] { json.setXPath(u"/json"); }),
+    EXPECT_EQ(failureOf([&] { json.setXPath(u"/json"); }),
               "10234: DOM tree unavailable (set BuildDOM to TRUE and reparse).");
     json.setInputData(u"{\"a\": 1}");
     json.Parse();
-    EXPECT_EQ(messageOf([&] { json.setXPath(u"/json/b"); }), "10233: Invalid XPath.");
+    EXPECT_EQ(failureOf([&] { json.setXPath(u"/json/b"); }), "10233: Invalid XPath.");
     json.setInputData(u"{\"b\": 2}");
-    EXPECT_EQ(messageOf([&] { json.Parse(); }), "10232: Invalid JSON markup.");
+    EXPECT_EQ(failureOf([&] { json.Parse(); }), "10232: Invalid JSON markup.");
     // The first tree stays.
     json.setXPath(u"/json/\"a\"");
     EXPECT_EQ(json.XText(), u"1");
@@ -101,7 +91,9 @@ TEST(TnetJSONWrapper, EventsReachTheirHandlersInUtf16)
     json.OnStartElement = [&](TnetJSON&, const TnetJSONElementEventParams& p) {
         seen.push_back(u"<" + p.element);
     };
-    json.OnCharacters = [&](TnetJSON&, const TnetJSONTextEventParams& p) { seen.push_back(p.text); };
+    json.OnCharacters = [&](TnetJSON&, const TnetJSONTextEventParams& p) {
+        seen.push_back(p.text);
+    };
     json.setInputData(u"{\"Größe\": \"groß\"}");
     json.Parse();
     EXPECT_EQ(seen, (std::vector<std::u16string>{u"<json", u"<Größe", u"groß"}));
@@ -116,7 +108,7 @@ TEST(TnetJSONWrapper, ChildNamesAreAnArrayPropertyWithIndexCheck)
     json.setXPath(u"/json");
     ASSERT_EQ(json.XChildCount(), 2);
     EXPECT_EQ(json.XChildName(1), u"b");
-    EXPECT_EQ(messageOf([&] { json.XChildName(2); }), "204: Invalid array index (XChildIndex).");
+    EXPECT_EQ(failureOf([&] { json.XChildName(2); }), "204: Invalid array index (XChildIndex).");
 }
 
 } // namespace

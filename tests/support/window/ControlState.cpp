@@ -2,6 +2,7 @@
 
 #include "BackgroundColour.h"
 
+#include <QComboBox>
 #include <QPalette>
 #include <QWidget>
 
@@ -40,4 +41,13 @@ QString controlState(const QWidget& control, bool withColour)
         state += u' ' + colourName(control);
     }
     return state;
+}
+
+QStringList itemTexts(const QComboBox& box)
+{
+    QStringList items;
+    for (int i = 0; i < box.count(); ++i) {
+        items.append(box.itemText(i));
+    }
+    return items;
 }

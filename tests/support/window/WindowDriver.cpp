@@ -14,6 +14,8 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace drive {
 
 bool showActive(QWidget& window)
@@ -132,19 +134,24 @@ void loadSample(TQuorviInterpreter& window, const QString& code)
     clickInto(*window.LoadCodeData);
 }
 
-bool interpret(TQuorviInterpreter& window, const QString& parameter, const QString& prefix,
-               const QString& value, const QString& unit)
+QString interpret(TQuorviInterpreter& window, const QString& parameter, const QString& prefix,
+                  const QString& value, const QString& unit)
 {
-    if (!chooseWithMouse(*window.ParameterComboBox, parameter) ||
-        !chooseWithMouse(*window.PrefixComboBox, prefix)) {
-        return false;
+    if (!chooseWithMouse(*window.ParameterComboBox, parameter)) {
+        return u"choose parameter "_s + parameter;
+    }
+    if (!chooseWithMouse(*window.PrefixComboBox, prefix)) {
+        return u"choose prefix "_s + prefix;
     }
     typeOver(*window.valueEdit, value);
     if (!chooseWithMouse(*window.Unit, unit)) {
-        return false;
+        return u"choose unit "_s + unit;
+    }
+    if (!window.process->isVisible()) {
+        return u"\"Interpretation erstellen\" is not offered"_s;
     }
     clickInto(*window.process);
-    return true;
+    return {};
 }
 
 bool enterValue(TQuorviInterpreter& window, const QString& parameter, const QString& value)

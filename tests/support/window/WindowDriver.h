@@ -42,9 +42,10 @@ void typeOver(QWidget& control, const QString& text);
 void pasteOver(QWidget& control, const QString& text);
 
 // Chooses parameter, prefix and unit with the mouse, types the value over the value box
-// and clicks "Interpretation erstellen". False when one of the choices was not there.
-bool interpret(TQuorviInterpreter& window, const QString& parameter, const QString& prefix,
-               const QString& value, const QString& unit);
+// and clicks "Interpretation erstellen". Returns the step that did not take, or an empty
+// text.
+QString interpret(TQuorviInterpreter& window, const QString& parameter, const QString& prefix,
+                  const QString& value, const QString& unit);
 
 // Types the sample code over the code box and clicks "Daten laden".
 void loadSample(TQuorviInterpreter& window, const QString& code);
