@@ -328,7 +328,7 @@ def section_interpretation(results, out, summary):
 STARTUP_PARTS = [
     ("dynamic linking before main", r"dl_main \["),
     ("core libraries (embedded cores, libcurl and its dependencies)",
-     r"CoreLibrary::fromImage\("),
+     r"CoreLibrary::load\("),
     ("window controls (createControls, fonts included)", r"TQuorviInterpreter::createControls\("),
     ("font configuration (FcInit), within the controls", r"^\S*FcInit \["),
     ("service probe (FormCreate: OpenSSL, trust store, TLS, HEAD)",

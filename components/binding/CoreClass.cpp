@@ -18,12 +18,7 @@ void CoreClass::map()
     std::lock_guard lock(m_lock);
     if (m_library)
         return;
-    // Without an embedded image, or where memory files are missing, the library file
-    // beside the executable is used instead.
-    if (m_image.data && CoreLibrary::memoryFilesAvailable())
-        m_library = CoreLibrary::fromImage(m_image, m_libraryFileName);
-    else
-        m_library = CoreLibrary::fromFile(executableDirectory() + "/" + m_libraryFileName);
+    m_library = CoreLibrary::load(m_image, m_libraryFileName, m_prefix);
     if (m_library)
         ++m_mappings;
 }
@@ -33,26 +28,16 @@ void CoreClass::resolve()
     std::lock_guard lock(m_lock);
     if (m_resolved || !m_library)
         return;
-    auto entry = [&](const char* name) { return m_library->symbol((m_prefix + name).c_str()); };
-    EntryPoints e;
-    e.create = reinterpret_cast<netcomp_create_fn>(entry("Create"));
-    e.destroy = reinterpret_cast<netcomp_destroy_fn>(entry("Destroy"));
-    e.checkIndex = reinterpret_cast<netcomp_check_index_fn>(entry("CheckIndex"));
-    e.get = reinterpret_cast<netcomp_get_fn>(entry("Get"));
-    e.set = reinterpret_cast<netcomp_set_fn>(entry("Set"));
-    e.doMethod = reinterpret_cast<netcomp_do_fn>(entry("Do"));
-    e.getLastError = reinterpret_cast<netcomp_get_last_error_fn>(entry("GetLastError"));
-    e.getLastErrorCode =
-        reinterpret_cast<netcomp_get_last_error_code_fn>(entry("GetLastErrorCode"));
+    const auto e = CoreEntryPoints::resolve(
+        m_prefix, [&](const char* name) { return m_library->symbol(name); });
     // A library missing any entry point is as good as none.
-    if (!e.create || !e.destroy || !e.checkIndex || !e.get || !e.set || !e.doMethod ||
-        !e.getLastError || !e.getLastErrorCode)
+    if (!e.complete())
         return;
     m_entryPoints = e;
     m_resolved = true;
 }
 
-const EntryPoints& CoreClass::entryPoints()
+const CoreEntryPoints& CoreClass::entryPoints()
 {
     if (!m_resolved) {
         map();
@@ -63,23 +48,37 @@ const EntryPoints& CoreClass::entryPoints()
     return m_entryPoints;
 }
 
+namespace {
+
+// The file a class's core is loaded from where it is not carried in the program.
+std::string libraryFile([[maybe_unused]] const char* stem)
+{
+#if defined(_WIN32)
+    return "netcomp16.dll";
+#else
+    return std::string("lib") + stem + ".so";
+#endif
+}
+
+} // namespace
+
 CoreClass& httpCoreClass()
 {
-    static CoreClass coreClass("TnetHTTP", "NetComp_HTTP_", "libnetcomp_http.so",
+    static CoreClass coreClass("TnetHTTP", "NetComp_HTTP_", libraryFile("netcomp_http"),
                                httpCoreImage());
     return coreClass;
 }
 
 CoreClass& restCoreClass()
 {
-    static CoreClass coreClass("TnetREST", "NetComp_REST_", "libnetcomp_rest.so",
+    static CoreClass coreClass("TnetREST", "NetComp_REST_", libraryFile("netcomp_rest"),
                                restCoreImage());
     return coreClass;
 }
 
 CoreClass& jsonCoreClass()
 {
-    static CoreClass coreClass("TnetJSON", "NetComp_JSON_", "libnetcomp_json.so",
+    static CoreClass coreClass("TnetJSON", "NetComp_JSON_", libraryFile("netcomp_json"),
                                jsonCoreImage());
     return coreClass;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "CoreEntryPoints.h"
 #include "CoreImage.h"
 #include "CoreLibrary.h"
-#include "netcomp_api.h"
 
 #include <atomic>
 #include <memory>
@@ -10,17 +10,6 @@
 #include <string>
 
 namespace netcomp::binding {
-
-struct EntryPoints {
-    netcomp_create_fn create = nullptr;
-    netcomp_destroy_fn destroy = nullptr;
-    netcomp_get_fn get = nullptr;
-    netcomp_set_fn set = nullptr;
-    netcomp_do_fn doMethod = nullptr;
-    netcomp_check_index_fn checkIndex = nullptr;
-    netcomp_get_last_error_fn getLastError = nullptr;
-    netcomp_get_last_error_code_fn getLastErrorCode = nullptr;
-};
 
 // The shared state of one component class: its lock, the mapped core and the resolved
 // entry points. The core is mapped once per process at the first construction and
@@ -35,7 +24,7 @@ public:
 
     // Resolves the entry points, mapping the core first when needed. Raises
     // EOutOfMemory "Could not load component library (...)." when that fails.
-    const EntryPoints& entryPoints();
+    const CoreEntryPoints& entryPoints();
 
     const std::string& className() const { return m_className; }
     const std::string& libraryFileName() const { return m_libraryFileName; }
@@ -52,7 +41,7 @@ private:
     CoreImage m_image;
     std::mutex m_lock;
     std::unique_ptr<CoreLibrary> m_library;
-    EntryPoints m_entryPoints;
+    CoreEntryPoints m_entryPoints;
     std::atomic<bool> m_resolved{false};
     std::atomic<int> m_mappings{0};
 };

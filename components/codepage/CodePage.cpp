@@ -2,6 +2,10 @@
 
 #include <array>
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 namespace netcomp {
 namespace {
 
@@ -106,6 +110,42 @@ std::u16string decodeUtf8(std::string_view bytes)
     return out;
 }
 
+#if defined(_WIN32)
+// Code page 0 is the system's real ANSI code page, with its default character for what it
+// cannot hold (no best-fit look-alikes).
+std::string encodeAnsi(std::u16string_view original)
+{
+    if (original.empty())
+        return {};
+    // One default character per character beyond the BMP, which no ANSI code page holds;
+    // left whole, some versions of Windows give one per surrogate.
+    std::u16string text(original);
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+            text.replace(i, 2, 1, kReplacement);
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    const int size =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, out.data(), size, nullptr,
+                        nullptr);
+    return out;
+}
+
+std::u16string decodeAnsi(std::string_view bytes)
+{
+    if (bytes.empty())
+        return {};
+    const int length = static_cast<int>(bytes.size());
+    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+    std::u16string out(static_cast<std::size_t>(size), u'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, reinterpret_cast<wchar_t*>(out.data()),
+                        size);
+    return out;
+}
+#endif
+
 } // namespace
 
 bool isSupportedCodePage(int codePage)
@@ -119,6 +159,12 @@ void appendCodePoint(std::string& out, char32_t c, int codePage)
         appendUtf8(out, (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF ? kReplacement : c);
     } else if (codePage == CodePageLatin1) {
         out.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
+#if defined(_WIN32)
+    } else if (codePage == CodePageAnsi) {
+        std::u16string unit;
+        appendUtf16(unit, c);
+        out += encodeAnsi(unit);
+#endif
     } else {
         out.push_back(windows1252Byte(c));
     }
@@ -126,6 +172,10 @@ void appendCodePoint(std::string& out, char32_t c, int codePage)
 
 std::string encode(std::u16string_view text, int codePage)
 {
+#if defined(_WIN32)
+    if (codePage == CodePageAnsi)
+        return encodeAnsi(text);
+#endif
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -147,6 +197,10 @@ std::u16string decode(std::string_view bytes, int codePage)
 {
     if (codePage == CodePageUtf8)
         return decodeUtf8(bytes);
+#if defined(_WIN32)
+    if (codePage == CodePageAnsi)
+        return decodeAnsi(bytes);
+#endif
     std::u16string out;
     out.reserve(bytes.size());
     const bool cp1252 = isWindows1252(codePage);

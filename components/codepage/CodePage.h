@@ -5,10 +5,10 @@
 
 // Conversion between UTF-16 text and the 8-bit text of a code page.
 //
-// Code page 0 is the system's ANSI code page; Windows-1252 stands for it on every
-// platform, so the program behaves the same everywhere. 65001 is UTF-8. Characters a
-// single-byte code page cannot hold become "?"; invalid UTF-8 bytes and lone
-// surrogates become U+FFFD.
+// Code page 0 is the system's ANSI code page: on Windows the real one, with its default
+// character for what it cannot hold; elsewhere Windows-1252 stands for it. 65001 is
+// UTF-8. Characters a single-byte code page cannot hold become "?"; invalid UTF-8 bytes
+// and lone surrogates become U+FFFD.
 namespace netcomp {
 
 inline constexpr int CodePageAnsi = 0;

@@ -72,7 +72,7 @@ TnetComponent::~TnetComponent()
     m_handle = nullptr;
 }
 
-const netcomp::binding::EntryPoints& TnetComponent::entry() const
+const netcomp::CoreEntryPoints& TnetComponent::entry() const
 {
     return m_class.entryPoints();
 }

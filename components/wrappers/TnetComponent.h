@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
-namespace netcomp::binding {
+namespace netcomp {
+struct CoreEntryPoints;
+namespace binding {
 class CoreClass;
-struct EntryPoints;
-} // namespace netcomp::binding
+}
+} // namespace netcomp
 
 // What the three component classes share: the handle of their core object, the calls
 // through the class's entry points, and the one error treatment: a nonzero result
@@ -52,7 +54,7 @@ protected:
 
 private:
     friend struct TnetEventSink;
-    const netcomp::binding::EntryPoints& entry() const;
+    const netcomp::CoreEntryPoints& entry() const;
     void check(int32_t result);
     void checkIndex(int32_t id, int32_t index, const char* indexName);
     intptr_t callWithText(int32_t methodId, std::u16string_view argument, intptr_t* resultLength);

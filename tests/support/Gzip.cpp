@@ -14,6 +14,10 @@ std::string gzipCompress(std::string_view data)
     if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, gzipWindowBits, 8, Z_DEFAULT_STRATEGY) !=
         Z_OK)
         throw std::runtime_error("deflateInit2 failed");
+    // The same bytes on every platform: zlib would write its own system's code.
+    gz_header header{};
+    header.os = 3;
+    deflateSetHeader(&stream, &header);
     std::string out(deflateBound(&stream, static_cast<uLong>(data.size())), '\0');
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
     stream.avail_in = static_cast<uInt>(data.size());

@@ -4,12 +4,6 @@
 
 namespace netcomp::core {
 
-HandleRegistry& HandleRegistry::instance()
-{
-    static HandleRegistry registry;
-    return registry;
-}
-
 void HandleRegistry::add(CoreObject* object)
 {
     std::lock_guard lock(m_mutex);

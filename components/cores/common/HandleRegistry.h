@@ -7,12 +7,10 @@ namespace netcomp::core {
 
 class CoreObject;
 
-// The live core objects of one library, so a stale or foreign handle is answered
-// with an error instead of being dereferenced.
+// The live core objects of one class, so a stale or foreign handle is answered with an
+// error instead of being dereferenced.
 class HandleRegistry {
 public:
-    static HandleRegistry& instance();
-
     void add(CoreObject* object);
     CoreObject* remove(void* handle);
     CoreObject* find(void* handle) const;

@@ -1,11 +1,5 @@
 #include "TransferErrors.h"
 
-#include "HttpLimits.h"
-#include "netcomp_api.h"
-
-#include <curl/curl.h>
-#include <openssl/x509.h>
-
 namespace netcomp::http {
 
 std::string httpStatusErrorText(int statusCode, std::string_view reasonPhrase)
@@ -30,75 +24,6 @@ std::string asSentence(std::string text)
     if (text.empty() || text.back() != '.')
         text += '.';
     return text;
-}
-
-core::CoreError transportError(const CurlFailure& f)
-{
-    auto withDetail = [&](int32_t code, const std::string& what) {
-        return core::CoreError(code, asSentence(what + " (" + f.detail + ")"));
-    };
-    switch (f.curlCode) {
-    case CURLE_UNSUPPORTED_PROTOCOL:
-    case CURLE_URL_MALFORMAT:
-        return withDetail(NETCOMP_ERR_INVALID_URL, "Invalid URL");
-    case CURLE_COULDNT_RESOLVE_HOST:
-        return withDetail(NETCOMP_ERR_RESOLVE, "Host name could not be resolved");
-    case CURLE_COULDNT_CONNECT:
-        return core::CoreError(NETCOMP_ERR_CONNECT, "Could not connect to the server.");
-    case CURLE_SSL_CONNECT_ERROR:
-    case CURLE_SSL_ENGINE_NOTFOUND:
-    case CURLE_SSL_ENGINE_SETFAILED:
-    case CURLE_SSL_CERTPROBLEM:
-    case CURLE_SSL_CIPHER:
-    case CURLE_SSL_ENGINE_INITFAILED:
-    case CURLE_SSL_CACERT_BADFILE:
-    case CURLE_SSL_SHUTDOWN_FAILED:
-    case CURLE_SSL_CRL_BADFILE:
-    case CURLE_SSL_ISSUER_ERROR:
-        return withDetail(NETCOMP_ERR_TLS, "TLS handshake failed");
-    case CURLE_PEER_FAILED_VERIFICATION:
-    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
-    case CURLE_SSL_INVALIDCERTSTATUS:
-        // libcurl reports its own checks, the host name among them, as unspecified;
-        // its text then says what failed.
-        if (f.verifyResult != X509_V_OK && f.verifyResult != X509_V_ERR_UNSPECIFIED)
-            return core::CoreError(NETCOMP_ERR_CERTIFICATE,
-                                   asSentence(std::string("Server certificate rejected: ") +
-                                              X509_verify_cert_error_string(f.verifyResult)));
-        return core::CoreError(NETCOMP_ERR_CERTIFICATE,
-                               asSentence("Server certificate rejected: " + f.detail));
-    case CURLE_OPERATION_TIMEDOUT:
-        return core::CoreError(NETCOMP_ERR_TIMEOUT, "No answer within the timeout of " +
-                                                        std::to_string(f.timeoutSeconds) +
-                                                        " seconds.");
-    case CURLE_RECV_ERROR:
-    case CURLE_SEND_ERROR:
-    case CURLE_PARTIAL_FILE:
-    case CURLE_GOT_NOTHING:
-        return core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
-    case CURLE_FILESIZE_EXCEEDED:
-        return core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
-    case CURLE_OUT_OF_MEMORY:
-#if LIBCURL_VERSION_NUM >= 0x080600
-    case CURLE_TOO_LARGE:
-#endif
-        // How libcurl gives up a header line longer than it holds (100 KiB), before
-        // the header callback could count it.
-        if (!f.headEnded)
-            return core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
-        break;
-    case CURLE_BAD_CONTENT_ENCODING:
-        return withDetail(NETCOMP_ERR_DECODING, "Response body could not be decoded");
-    case CURLE_WRITE_ERROR:
-        if (f.abortReason == AbortReason::BodyTooLarge)
-            return core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
-        if (f.abortReason == AbortReason::HeaderTooLarge)
-            return core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
-        break;
-    default:
-        break;
-    }
-    return core::CoreError(NETCOMP_ERR_TRANSPORT, asSentence(f.detail));
 }
 
 } // namespace netcomp::http

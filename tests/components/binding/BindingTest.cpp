@@ -16,7 +16,7 @@ using netcomp::binding::CoreImage;
 // No image: the library file beside the test executable is loaded by name.
 CoreClass& fakeClass()
 {
-    static CoreClass coreClass("TnetFake", "NetComp_FAKE_", "libnetcomp_fake.so", CoreImage{});
+    static CoreClass coreClass("TnetFake", "NetComp_FAKE_", NETCOMP_FAKE_LIBRARY, CoreImage{});
     return coreClass;
 }
 
@@ -87,7 +87,7 @@ TEST(Binding, AnImageWithoutElfSignatureIsNotMapped)
 
 TEST(Binding, ACoreThatCreatesNothingRaisesTheInitialisationError)
 {
-    CoreClass refusing("TnetNull", "NetComp_NULL_", "libnetcomp_fake.so", CoreImage{});
+    CoreClass refusing("TnetNull", "NetComp_NULL_", NETCOMP_FAKE_LIBRARY, CoreImage{});
     EXPECT_EQ(messageOf<EOutOfMemory>([&] { TnetFake fake(refusing); }),
               "Error initializing TnetNull.");
 }

@@ -2,28 +2,36 @@
 
 #include "CodePage.h"
 
+#include <map>
 #include <stdexcept>
 
-CoreApi CoreApi::http()
+namespace {
+
+CoreApi linkedCore(const std::string& prefix, const std::map<std::string, void*>& table)
 {
-    return {&NetComp_HTTP_Create,
-            &NetComp_HTTP_Destroy,
-            &NetComp_HTTP_Get,
-            &NetComp_HTTP_Set,
-            &NetComp_HTTP_Do,
-            &NetComp_HTTP_GetLastError,
-            &NetComp_HTTP_GetLastErrorCode};
+    return CoreApi::resolve(prefix, [&](const char* name) {
+        const auto it = table.find(name);
+        return it == table.end() ? nullptr : it->second;
+    });
 }
 
-CoreApi CoreApi::rest()
+#define NETCOMP_TEST_ENTRY(prefix, name) {#prefix #name, reinterpret_cast<void*>(&prefix##name)}
+#define NETCOMP_TEST_CORE(prefix)                                                              \
+    {NETCOMP_TEST_ENTRY(prefix, Create), NETCOMP_TEST_ENTRY(prefix, Destroy),                  \
+     NETCOMP_TEST_ENTRY(prefix, Get), NETCOMP_TEST_ENTRY(prefix, Set),                         \
+     NETCOMP_TEST_ENTRY(prefix, Do), NETCOMP_TEST_ENTRY(prefix, CheckIndex),                   \
+     NETCOMP_TEST_ENTRY(prefix, GetLastError), NETCOMP_TEST_ENTRY(prefix, GetLastErrorCode)}
+
+} // namespace
+
+CoreApi httpCoreApi()
 {
-    return {&NetComp_REST_Create,
-            &NetComp_REST_Destroy,
-            &NetComp_REST_Get,
-            &NetComp_REST_Set,
-            &NetComp_REST_Do,
-            &NetComp_REST_GetLastError,
-            &NetComp_REST_GetLastErrorCode};
+    return linkedCore("NetComp_HTTP_", NETCOMP_TEST_CORE(NetComp_HTTP_));
+}
+
+CoreApi restCoreApi()
+{
+    return linkedCore("NetComp_REST_", NETCOMP_TEST_CORE(NetComp_REST_));
 }
 
 void PrintTo(const Outcome& outcome, std::ostream* out)
@@ -57,7 +65,7 @@ Outcome CoreClient::outcome(int32_t code)
 {
     if (code == 0)
         return {};
-    const char* text = m_api.lastError(m_handle);
+    const char* text = m_api.getLastError(m_handle);
     return {code, text ? text : ""};
 }
 
@@ -66,14 +74,14 @@ Outcome CoreClient::call(int32_t methodId, std::string_view utf8Argument)
     const std::u16string argument = utf16(utf8Argument);
     netcomp_value args[2] = {reinterpret_cast<netcomp_value>(argument.c_str()), 0};
     netcomp_value lengths[2] = {static_cast<netcomp_value>(argument.size()), 0};
-    return outcome(m_api.invoke(m_handle, methodId + NETCOMP_ID_UTF16, 1, args, lengths));
+    return outcome(m_api.doMethod(m_handle, methodId + NETCOMP_ID_UTF16, 1, args, lengths));
 }
 
 Outcome CoreClient::call(int32_t methodId)
 {
     netcomp_value args[1] = {0};
     netcomp_value lengths[1] = {0};
-    return outcome(m_api.invoke(m_handle, methodId + NETCOMP_ID_UTF16, 0, args, lengths));
+    return outcome(m_api.doMethod(m_handle, methodId + NETCOMP_ID_UTF16, 0, args, lengths));
 }
 
 Outcome CoreClient::config(int32_t methodId, std::string_view setting, std::string* configAnswer)
@@ -82,7 +90,7 @@ Outcome CoreClient::config(int32_t methodId, std::string_view setting, std::stri
     netcomp_value args[2] = {reinterpret_cast<netcomp_value>(argument.c_str()), 0};
     netcomp_value lengths[2] = {0, 0};
     const Outcome result =
-        outcome(m_api.invoke(m_handle, methodId + NETCOMP_ID_UTF16, 1, args, lengths));
+        outcome(m_api.doMethod(m_handle, methodId + NETCOMP_ID_UTF16, 1, args, lengths));
     if (result.code == 0 && configAnswer)
         *configAnswer = utf8(std::u16string_view(reinterpret_cast<const char16_t*>(args[1]),
                                                  static_cast<std::size_t>(lengths[1])));

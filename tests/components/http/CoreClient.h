@@ -1,6 +1,6 @@
 #pragma once
 
-#include "netcomp_api.h"
+#include "CoreEntryPoints.h"
 
 #include <cstdint>
 #include <functional>
@@ -9,19 +9,10 @@
 #include <string_view>
 #include <vector>
 
-// The entry points of one core library.
-struct CoreApi {
-    netcomp_create_fn create;
-    netcomp_destroy_fn destroy;
-    netcomp_get_fn get;
-    netcomp_set_fn set;
-    netcomp_do_fn invoke;
-    netcomp_get_last_error_fn lastError;
-    netcomp_get_last_error_code_fn lastErrorCode;
-
-    static CoreApi http();
-    static CoreApi rest();
-};
+// The entry points of the HTTP and REST cores, linked into the test program.
+using CoreApi = netcomp::CoreEntryPoints;
+CoreApi httpCoreApi();
+CoreApi restCoreApi();
 
 // The result of a call: its code and, when nonzero, the core's last error text.
 struct Outcome {

@@ -14,7 +14,7 @@ protected:
     {
         QUORVI_SKIP_WITHOUT_TEST_PKI();
         m_server = std::make_unique<HttpsTestServer>();
-        m_rest = std::make_unique<CoreClient>(CoreApi::rest());
+        m_rest = std::make_unique<CoreClient>(restCoreApi());
     }
     void TearDown() override
     {
@@ -146,7 +146,7 @@ TEST_F(RestCoreTest, TransferredDataUsesTheCodePage)
 
 TEST(RestCoreProperties, Defaults)
 {
-    CoreClient rest(CoreApi::rest());
+    CoreClient rest(restCoreApi());
     EXPECT_EQ(rest.value(NETCOMP_REST_PROP_BUILD_DOM), 1);
     EXPECT_EQ(rest.value(NETCOMP_REST_PROP_TIMEOUT), 60);
     EXPECT_EQ(rest.value(NETCOMP_REST_PROP_FOLLOW_REDIRECTS), 0);

@@ -1,29 +1,13 @@
+#include "CoreClass.h"
 #include "netcomp_api.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-// Drives libnetcomp_json.so by ids only, as the binding does.
+// Drives the JSON core by ids only, through the entry points the binding resolves.
 namespace {
 
-struct Api {
-    netcomp_create_fn create = nullptr;
-    netcomp_destroy_fn destroy = nullptr;
-    netcomp_get_fn get = nullptr;
-    netcomp_set_fn set = nullptr;
-    netcomp_do_fn call = nullptr;
-    netcomp_check_index_fn checkIndex = nullptr;
-    netcomp_get_last_error_fn lastError = nullptr;
-    netcomp_get_last_error_code_fn lastErrorCode = nullptr;
-};
-
-template <class Fn> void resolve(void* library, const char* name, Fn& fn)
-{
-    fn = reinterpret_cast<Fn>(dlsym(library, name));
-    ASSERT_NE(fn, nullptr) << name;
-}
 
 // One firing as the sink saw it; texts decoded according to the id.
 struct Fired {
@@ -73,21 +57,12 @@ class JsonCoreEntryPointTest : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_library = dlopen(NETCOMP_JSON_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(s_library, nullptr) << dlerror();
-        resolve(s_library, "NetComp_JSON_Create", s_api.create);
-        resolve(s_library, "NetComp_JSON_Destroy", s_api.destroy);
-        resolve(s_library, "NetComp_JSON_Get", s_api.get);
-        resolve(s_library, "NetComp_JSON_Set", s_api.set);
-        resolve(s_library, "NetComp_JSON_Do", s_api.call);
-        resolve(s_library, "NetComp_JSON_CheckIndex", s_api.checkIndex);
-        resolve(s_library, "NetComp_JSON_GetLastError", s_api.lastError);
-        resolve(s_library, "NetComp_JSON_GetLastErrorCode", s_api.lastErrorCode);
+        s_api = netcomp::binding::jsonCoreClass().entryPoints();
     }
 
     void SetUp() override
     {
-        ASSERT_NE(s_library, nullptr);
+        ASSERT_NE(s_api.create, nullptr);
         m_handle = s_api.create(&Sink::callback, &m_sink, 0);
         ASSERT_NE(m_handle, nullptr);
     }
@@ -120,7 +95,7 @@ protected:
     {
         netcomp_value slots[1] = {0};
         netcomp_value lengths[1] = {0};
-        return s_api.call(m_handle, method + U16, 0, slots, lengths);
+        return s_api.doMethod(m_handle, method + U16, 0, slots, lengths);
     }
     // Config with the UTF-16 protocol; result holds the returned text.
     int32_t config(const std::u16string& setting, std::u16string& result)
@@ -128,7 +103,7 @@ protected:
         netcomp_value slots[2] = {reinterpret_cast<netcomp_value>(setting.c_str()), 0};
         netcomp_value lengths[2] = {0, 0};
         const int32_t code =
-            s_api.call(m_handle, NETCOMP_JSON_METHOD_CONFIG + U16, 1, slots, lengths);
+            s_api.doMethod(m_handle, NETCOMP_JSON_METHOD_CONFIG + U16, 1, slots, lengths);
         if (code == 0)
             result.assign(reinterpret_cast<const char16_t*>(slots[1]),
                           static_cast<std::size_t>(lengths[1]));
@@ -141,12 +116,11 @@ protected:
     }
     std::string lastError() const
     {
-        const char* text = s_api.lastError(m_handle);
+        const char* text = s_api.getLastError(m_handle);
         return text ? text : "<null>";
     }
 
-    static inline void* s_library = nullptr;
-    static inline Api s_api;
+    static inline netcomp::CoreEntryPoints s_api;
     Sink m_sink;
     void* m_handle = nullptr;
 };
@@ -188,7 +162,7 @@ TEST_F(JsonCoreEntryPointTest, ErrorsCarryCodesAndTexts)
 {
     EXPECT_EQ(setText(NETCOMP_JSON_PROP_XPATH, u"/json"), NETCOMP_ERR_NO_DOM);
     EXPECT_EQ(lastError(), "DOM tree unavailable (set BuildDOM to TRUE and reparse).");
-    EXPECT_EQ(s_api.lastErrorCode(m_handle), NETCOMP_ERR_NO_DOM);
+    EXPECT_EQ(s_api.getLastErrorCode(m_handle), NETCOMP_ERR_NO_DOM);
 
     ASSERT_EQ(parse(uR"({"a":"x"})"), 0);
     ASSERT_EQ(setText(NETCOMP_JSON_PROP_XPATH, u"/json/[1]"), 0);
@@ -210,18 +184,18 @@ TEST_F(JsonCoreEntryPointTest, ErrorsCarryCodesAndTexts)
     EXPECT_EQ(setText(NETCOMP_JSON_PROP_XTEXT, u"x"), NETCOMP_ERR_READ_ONLY);
     EXPECT_EQ(s_api.set(m_handle, NETCOMP_JSON_PROP_XCHILD_COUNT, 0, 1, 0), NETCOMP_ERR_READ_ONLY);
     EXPECT_EQ(s_api.get(m_handle, 99, 0, nullptr), 0);
-    EXPECT_EQ(s_api.lastErrorCode(m_handle), NETCOMP_ERR_UNKNOWN_PROPERTY);
+    EXPECT_EQ(s_api.getLastErrorCode(m_handle), NETCOMP_ERR_UNKNOWN_PROPERTY);
     EXPECT_EQ(call(99), NETCOMP_ERR_UNKNOWN_METHOD);
 
     EXPECT_EQ(s_api.checkIndex(m_handle, NETCOMP_JSON_PROP_XCHILD_NAME, 0),
               NETCOMP_ERR_INVALID_INDEX);
     EXPECT_EQ(s_api.get(m_handle, NETCOMP_JSON_PROP_XCHILD_NAME, -1, nullptr), 0);
-    EXPECT_EQ(s_api.lastErrorCode(m_handle), NETCOMP_ERR_INVALID_INDEX);
+    EXPECT_EQ(s_api.getLastErrorCode(m_handle), NETCOMP_ERR_INVALID_INDEX);
     EXPECT_EQ(lastError(), "Invalid array index (XChildName).");
 
     EXPECT_EQ(call(NETCOMP_JSON_METHOD_RESET), 0);
-    EXPECT_EQ(s_api.lastError(m_handle), nullptr);
-    EXPECT_EQ(s_api.lastErrorCode(m_handle), 0);
+    EXPECT_EQ(s_api.getLastError(m_handle), nullptr);
+    EXPECT_EQ(s_api.getLastErrorCode(m_handle), 0);
 }
 
 TEST_F(JsonCoreEntryPointTest, ResetDropsTreeAndInputButKeepsSettings)
@@ -358,12 +332,12 @@ TEST_F(JsonCoreEntryPointTest, NullHandleIsAnswered)
     netcomp_value slots[1] = {0};
     netcomp_value lengths[1] = {0};
     EXPECT_EQ(s_api.set(nullptr, NETCOMP_JSON_PROP_BUILD_DOM, 0, 1, 0), NETCOMP_ERR_NULL_HANDLE);
-    EXPECT_EQ(s_api.call(nullptr, NETCOMP_JSON_METHOD_PARSE + U16, 0, slots, lengths),
+    EXPECT_EQ(s_api.doMethod(nullptr, NETCOMP_JSON_METHOD_PARSE + U16, 0, slots, lengths),
               NETCOMP_ERR_NULL_HANDLE);
     EXPECT_EQ(s_api.checkIndex(nullptr, NETCOMP_JSON_PROP_XCHILD_NAME, 0), NETCOMP_ERR_NULL_HANDLE);
-    EXPECT_EQ(s_api.lastErrorCode(nullptr), NETCOMP_ERR_NULL_HANDLE);
+    EXPECT_EQ(s_api.getLastErrorCode(nullptr), NETCOMP_ERR_NULL_HANDLE);
     EXPECT_EQ(s_api.get(nullptr, NETCOMP_JSON_PROP_XTEXT + U16, 0, nullptr), 0);
-    EXPECT_EQ(s_api.lastError(nullptr), nullptr);
+    EXPECT_EQ(s_api.getLastError(nullptr), nullptr);
 }
 
 } // namespace

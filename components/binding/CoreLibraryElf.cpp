@@ -25,15 +25,9 @@ std::string executableDirectory()
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
-CoreLibrary::~CoreLibrary()
-{
-    if (m_handle)
-        dlclose(m_handle);
-    if (m_fd >= 0)
-        close(m_fd);
-}
+namespace {
 
-bool CoreLibrary::memoryFilesAvailable()
+bool memoryFilesAvailable()
 {
     const int fd = memfd_create("netcomp-probe", MFD_CLOEXEC);
     if (fd < 0)
@@ -42,8 +36,28 @@ bool CoreLibrary::memoryFilesAvailable()
     return true;
 }
 
-std::unique_ptr<CoreLibrary> CoreLibrary::fromImage(CoreImage image, const std::string& fileName)
+} // namespace
+
+CoreLibrary::~CoreLibrary()
 {
+    if (m_handle)
+        dlclose(m_handle);
+    if (m_fd >= 0)
+        close(m_fd);
+}
+
+std::unique_ptr<CoreLibrary> CoreLibrary::load(CoreImage image, const std::string& fileName,
+                                               const std::string&)
+{
+    if (!image.data || !memoryFilesAvailable()) {
+        void* handle =
+            dlopen((executableDirectory() + "/" + fileName).c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            return nullptr;
+        std::unique_ptr<CoreLibrary> library(new CoreLibrary);
+        library->m_handle = handle;
+        return library;
+    }
     if (!hasElfSignature(image))
         return nullptr;
     const int fd = memfd_create(fileName.c_str(), MFD_CLOEXEC);
@@ -68,15 +82,10 @@ std::unique_ptr<CoreLibrary> CoreLibrary::fromImage(CoreImage image, const std::
         close(fd);
         return nullptr;
     }
-    return std::unique_ptr<CoreLibrary>(new CoreLibrary(handle, fd));
-}
-
-std::unique_ptr<CoreLibrary> CoreLibrary::fromFile(const std::string& path)
-{
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle)
-        return nullptr;
-    return std::unique_ptr<CoreLibrary>(new CoreLibrary(handle));
+    std::unique_ptr<CoreLibrary> library(new CoreLibrary);
+    library->m_handle = handle;
+    library->m_fd = fd;
+    return library;
 }
 
 void* CoreLibrary::symbol(const char* name) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TransferErrors.h"
+#include "CurlErrors.h"
 #include "TransferObserver.h"
 #include "TransferRequest.h"
 #include "TransferResult.h"

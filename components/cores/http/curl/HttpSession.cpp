@@ -2,13 +2,13 @@
 
 #include "CoreObject.h"
 #include "HttpLimits.h"
+#include "LocalFile.h"
+#include "ResponseHead.h"
 #include "TransferUrl.h"
 #include "TrustStore.h"
 #include "netcomp_api.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <curl/curl.h>
 #include <openssl/ssl.h>
 
@@ -43,28 +43,6 @@ template <class Value> void require(CURL* easy, CURLoption option, Value value)
         throw core::CoreError(NETCOMP_ERR_TRANSPORT,
                               asSentence(std::string("The HTTP library lacks a needed feature (") +
                                          curl_easy_strerror(code) + ")"));
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
-                             text.back() == '\n'))
-        text.remove_suffix(1);
-    return text;
-}
-
-void writeLocalFile(const std::string& fileName, std::string_view body)
-{
-    std::FILE* file = std::fopen(fileName.c_str(), "wb");
-    bool written = file && std::fwrite(body.data(), 1, body.size(), file) == body.size();
-    const int error = errno;
-    if (file && std::fclose(file) != 0)
-        written = false;
-    if (!written)
-        throw core::CoreError(NETCOMP_ERR_LOCAL_FILE, "Could not write the local file " + fileName +
-                                                          ": " + std::strerror(error) + ".");
 }
 
 } // namespace
@@ -280,37 +258,23 @@ std::size_t HttpSession::takeHeaderLine(std::string_view raw)
     if (line.empty() || line.front() == ' ' || line.front() == '\t')
         return raw.size();
 
-    if (line.substr(0, 5) == "HTTP/") {
+    if (const auto status = parseStatusLine(line)) {
         // A new response begins (an interim 1xx answer may come before the final one).
         m_headEnded = false;
         m_result.statusLine.assign(line);
-        m_result.statusCode = 0;
-        m_result.reasonPhrase.clear();
+        m_result.statusCode = status->code;
+        m_result.reasonPhrase.assign(status->reason);
         m_result.contentType.clear();
-        const auto firstBlank = line.find(' ');
-        const std::string_view version =
-            line.substr(5, firstBlank == line.npos ? line.npos : firstBlank - 5);
-        std::string_view rest =
-            firstBlank == line.npos ? std::string_view() : line.substr(firstBlank + 1);
-        int code = 0;
-        std::size_t digits = 0;
-        while (digits < rest.size() && digits < 3 && rest[digits] >= '0' && rest[digits] <= '9')
-            code = code * 10 + (rest[digits++] - '0');
-        rest.remove_prefix(digits);
-        if (!rest.empty() && rest.front() == ' ')
-            rest.remove_prefix(1);
-        m_result.statusCode = code;
-        m_result.reasonPhrase.assign(rest);
-        m_pending.push_back(
-            {PendingEvent::Kind::Status, std::string(version), std::string(rest), code, 0, 0});
+        m_pending.push_back({PendingEvent::Kind::Status, std::string(status->version),
+                             std::string(status->reason), status->code, 0, 0});
         return raw.size();
     }
 
-    const auto colon = line.find(':');
-    if (colon == line.npos)
+    const auto header = parseHeaderField(line);
+    if (!header)
         return raw.size();
-    const std::string_view field = trimmed(line.substr(0, colon));
-    const std::string_view value = trimmed(line.substr(colon + 1));
+    const std::string_view field = header->field;
+    const std::string_view value = header->value;
     if (core::equalsIgnoringCase(field, "Content-Type"))
         m_result.contentType.assign(value);
     m_pending.push_back(

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace netcomp::http {
+
+// One line of a response head, without its line end.
+struct StatusLineParts {
+    std::string_view version; // "1.1"
+    int code = 0;
+    std::string_view reason;
+};
+struct HeaderField {
+    std::string_view field;
+    std::string_view value;
+};
+
+// "HTTP/1.1 200 OK"; nothing when the line is no status line.
+std::optional<StatusLineParts> parseStatusLine(std::string_view line);
+// "Field: value" with blanks trimmed; nothing for a line without a colon.
+std::optional<HeaderField> parseHeaderField(std::string_view line);
+
+} // namespace netcomp::http

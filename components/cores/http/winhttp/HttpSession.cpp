@@ -1,0 +1,526 @@
+#include "HttpSession.h"
+
+#include "CodePage.h"
+#include "ContentDecoder.h"
+#include "CoreObject.h"
+#include "HttpLimits.h"
+#include "LocalFile.h"
+#include "ResponseHead.h"
+#include "ServerCertificateCheck.h"
+#include "TransferUrl.h"
+#include "WinHttpErrors.h"
+#include "netcomp_api.h"
+
+#include <windows.h>
+
+#include <winhttp.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace netcomp::http {
+
+namespace {
+
+constexpr auto kPollInterval = std::chrono::milliseconds(20);
+// How long a cancelled worker may take to notice; past that it is left to finish alone.
+constexpr auto kCancelGrace = std::chrono::seconds(2);
+constexpr wchar_t kAcceptedEncodings[] = L"Accept-Encoding: gzip, deflate\r\n";
+
+std::wstring wide(std::string_view bytes)
+{
+    const std::u16string text = decode(bytes, CodePageAnsi);
+    return std::wstring(text.begin(), text.end());
+}
+
+// Response heads come from WinHTTP as UTF-16; their bytes are what the ANSI code page
+// gives back.
+std::string narrow(std::wstring_view text)
+{
+    return encode(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()),
+                  CodePageAnsi);
+}
+
+// One WinHTTP session per process: its connections serve every transfer.
+HINTERNET processSession()
+{
+    static const HINTERNET session = [] {
+        HINTERNET handle = WinHttpOpen(L"QuorviV2", WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY,
+                                       WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+        if (!handle) // before Windows 8.1
+            handle = WinHttpOpen(L"QuorviV2", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                                 WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+        if (handle) {
+            DWORD protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3;
+            if (!WinHttpSetOption(handle, WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols,
+                                  sizeof protocols)) {
+                protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2;
+                WinHttpSetOption(handle, WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols,
+                                 sizeof protocols);
+            }
+        }
+        return handle;
+    }();
+    return session;
+}
+
+struct HostAndPort {
+    std::wstring host;
+    INTERNET_PORT port = INTERNET_DEFAULT_HTTPS_PORT;
+};
+
+HostAndPort splitOrigin(const std::string& origin)
+{
+    std::string_view authority = std::string_view(origin).substr(8); // after "https://"
+    const auto at = authority.rfind('@');
+    if (at != authority.npos)
+        authority.remove_prefix(at + 1);
+    HostAndPort result;
+    std::string_view host = authority;
+    std::string_view port;
+    if (!authority.empty() && authority.front() == '[') {
+        const auto close = authority.find(']');
+        host = authority.substr(0, close == authority.npos ? authority.npos : close + 1);
+        if (close != authority.npos && authority.substr(close + 1, 1) == ":")
+            port = authority.substr(close + 2);
+    } else if (const auto colon = authority.rfind(':'); colon != authority.npos) {
+        host = authority.substr(0, colon);
+        port = authority.substr(colon + 1);
+    }
+    if (!port.empty()) {
+        unsigned value = 0;
+        for (char c : port) {
+            if (c < '0' || c > '9' || (value = value * 10 + unsigned(c - '0')) > 65535)
+                throw core::CoreError(NETCOMP_ERR_INVALID_URL, "Invalid URL: invalid port.");
+        }
+        result.port = static_cast<INTERNET_PORT>(value);
+    }
+    result.host = wide(host);
+    return result;
+}
+
+// WinHTTP takes the request target as UTF-16 and sends ASCII as it is; bytes beyond
+// ASCII go out percent-encoded, the one form in which they arrive unchanged.
+std::wstring requestTarget(std::string_view target)
+{
+    std::wstring out;
+    for (char c : target) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out.push_back(static_cast<wchar_t>(byte));
+        } else {
+            wchar_t escaped[4];
+            std::swprintf(escaped, 4, L"%%%02X", byte);
+            out += escaped;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// One transfer, shared by the calling thread and the worker that runs the blocking
+// WinHTTP calls. The worker owns a reference, so a worker left behind after a cancel
+// never touches freed memory.
+struct WinHttpTransfer {
+    enum class Cancel { None, Interrupt, Timeout };
+    struct Event {
+        enum class Kind { Status, Header, Body } kind;
+        std::string first;
+        std::string second;
+        int code = 0;
+        int64_t total = 0;
+    };
+
+    Method method = Method::Get;
+    TransferUrl url;
+    TransferSettings settings;
+    std::shared_ptr<void> connection;
+    std::wstring host;
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool done = false;
+    std::vector<Event> events;
+    Cancel cancelled = Cancel::None;
+    HINTERNET request = nullptr;
+
+    // Written by the worker, read by the caller once done.
+    TransferResult result;
+    std::optional<core::CoreError> failure;
+    DWORD winHttpError = 0;
+    std::string certificateProblem;
+
+    void run();
+    void cancel(Cancel reason);
+
+private:
+    void exchange(HINTERNET connection);
+    void readHead();
+    void readBody();
+    void post(Event event);
+    static void CALLBACK statusCallback(HINTERNET handle, DWORD_PTR context, DWORD status,
+                                        void* info, DWORD length);
+
+    void checkCertificate(HINTERNET handle);
+
+    std::unique_ptr<ContentDecoder> m_decoder;
+    int64_t m_contentLength = -1;
+};
+
+void WinHttpTransfer::post(Event event)
+{
+    std::lock_guard lock(mutex);
+    events.push_back(std::move(event));
+}
+
+void WinHttpTransfer::cancel(Cancel reason)
+{
+    std::lock_guard lock(mutex);
+    if (cancelled != Cancel::None)
+        return;
+    cancelled = reason;
+    // Closing the handle makes the worker's blocking call return with an error.
+    if (request) {
+        WinHttpCloseHandle(request);
+        request = nullptr;
+    }
+}
+
+void CALLBACK WinHttpTransfer::statusCallback(HINTERNET handle, DWORD_PTR context, DWORD status,
+                                              void*, DWORD)
+{
+    // The TLS handshake is done and nothing is sent yet: the moment to check the chain.
+    if (status != WINHTTP_CALLBACK_STATUS_SENDING_REQUEST || !context)
+        return;
+    auto* transfer = reinterpret_cast<WinHttpTransfer*>(context);
+    try {
+        transfer->checkCertificate(handle);
+    } catch (const core::CoreError&) {
+        // Kept in certificateProblem; the request fails when WinHttpSendRequest returns.
+    }
+}
+
+void WinHttpTransfer::checkCertificate(HINTERNET handle)
+{
+    PCCERT_CONTEXT certificate = nullptr;
+    DWORD size = sizeof certificate;
+    if (!WinHttpQueryOption(handle, WINHTTP_OPTION_SERVER_CERT_CONTEXT, &certificate, &size))
+        certificate = nullptr;
+    std::string problem = verifyServerCertificate(certificate, host);
+    if (certificate)
+        CertFreeCertificateContext(certificate);
+    std::lock_guard lock(mutex);
+    if (certificateProblem.empty())
+        certificateProblem = std::move(problem);
+    if (!certificateProblem.empty())
+        throw core::CoreError(NETCOMP_ERR_CERTIFICATE,
+                              "Server certificate rejected: " + certificateProblem + ".");
+}
+
+void WinHttpTransfer::run()
+{
+    try {
+        exchange(static_cast<HINTERNET>(connection.get()));
+    } catch (const core::CoreError& e) {
+        failure = e;
+    } catch (const std::bad_alloc&) {
+        failure = core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+    }
+    {
+        std::lock_guard lock(mutex);
+        if (request) {
+            WinHttpCloseHandle(request);
+            request = nullptr;
+        }
+        done = true;
+    }
+    changed.notify_all();
+}
+
+void WinHttpTransfer::exchange(HINTERNET connection)
+{
+    const wchar_t* verb = method == Method::Head ? L"HEAD" : L"GET";
+    const std::wstring target = requestTarget(url.target);
+    HINTERNET handle = WinHttpOpenRequest(
+        connection, verb, target.c_str(), nullptr, WINHTTP_NO_REFERER,
+        WINHTTP_DEFAULT_ACCEPT_TYPES,
+        WINHTTP_FLAG_SECURE | WINHTTP_FLAG_ESCAPE_DISABLE | WINHTTP_FLAG_ESCAPE_DISABLE_QUERY);
+    if (!handle)
+        throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    {
+        std::lock_guard lock(mutex);
+        request = handle;
+        if (cancelled != Cancel::None)
+            return;
+    }
+
+    const int timeoutMs = settings.timeoutSeconds * 1000;
+    WinHttpSetTimeouts(handle, timeoutMs, timeoutMs, timeoutMs, timeoutMs);
+    DWORD value = static_cast<DWORD>(timeoutMs);
+    WinHttpSetOption(handle, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &value, sizeof value);
+    value = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
+    WinHttpSetOption(handle, WINHTTP_OPTION_REDIRECT_POLICY, &value, sizeof value);
+    value = WINHTTP_DISABLE_COOKIES | WINHTTP_DISABLE_REDIRECTS | WINHTTP_DISABLE_AUTHENTICATION;
+    WinHttpSetOption(handle, WINHTTP_OPTION_DISABLE_FEATURE, &value, sizeof value);
+    value = static_cast<DWORD>(kMaxHeaderBytes);
+    WinHttpSetOption(handle, WINHTTP_OPTION_MAX_RESPONSE_HEADER_SIZE, &value, sizeof value);
+    // With the extra CA, the root is checked by the status callback against the system's
+    // roots plus the bundle, before the request goes out; every other check stays on.
+    if (hasExtraTrustedCa()) {
+        value = SECURITY_FLAG_IGNORE_UNKNOWN_CA;
+        WinHttpSetOption(handle, WINHTTP_OPTION_SECURITY_FLAGS, &value, sizeof value);
+    }
+    WinHttpSetStatusCallback(handle, &WinHttpTransfer::statusCallback,
+                             WINHTTP_CALLBACK_FLAG_SEND_REQUEST, 0);
+
+    const wchar_t* headers = settings.allowCompression ? kAcceptedEncodings : WINHTTP_NO_ADDITIONAL_HEADERS;
+    const DWORD headersLength = settings.allowCompression ? static_cast<DWORD>(-1L) : 0;
+    const BOOL sent = WinHttpSendRequest(handle, headers, headersLength, WINHTTP_NO_REQUEST_DATA,
+                                         0, 0, reinterpret_cast<DWORD_PTR>(this));
+    const DWORD sendError = sent ? 0 : GetLastError();
+    {
+        std::lock_guard lock(mutex);
+        if (!certificateProblem.empty())
+            throw core::CoreError(NETCOMP_ERR_CERTIFICATE,
+                                  "Server certificate rejected: " + certificateProblem + ".");
+    }
+    if (!sent)
+        throw winHttpFailure(sendError, settings.timeoutSeconds);
+    // Where the status callback did not run, the chain is checked before anything of the
+    // answer is read.
+    checkCertificate(handle);
+    if (!WinHttpReceiveResponse(handle, nullptr))
+        throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    readHead();
+    if (method == Method::Get)
+        readBody();
+}
+
+void WinHttpTransfer::readHead()
+{
+    HINTERNET handle;
+    {
+        std::lock_guard lock(mutex);
+        handle = request;
+    }
+    DWORD size = 0;
+    WinHttpQueryHeaders(handle, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+                        nullptr, &size, WINHTTP_NO_HEADER_INDEX);
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+        throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    std::wstring raw(size / sizeof(wchar_t) + 1, L'\0');
+    if (!WinHttpQueryHeaders(handle, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
+                             raw.data(), &size, WINHTTP_NO_HEADER_INDEX))
+        throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    raw.resize(size / sizeof(wchar_t));
+    const std::string head = narrow(raw);
+    if (head.size() > kMaxHeaderBytes)
+        throw core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
+
+    std::string contentEncoding;
+    std::size_t begin = 0;
+    while (begin < head.size()) {
+        std::size_t end = head.find('\n', begin);
+        if (end == std::string::npos)
+            end = head.size();
+        std::string_view line = std::string_view(head).substr(begin, end - begin);
+        begin = end + 1;
+        while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == ' ' || line.front() == '\t')
+            continue;
+        if (const auto status = parseStatusLine(line)) {
+            result.statusLine.assign(line);
+            result.statusCode = status->code;
+            result.reasonPhrase.assign(status->reason);
+            result.contentType.clear();
+            post({Event::Kind::Status, std::string(status->version), std::string(status->reason),
+                  status->code, 0});
+        } else if (const auto header = parseHeaderField(line)) {
+            if (core::equalsIgnoringCase(header->field, "Content-Type"))
+                result.contentType.assign(header->value);
+            if (core::equalsIgnoringCase(header->field, "Content-Encoding"))
+                contentEncoding.assign(header->value);
+            if (core::equalsIgnoringCase(header->field, "Content-Length")) {
+                const unsigned long long length =
+                    std::strtoull(std::string(header->value).c_str(), nullptr, 10);
+                if (length > kMaxBodyBytes)
+                    throw core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
+                m_contentLength = static_cast<int64_t>(length);
+            }
+            post({Event::Kind::Header, std::string(header->field), std::string(header->value), 0,
+                  0});
+        }
+    }
+    // Only what was asked for is decoded; anything else arrives as sent.
+    if (settings.allowCompression)
+        m_decoder = ContentDecoder::forEncoding(contentEncoding);
+}
+
+void WinHttpTransfer::readBody()
+{
+    std::vector<char> buffer(64 * 1024);
+    std::size_t received = 0;
+    for (;;) {
+        HINTERNET handle;
+        {
+            std::lock_guard lock(mutex);
+            handle = request;
+        }
+        DWORD read = 0;
+        if (!handle || !WinHttpReadData(handle, buffer.data(), static_cast<DWORD>(buffer.size()), &read))
+            throw winHttpFailure(handle ? GetLastError() : ERROR_WINHTTP_OPERATION_CANCELLED,
+                                 settings.timeoutSeconds);
+        if (read == 0)
+            break;
+        received += read;
+        if (received > kMaxBodyBytes)
+            throw core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
+        const std::string_view chunk(buffer.data(), read);
+        const std::size_t before = result.body.size();
+        if (m_decoder)
+            m_decoder->decode(chunk, result.body, kMaxBodyBytes);
+        else
+            result.body.append(chunk);
+        if (result.body.size() > before)
+            post({Event::Kind::Body, result.body.substr(before), {}, 0,
+                  static_cast<int64_t>(result.body.size())});
+    }
+    // WinHTTP ends a body the server cut short without an error.
+    if (m_contentLength >= 0 && static_cast<int64_t>(received) < m_contentLength)
+        throw core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
+    if (m_decoder)
+        m_decoder->finish();
+}
+
+HttpSession::HttpSession(TransferObserver& observer) : m_observer(observer) {}
+
+HttpSession::~HttpSession()
+{
+    if (m_running)
+        m_running->cancel(WinHttpTransfer::Cancel::Interrupt);
+}
+
+void HttpSession::interrupt()
+{
+    if (const std::shared_ptr<WinHttpTransfer> running = m_running)
+        running->cancel(WinHttpTransfer::Cancel::Interrupt);
+}
+
+void HttpSession::dispatchEvents(WinHttpTransfer& transfer)
+{
+    std::vector<WinHttpTransfer::Event> events;
+    {
+        std::lock_guard lock(transfer.mutex);
+        events.swap(transfer.events);
+    }
+    for (const auto& event : events) {
+        switch (event.kind) {
+        case WinHttpTransfer::Event::Kind::Status:
+            m_observer.onStatus(event.first, event.code, event.second);
+            break;
+        case WinHttpTransfer::Event::Kind::Header:
+            m_observer.onHeader(event.first, event.second);
+            break;
+        case WinHttpTransfer::Event::Kind::Body:
+            m_observer.onTransfer(event.total, event.first);
+            break;
+        }
+    }
+}
+
+void HttpSession::perform(Method method, std::string_view url, const TransferSettings& settings)
+{
+    if (m_busy)
+        throw core::CoreError(NETCOMP_ERR_BUSY, "Busy performing current action.");
+    auto transfer = std::make_shared<WinHttpTransfer>();
+    transfer->method = method;
+    transfer->url = parseTransferUrl(url);
+    transfer->settings = settings;
+    const HostAndPort where = splitOrigin(transfer->url.origin);
+    transfer->host = where.host;
+    if (!m_connection || m_connectionOrigin != transfer->url.origin) {
+        HINTERNET session = processSession();
+        HINTERNET connection =
+            session ? WinHttpConnect(session, where.host.c_str(), where.port, 0) : nullptr;
+        if (!connection)
+            throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+        m_connection.reset(connection, [](void* handle) { WinHttpCloseHandle(handle); });
+        m_connectionOrigin = transfer->url.origin;
+    }
+    transfer->connection = m_connection;
+
+    struct BusyScope {
+        HttpSession& session;
+        BusyScope(HttpSession& s, std::shared_ptr<WinHttpTransfer> running) : session(s)
+        {
+            session.m_busy = true;
+            session.m_running = std::move(running);
+        }
+        ~BusyScope()
+        {
+            session.m_busy = false;
+            session.m_running.reset();
+        }
+    } busyScope(*this, transfer);
+    m_result = {};
+
+    std::thread worker([transfer] { transfer->run(); });
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(settings.timeoutSeconds);
+    std::optional<std::chrono::steady_clock::time_point> cancelledAt;
+    bool finished = false;
+    while (!finished) {
+        {
+            std::unique_lock lock(transfer->mutex);
+            transfer->changed.wait_for(lock, kPollInterval);
+            finished = transfer->done;
+        }
+        dispatchEvents(*transfer);
+        if (finished)
+            break;
+        m_observer.onDoEvents();
+        // WinHTTP's own time-outs do not end every wait: the transfer keeps its own clock.
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline)
+            transfer->cancel(WinHttpTransfer::Cancel::Timeout);
+        {
+            std::lock_guard lock(transfer->mutex);
+            if (transfer->cancelled != WinHttpTransfer::Cancel::None && !cancelledAt)
+                cancelledAt = now;
+        }
+        if (cancelledAt && now - *cancelledAt > kCancelGrace)
+            break;
+    }
+    if (finished)
+        worker.join();
+    else
+        worker.detach();
+
+    WinHttpTransfer::Cancel cancelled;
+    {
+        std::lock_guard lock(transfer->mutex);
+        cancelled = transfer->cancelled;
+    }
+    if (cancelled == WinHttpTransfer::Cancel::Interrupt)
+        throw core::CoreError(NETCOMP_ERR_INTERRUPTED, "Transfer interrupted.");
+    if (cancelled == WinHttpTransfer::Cancel::Timeout)
+        throw winHttpFailure(ERROR_WINHTTP_TIMEOUT, settings.timeoutSeconds);
+    m_result = std::move(transfer->result);
+    if (transfer->failure)
+        throw *transfer->failure;
+    if (!isSuccessStatus(m_result.statusCode))
+        throw core::CoreError(NETCOMP_ERR_HTTP_STATUS,
+                              httpStatusErrorText(m_result.statusCode, m_result.reasonPhrase));
+    if (method == Method::Get && !settings.localFile.empty())
+        writeLocalFile(settings.localFile, m_result.body);
+}
+
+} // namespace netcomp::http

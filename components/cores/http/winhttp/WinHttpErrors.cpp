@@ -1,0 +1,85 @@
+#include "WinHttpErrors.h"
+
+#include "CodePage.h"
+#include "HttpLimits.h"
+#include "TransferErrors.h"
+#include "netcomp_api.h"
+
+#include <winhttp.h>
+
+#include <string>
+
+namespace netcomp::http {
+
+namespace {
+
+// WinHTTP's own text for its error, from winhttp.dll's message table.
+std::string systemText(DWORD error)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS |
+                        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_FROM_HMODULE;
+    const DWORD length =
+        FormatMessageW(flags, GetModuleHandleW(L"winhttp.dll"), error, 0,
+                       reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::string text;
+    if (length > 0 && buffer)
+        text = toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(buffer), length));
+    if (buffer)
+        LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
+                             text.back() == '.'))
+        text.pop_back();
+    if (text.empty())
+        text = "WinHTTP error " + std::to_string(error);
+    return text;
+}
+
+} // namespace
+
+core::CoreError winHttpFailure(DWORD error, int timeoutSeconds)
+{
+    auto withDetail = [&](int32_t code, const std::string& what) {
+        return core::CoreError(code, asSentence(what + " (" + systemText(error) + ")"));
+    };
+    switch (error) {
+    case ERROR_WINHTTP_INVALID_URL:
+    case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
+        return withDetail(NETCOMP_ERR_INVALID_URL, "Invalid URL");
+    case ERROR_WINHTTP_NAME_NOT_RESOLVED:
+        return withDetail(NETCOMP_ERR_RESOLVE, "Host name could not be resolved");
+    case ERROR_WINHTTP_CANNOT_CONNECT:
+    case WSAECONNREFUSED:
+        return core::CoreError(NETCOMP_ERR_CONNECT, "Could not connect to the server.");
+    case ERROR_WINHTTP_SECURE_FAILURE:
+    case ERROR_WINHTTP_SECURE_INVALID_CA:
+    case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
+    case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
+    case ERROR_WINHTTP_SECURE_INVALID_CERT:
+    case ERROR_WINHTTP_SECURE_CERT_REVOKED:
+    case ERROR_WINHTTP_SECURE_CERT_WRONG_USAGE:
+        return core::CoreError(NETCOMP_ERR_CERTIFICATE,
+                               asSentence("Server certificate rejected: " + systemText(error)));
+    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
+        return withDetail(NETCOMP_ERR_TLS, "TLS handshake failed");
+    case ERROR_WINHTTP_TIMEOUT:
+    case WSAETIMEDOUT:
+        return core::CoreError(NETCOMP_ERR_TIMEOUT, "No answer within the timeout of " +
+                                                        std::to_string(timeoutSeconds) +
+                                                        " seconds.");
+    case ERROR_WINHTTP_CONNECTION_ERROR:
+    case WSAECONNRESET:
+    case WSAECONNABORTED:
+    case ERROR_WINHTTP_INVALID_SERVER_RESPONSE:
+        return core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
+    case ERROR_WINHTTP_HEADER_SIZE_OVERFLOW:
+        return core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
+    case ERROR_NOT_ENOUGH_MEMORY:
+        return core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+    default:
+        break;
+    }
+    return core::CoreError(NETCOMP_ERR_TRANSPORT, asSentence(systemText(error)));
+}
+
+} // namespace netcomp::http

@@ -1,0 +1,33 @@
+#include "XmlCheck.h"
+
+#include "CoreError.h"
+#include "netcomp_api.h"
+
+#include <expat.h>
+#include <memory>
+#include <string>
+
+namespace netcomp::rest {
+
+void checkXml(std::string_view body)
+{
+    const std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(
+        XML_ParserCreate(nullptr), &XML_ParserFree);
+    if (!parser)
+        throw core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+    // Fed in pieces, since expat takes an int length.
+    constexpr std::size_t piece = std::size_t{1} << 20;
+    bool ok = true;
+    for (std::size_t offset = 0; ok && offset < body.size(); offset += piece) {
+        const std::string_view part = body.substr(offset, piece);
+        ok = XML_Parse(parser.get(), part.data(), static_cast<int>(part.size()),
+                       offset + piece >= body.size()) == XML_STATUS_OK;
+    }
+    if (!ok)
+        throw core::CoreError(NETCOMP_ERR_XML_MARKUP,
+                              std::string("Invalid XML markup (") +
+                                  XML_ErrorString(XML_GetErrorCode(parser.get())) + ", line " +
+                                  std::to_string(XML_GetCurrentLineNumber(parser.get())) + ").");
+}
+
+} // namespace netcomp::rest
