@@ -33,6 +33,7 @@ private:
     int m_fd = -1;            // the memory file, kept open while the library is loaded
 };
 
+// Linux only: whether an embedded image is an ELF shared object.
 bool hasElfSignature(CoreImage image);
 std::string executableDirectory();
 

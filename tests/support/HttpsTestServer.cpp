@@ -280,18 +280,6 @@ int HttpsTestServer::port() const
     return m_impl->port;
 }
 
-std::string HttpsTestServer::baseUrl() const
-{
-    return "https://localhost:" + std::to_string(m_impl->port) + "/";
-}
-
-std::string HttpsTestServer::url(std::string_view target) const
-{
-    if (!target.empty() && target.front() == '/')
-        target.remove_prefix(1);
-    return baseUrl() + std::string(target);
-}
-
 void HttpsTestServer::addRoute(std::string target, TestRoute route)
 {
     StoredRoute stored = store(std::move(route));

@@ -1,6 +1,6 @@
 #include "ContentDecoder.h"
 
-#include "CoreError.h"
+#include "CoreObject.h"
 #include "HttpLimits.h"
 #include "TransferErrors.h"
 #include "netcomp_api.h"
@@ -28,15 +28,6 @@ namespace {
                                      (why ? why : "invalid data") + ")"));
 }
 
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    return lower;
-}
-
 // "deflate" is meant as zlib data, yet some servers send raw deflate.
 bool looksLikeZlibHeader(unsigned char cmf, unsigned char flg)
 {
@@ -47,10 +38,10 @@ bool looksLikeZlibHeader(unsigned char cmf, unsigned char flg)
 
 std::unique_ptr<ContentDecoder> ContentDecoder::forEncoding(std::string_view contentEncoding)
 {
-    const std::string encoding = lowerCase(contentEncoding);
-    if (encoding == "gzip" || encoding == "x-gzip")
+    using core::equalsIgnoringCase;
+    if (equalsIgnoringCase(contentEncoding, "gzip") || equalsIgnoringCase(contentEncoding, "x-gzip"))
         return std::unique_ptr<ContentDecoder>(new ContentDecoder(Format::Gzip));
-    if (encoding == "deflate")
+    if (equalsIgnoringCase(contentEncoding, "deflate"))
         return std::unique_ptr<ContentDecoder>(new ContentDecoder(Format::Deflate));
     return nullptr;
 }
@@ -66,7 +57,7 @@ void ContentDecoder::decode(std::string_view chunk, std::string& out, std::size_
     if (m_ended)
         undecodable("data after the end of the stream");
     z_stream& z = m_stream->z;
-    if (!m_started) {
+    if (!m_stream->open) {
         int windowBits = 15 + 16;
         if (m_format == Format::Deflate)
             windowBits = chunk.size() >= 2 && looksLikeZlibHeader(static_cast<unsigned char>(chunk[0]),
@@ -74,9 +65,8 @@ void ContentDecoder::decode(std::string_view chunk, std::string& out, std::size_
                              ? 15
                              : -15;
         if (inflateInit2(&z, windowBits) != Z_OK)
-            throw core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+            throw outOfMemoryFailure();
         m_stream->open = true;
-        m_started = true;
     }
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(chunk.data()));
     z.avail_in = static_cast<uInt>(chunk.size());
@@ -102,7 +92,7 @@ void ContentDecoder::decode(std::string_view chunk, std::string& out, std::size_
 
 void ContentDecoder::finish() const
 {
-    if (m_started && !m_ended)
+    if (m_stream->open && !m_ended)
         undecodable("the stream ends early");
 }
 

@@ -29,7 +29,6 @@ private:
     struct Stream;
     Format m_format;
     std::unique_ptr<Stream> m_stream;
-    bool m_started = false;
     bool m_ended = false;
 };
 

@@ -1,5 +1,7 @@
 #include "TransferErrors.h"
 
+#include "netcomp_api.h"
+
 namespace netcomp::http {
 
 std::string httpStatusErrorText(int statusCode, std::string_view reasonPhrase)
@@ -24,6 +26,27 @@ std::string asSentence(std::string text)
     if (text.empty() || text.back() != '.')
         text += '.';
     return text;
+}
+
+core::CoreError connectFailure()
+{
+    return core::CoreError(NETCOMP_ERR_CONNECT, "Could not connect to the server.");
+}
+
+core::CoreError timeoutFailure(int timeoutSeconds)
+{
+    return core::CoreError(NETCOMP_ERR_TIMEOUT, "No answer within the timeout of " +
+                                                    std::to_string(timeoutSeconds) + " seconds.");
+}
+
+core::CoreError connectionLostFailure()
+{
+    return core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
+}
+
+core::CoreError outOfMemoryFailure()
+{
+    return core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
 }
 
 } // namespace netcomp::http

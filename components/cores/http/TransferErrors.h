@@ -19,4 +19,10 @@ bool isSuccessStatus(int statusCode);
 // Trims trailing white space and ends the text with ".".
 std::string asSentence(std::string text);
 
+// The failures every transport reports alike.
+core::CoreError connectFailure();
+core::CoreError timeoutFailure(int timeoutSeconds);
+core::CoreError connectionLostFailure();
+core::CoreError outOfMemoryFailure();
+
 } // namespace netcomp::http

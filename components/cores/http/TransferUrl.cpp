@@ -23,6 +23,36 @@ bool startsWithHttpsScheme(std::string_view url)
     return true;
 }
 
+// Host and port of "[user@]host[:port]".
+void splitAuthority(std::string_view authority, TransferUrl& parts)
+{
+    if (const auto at = authority.rfind('@'); at != authority.npos)
+        authority.remove_prefix(at + 1);
+    // An IPv6 address keeps its brackets; its port comes after the "]".
+    std::size_t colon = authority.find(':');
+    if (!authority.empty() && authority.front() == '[') {
+        const std::size_t close = authority.find(']');
+        colon = close != authority.npos && close + 1 < authority.size() &&
+                        authority[close + 1] == ':'
+                    ? close + 1
+                    : authority.npos;
+    }
+    const std::string_view host = authority.substr(0, colon);
+    const std::string_view port =
+        colon == authority.npos ? std::string_view() : authority.substr(colon + 1);
+    parts.host.assign(host);
+    if (port.empty())
+        return;
+    int value = 0;
+    for (char c : port) {
+        if (c < '0' || c > '9' || (value = value * 10 + (c - '0')) > 65535) {
+            parts.port = 0;
+            return;
+        }
+    }
+    parts.port = value;
+}
+
 [[noreturn]] void refuse(const std::string& why)
 {
     throw core::CoreError(NETCOMP_ERR_INVALID_URL, "Invalid URL: " + why + ".");
@@ -54,6 +84,7 @@ TransferUrl parseTransferUrl(std::string_view url)
     }
     if (parts.target.empty() || parts.target.front() != '/')
         parts.target.insert(0, "/");
+    splitAuthority(std::string_view(parts.origin).substr(kScheme.size()), parts);
     return parts;
 }
 

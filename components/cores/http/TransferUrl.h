@@ -11,6 +11,8 @@ namespace netcomp::http {
 struct TransferUrl {
     std::string origin; // "https://host[:port]"
     std::string target; // path and query, "/" when the address has none; no fragment
+    std::string host;   // as written, an IPv6 address in its brackets; no user part
+    int port = 443;     // 0 when the address names no valid port
 };
 
 // Refuses, with CoreError NETCOMP_ERR_INVALID_URL, an address that must not be sent:

@@ -2,36 +2,22 @@
 
 #include "CodePage.h"
 
-#include <map>
 #include <stdexcept>
-
-namespace {
-
-CoreApi linkedCore(const std::string& prefix, const std::map<std::string, void*>& table)
-{
-    return CoreApi::resolve(prefix, [&](const char* name) {
-        const auto it = table.find(name);
-        return it == table.end() ? nullptr : it->second;
-    });
-}
-
-#define NETCOMP_TEST_ENTRY(prefix, name) {#prefix #name, reinterpret_cast<void*>(&prefix##name)}
-#define NETCOMP_TEST_CORE(prefix)                                                              \
-    {NETCOMP_TEST_ENTRY(prefix, Create), NETCOMP_TEST_ENTRY(prefix, Destroy),                  \
-     NETCOMP_TEST_ENTRY(prefix, Get), NETCOMP_TEST_ENTRY(prefix, Set),                         \
-     NETCOMP_TEST_ENTRY(prefix, Do), NETCOMP_TEST_ENTRY(prefix, CheckIndex),                   \
-     NETCOMP_TEST_ENTRY(prefix, GetLastError), NETCOMP_TEST_ENTRY(prefix, GetLastErrorCode)}
-
-} // namespace
 
 CoreApi httpCoreApi()
 {
-    return linkedCore("NetComp_HTTP_", NETCOMP_TEST_CORE(NetComp_HTTP_));
+    return {&NetComp_HTTP_Create,       &NetComp_HTTP_Destroy,
+            &NetComp_HTTP_Get,          &NetComp_HTTP_Set,
+            &NetComp_HTTP_Do,           &NetComp_HTTP_CheckIndex,
+            &NetComp_HTTP_GetLastError, &NetComp_HTTP_GetLastErrorCode};
 }
 
 CoreApi restCoreApi()
 {
-    return linkedCore("NetComp_REST_", NETCOMP_TEST_CORE(NetComp_REST_));
+    return {&NetComp_REST_Create,       &NetComp_REST_Destroy,
+            &NetComp_REST_Get,          &NetComp_REST_Set,
+            &NetComp_REST_Do,           &NetComp_REST_CheckIndex,
+            &NetComp_REST_GetLastError, &NetComp_REST_GetLastErrorCode};
 }
 
 void PrintTo(const Outcome& outcome, std::ostream* out)

@@ -20,7 +20,7 @@ core::CoreError transportError(const CurlFailure& f)
     case CURLE_COULDNT_RESOLVE_HOST:
         return withDetail(NETCOMP_ERR_RESOLVE, "Host name could not be resolved");
     case CURLE_COULDNT_CONNECT:
-        return core::CoreError(NETCOMP_ERR_CONNECT, "Could not connect to the server.");
+        return connectFailure();
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_SSL_ENGINE_NOTFOUND:
     case CURLE_SSL_ENGINE_SETFAILED:
@@ -44,14 +44,12 @@ core::CoreError transportError(const CurlFailure& f)
         return core::CoreError(NETCOMP_ERR_CERTIFICATE,
                                asSentence("Server certificate rejected: " + f.detail));
     case CURLE_OPERATION_TIMEDOUT:
-        return core::CoreError(NETCOMP_ERR_TIMEOUT, "No answer within the timeout of " +
-                                                        std::to_string(f.timeoutSeconds) +
-                                                        " seconds.");
+        return timeoutFailure(f.timeoutSeconds);
     case CURLE_RECV_ERROR:
     case CURLE_SEND_ERROR:
     case CURLE_PARTIAL_FILE:
     case CURLE_GOT_NOTHING:
-        return core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
+        return connectionLostFailure();
     case CURLE_FILESIZE_EXCEEDED:
         return core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
     case CURLE_OUT_OF_MEMORY:

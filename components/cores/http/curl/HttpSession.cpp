@@ -56,7 +56,7 @@ HttpSession::HttpSession(TransferObserver& observer)
     if (!m_easy || !m_multi) {
         curl_easy_cleanup(m_easy);
         curl_multi_cleanup(m_multi);
-        throw core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+        throw outOfMemoryFailure();
     }
     try {
         CURL* easy = m_easy;

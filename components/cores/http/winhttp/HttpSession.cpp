@@ -70,41 +70,6 @@ HINTERNET processSession()
     return session;
 }
 
-struct HostAndPort {
-    std::wstring host;
-    INTERNET_PORT port = INTERNET_DEFAULT_HTTPS_PORT;
-};
-
-HostAndPort splitOrigin(const std::string& origin)
-{
-    std::string_view authority = std::string_view(origin).substr(8); // after "https://"
-    const auto at = authority.rfind('@');
-    if (at != authority.npos)
-        authority.remove_prefix(at + 1);
-    HostAndPort result;
-    std::string_view host = authority;
-    std::string_view port;
-    if (!authority.empty() && authority.front() == '[') {
-        const auto close = authority.find(']');
-        host = authority.substr(0, close == authority.npos ? authority.npos : close + 1);
-        if (close != authority.npos && authority.substr(close + 1, 1) == ":")
-            port = authority.substr(close + 2);
-    } else if (const auto colon = authority.rfind(':'); colon != authority.npos) {
-        host = authority.substr(0, colon);
-        port = authority.substr(colon + 1);
-    }
-    if (!port.empty()) {
-        unsigned value = 0;
-        for (char c : port) {
-            if (c < '0' || c > '9' || (value = value * 10 + unsigned(c - '0')) > 65535)
-                throw core::CoreError(NETCOMP_ERR_INVALID_URL, "Invalid URL: invalid port.");
-        }
-        result.port = static_cast<INTERNET_PORT>(value);
-    }
-    result.host = wide(host);
-    return result;
-}
-
 // WinHTTP takes the request target as UTF-16 and sends ASCII as it is; bytes beyond
 // ASCII go out percent-encoded, the one form in which they arrive unchanged.
 std::wstring requestTarget(std::string_view target)
@@ -142,7 +107,6 @@ struct WinHttpTransfer {
     TransferUrl url;
     TransferSettings settings;
     std::shared_ptr<void> connection;
-    std::wstring host;
 
     std::mutex mutex;
     std::condition_variable changed;
@@ -154,8 +118,6 @@ struct WinHttpTransfer {
     // Written by the worker, read by the caller once done.
     TransferResult result;
     std::optional<core::CoreError> failure;
-    DWORD winHttpError = 0;
-    std::string certificateProblem;
 
     void run();
     void cancel(Cancel reason);
@@ -165,10 +127,7 @@ private:
     void readHead();
     void readBody();
     void post(Event event);
-    static void CALLBACK statusCallback(HINTERNET handle, DWORD_PTR context, DWORD status,
-                                        void* info, DWORD length);
-
-    void checkCertificate(HINTERNET handle);
+    void checkCertificate(HINTERNET handle) const;
 
     std::unique_ptr<ContentDecoder> m_decoder;
     int64_t m_contentLength = -1;
@@ -193,35 +152,17 @@ void WinHttpTransfer::cancel(Cancel reason)
     }
 }
 
-void CALLBACK WinHttpTransfer::statusCallback(HINTERNET handle, DWORD_PTR context, DWORD status,
-                                              void*, DWORD)
-{
-    // The TLS handshake is done and nothing is sent yet: the moment to check the chain.
-    if (status != WINHTTP_CALLBACK_STATUS_SENDING_REQUEST || !context)
-        return;
-    auto* transfer = reinterpret_cast<WinHttpTransfer*>(context);
-    try {
-        transfer->checkCertificate(handle);
-    } catch (const core::CoreError&) {
-        // Kept in certificateProblem; the request fails when WinHttpSendRequest returns.
-    }
-}
-
-void WinHttpTransfer::checkCertificate(HINTERNET handle)
+void WinHttpTransfer::checkCertificate(HINTERNET handle) const
 {
     PCCERT_CONTEXT certificate = nullptr;
     DWORD size = sizeof certificate;
     if (!WinHttpQueryOption(handle, WINHTTP_OPTION_SERVER_CERT_CONTEXT, &certificate, &size))
         certificate = nullptr;
-    std::string problem = verifyServerCertificate(certificate, host);
+    const std::string problem = verifyServerCertificate(certificate, wide(url.host));
     if (certificate)
         CertFreeCertificateContext(certificate);
-    std::lock_guard lock(mutex);
-    if (certificateProblem.empty())
-        certificateProblem = std::move(problem);
-    if (!certificateProblem.empty())
-        throw core::CoreError(NETCOMP_ERR_CERTIFICATE,
-                              "Server certificate rejected: " + certificateProblem + ".");
+    if (!problem.empty())
+        throw core::CoreError(NETCOMP_ERR_CERTIFICATE, "Server certificate rejected: " + problem + ".");
 }
 
 void WinHttpTransfer::run()
@@ -231,7 +172,7 @@ void WinHttpTransfer::run()
     } catch (const core::CoreError& e) {
         failure = e;
     } catch (const std::bad_alloc&) {
-        failure = core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+        failure = outOfMemoryFailure();
     }
     {
         std::lock_guard lock(mutex);
@@ -271,30 +212,19 @@ void WinHttpTransfer::exchange(HINTERNET connection)
     WinHttpSetOption(handle, WINHTTP_OPTION_DISABLE_FEATURE, &value, sizeof value);
     value = static_cast<DWORD>(kMaxHeaderBytes);
     WinHttpSetOption(handle, WINHTTP_OPTION_MAX_RESPONSE_HEADER_SIZE, &value, sizeof value);
-    // With the extra CA, the root is checked by the status callback against the system's
-    // roots plus the bundle, before the request goes out; every other check stays on.
+    // With the extra CA, WinHTTP leaves the root to checkCertificate, which knows the
+    // system's roots plus the bundle; every other check stays on.
     if (hasExtraTrustedCa()) {
         value = SECURITY_FLAG_IGNORE_UNKNOWN_CA;
         WinHttpSetOption(handle, WINHTTP_OPTION_SECURITY_FLAGS, &value, sizeof value);
     }
-    WinHttpSetStatusCallback(handle, &WinHttpTransfer::statusCallback,
-                             WINHTTP_CALLBACK_FLAG_SEND_REQUEST, 0);
 
     const wchar_t* headers = settings.allowCompression ? kAcceptedEncodings : WINHTTP_NO_ADDITIONAL_HEADERS;
     const DWORD headersLength = settings.allowCompression ? static_cast<DWORD>(-1L) : 0;
-    const BOOL sent = WinHttpSendRequest(handle, headers, headersLength, WINHTTP_NO_REQUEST_DATA,
-                                         0, 0, reinterpret_cast<DWORD_PTR>(this));
-    const DWORD sendError = sent ? 0 : GetLastError();
-    {
-        std::lock_guard lock(mutex);
-        if (!certificateProblem.empty())
-            throw core::CoreError(NETCOMP_ERR_CERTIFICATE,
-                                  "Server certificate rejected: " + certificateProblem + ".");
-    }
-    if (!sent)
-        throw winHttpFailure(sendError, settings.timeoutSeconds);
-    // Where the status callback did not run, the chain is checked before anything of the
-    // answer is read.
+    if (!WinHttpSendRequest(handle, headers, headersLength, WINHTTP_NO_REQUEST_DATA, 0, 0, 0))
+        throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    // WinHTTP offers no moment between handshake and request that stops the request
+    // under Wine; the chain is checked before anything of the answer is read.
     checkCertificate(handle);
     if (!WinHttpReceiveResponse(handle, nullptr))
         throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
@@ -395,7 +325,7 @@ void WinHttpTransfer::readBody()
     }
     // WinHTTP ends a body the server cut short without an error.
     if (m_contentLength >= 0 && static_cast<int64_t>(received) < m_contentLength)
-        throw core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
+        throw connectionLostFailure();
     if (m_decoder)
         m_decoder->finish();
 }
@@ -444,12 +374,14 @@ void HttpSession::perform(Method method, std::string_view url, const TransferSet
     transfer->method = method;
     transfer->url = parseTransferUrl(url);
     transfer->settings = settings;
-    const HostAndPort where = splitOrigin(transfer->url.origin);
-    transfer->host = where.host;
+    if (transfer->url.port == 0)
+        throw core::CoreError(NETCOMP_ERR_INVALID_URL, "Invalid URL: invalid port.");
     if (!m_connection || m_connectionOrigin != transfer->url.origin) {
         HINTERNET session = processSession();
         HINTERNET connection =
-            session ? WinHttpConnect(session, where.host.c_str(), where.port, 0) : nullptr;
+            session ? WinHttpConnect(session, wide(transfer->url.host).c_str(),
+                                     static_cast<INTERNET_PORT>(transfer->url.port), 0)
+                    : nullptr;
         if (!connection)
             throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
         m_connection.reset(connection, [](void* handle) { WinHttpCloseHandle(handle); });
@@ -512,7 +444,7 @@ void HttpSession::perform(Method method, std::string_view url, const TransferSet
     if (cancelled == WinHttpTransfer::Cancel::Interrupt)
         throw core::CoreError(NETCOMP_ERR_INTERRUPTED, "Transfer interrupted.");
     if (cancelled == WinHttpTransfer::Cancel::Timeout)
-        throw winHttpFailure(ERROR_WINHTTP_TIMEOUT, settings.timeoutSeconds);
+        throw timeoutFailure(settings.timeoutSeconds);
     m_result = std::move(transfer->result);
     if (transfer->failure)
         throw *transfer->failure;

@@ -50,7 +50,7 @@ core::CoreError winHttpFailure(DWORD error, int timeoutSeconds)
         return withDetail(NETCOMP_ERR_RESOLVE, "Host name could not be resolved");
     case ERROR_WINHTTP_CANNOT_CONNECT:
     case WSAECONNREFUSED:
-        return core::CoreError(NETCOMP_ERR_CONNECT, "Could not connect to the server.");
+        return connectFailure();
     case ERROR_WINHTTP_SECURE_FAILURE:
     case ERROR_WINHTTP_SECURE_INVALID_CA:
     case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
@@ -64,18 +64,16 @@ core::CoreError winHttpFailure(DWORD error, int timeoutSeconds)
         return withDetail(NETCOMP_ERR_TLS, "TLS handshake failed");
     case ERROR_WINHTTP_TIMEOUT:
     case WSAETIMEDOUT:
-        return core::CoreError(NETCOMP_ERR_TIMEOUT, "No answer within the timeout of " +
-                                                        std::to_string(timeoutSeconds) +
-                                                        " seconds.");
+        return timeoutFailure(timeoutSeconds);
     case ERROR_WINHTTP_CONNECTION_ERROR:
     case WSAECONNRESET:
     case WSAECONNABORTED:
     case ERROR_WINHTTP_INVALID_SERVER_RESPONSE:
-        return core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
+        return connectionLostFailure();
     case ERROR_WINHTTP_HEADER_SIZE_OVERFLOW:
         return core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
     case ERROR_NOT_ENOUGH_MEMORY:
-        return core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+        return outOfMemoryFailure();
     default:
         break;
     }

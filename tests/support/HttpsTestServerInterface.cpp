@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-// The parts of the test server's interface that do not depend on where it runs.
+// What the test server's interface does alike where the server runs in the test
+// program and where it runs in the test server host.
 namespace quorvi::test {
 
 namespace {
@@ -72,6 +73,18 @@ std::optional<std::string> LoggedRequest::header(std::string_view name) const
         if (sameIgnoringCase(field, name))
             return value;
     return std::nullopt;
+}
+
+std::string HttpsTestServer::baseUrl() const
+{
+    return "https://localhost:" + std::to_string(port()) + "/";
+}
+
+std::string HttpsTestServer::url(std::string_view target) const
+{
+    if (!target.empty() && target.front() == '/')
+        target.remove_prefix(1);
+    return baseUrl() + std::string(target);
 }
 
 } // namespace quorvi::test
