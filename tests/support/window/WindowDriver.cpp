@@ -1,10 +1,10 @@
 #include "WindowDriver.h"
 
 #include "ComboBox.h"
+#include "ControlSampleView.h"
 #include "EditBox.h"
 #include "TQuorviInterpreter.h"
 #include "TextConversion.h"
-#include "WindowSampleView.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -28,7 +28,7 @@ bool showActive(QWidget& window)
 void loadParameters(TQuorviInterpreter& window, MessagePresenter& messages,
                     const QStringList& names)
 {
-    WindowSampleView view(window, messages);
+    ControlSampleView view(window.controls(), messages);
     for (const QString& name : names) {
         view.appendParameter(toU16String(name));
     }

@@ -6,6 +6,6 @@
 // application's name (the executable's file name without extension).
 class MessageBoxPresenter : public MessagePresenter {
 public:
-    void inform(const QString& text) override;
-    void error(const QString& text) override;
+    void inform(std::u16string_view text) override;
+    void error(std::u16string_view text) override;
 };

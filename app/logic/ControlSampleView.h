@@ -2,16 +2,13 @@
 
 #include "SampleView.h"
 
-#include <QPointer>
-
+struct WindowControls;
 class MessagePresenter;
-class TQuorviInterpreter;
 
-// Sample loading's access to the main window. Transfers keep the event loop running, so
-// the window is checked before every access.
-class WindowSampleView : public SampleView {
+// Sample loading's access to the window's controls.
+class ControlSampleView : public SampleView {
 public:
-    WindowSampleView(TQuorviInterpreter& window, MessagePresenter& messages);
+    ControlSampleView(WindowControls& controls, MessagePresenter& messages);
 
     std::u16string sampleCode() const override;
     std::u16string sampleType() const override;
@@ -24,6 +21,6 @@ public:
     void showMessage(std::u16string_view text) override;
 
 private:
-    QPointer<TQuorviInterpreter> m_window;
+    WindowControls& m_controls;
     MessagePresenter& m_messages;
 };

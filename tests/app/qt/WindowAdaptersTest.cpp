@@ -1,14 +1,14 @@
 // How sample loading and the interpretation run reach the window, and the two button
 // handlers that construct them, without a service.
 #include "ComboBox.h"
+#include "ControlInterpretationView.h"
+#include "ControlSampleView.h"
 #include "ControlState.h"
 #include "EditBox.h"
 #include "RecordingPresenter.h"
 #include "TQuorviInterpreter.h"
 #include "TextArea.h"
 #include "WindowDriver.h"
-#include "WindowInterpretationView.h"
-#include "WindowSampleView.h"
 #include "WindowTestMain.h"
 
 #include <QPushButton>
@@ -61,7 +61,7 @@ void WindowAdaptersTest::cleanup()
 void WindowAdaptersTest::sampleViewReadsAndWritesTheBoxes()
 {
     TQuorviInterpreter& w = *m_window;
-    WindowSampleView view(w, m_messages);
+    ControlSampleView view(w.controls(), m_messages);
     drive::clickInto(*w.SampleCodeEdit);
     drive::type(*w.SampleCodeEdit, u"TW 1/"_s);
     QVERIFY(view.sampleCode() == u"TW 1/");
@@ -84,7 +84,7 @@ void WindowAdaptersTest::sampleViewKeepsTheParameterTextWhileTheListChanges()
     drive::loadParameters(w, m_messages, {u"Blei"_s, u"Nitrat"_s});
     QVERIFY(drive::chooseWithMouse(*w.ParameterComboBox, u"Nitrat"_s));
 
-    WindowSampleView view(w, m_messages);
+    ControlSampleView view(w.controls(), m_messages);
     view.clearParameters();
     QVERIFY(itemTexts(*w.ParameterComboBox).isEmpty());
     QCOMPARE(w.ParameterComboBox->text(), u"Nitrat"_s);
@@ -102,7 +102,7 @@ void WindowAdaptersTest::sampleViewKeepsTheParameterTextWhileTheListChanges()
 void WindowAdaptersTest::sampleViewMarksTheParametersLoaded()
 {
     TQuorviInterpreter& w = *m_window;
-    WindowSampleView view(w, m_messages);
+    ControlSampleView view(w.controls(), m_messages);
     view.appendParameter(u"Blei");
     QCOMPARE(w.ParameterComboBox->text(), u"-bitte auswählen-"_s);
     QCOMPARE(controlState(*w.ParameterComboBox), u"visible disabled white"_s);
@@ -113,7 +113,7 @@ void WindowAdaptersTest::sampleViewMarksTheParametersLoaded()
 
 void WindowAdaptersTest::sampleViewShowsMessagesWithoutIcon()
 {
-    WindowSampleView view(*m_window, m_messages);
+    ControlSampleView view(m_window->controls(), m_messages);
     view.showMessage(u"Ihre Probenart wird derzeit leider nicht unterstützt");
     QCOMPARE(m_messages.informations(),
              QStringList{u"Ihre Probenart wird derzeit leider nicht unterstützt"_s});
@@ -137,7 +137,7 @@ void WindowAdaptersTest::interpretationViewWritesTheValueThroughTheEditBox()
     drive::loadParameters(w, m_messages, {u"Blei"_s});
     QVERIFY(drive::fillInputs(w, u"Blei"_s, u"5,5"_s, u"mg/L"_s));
 
-    WindowInterpretationView view(w);
+    ControlInterpretationView view(w.controls());
     QVERIFY(view.valueText() == u"5,5");
     QVERIFY(view.unitText() == u"mg/L");
     QVERIFY(view.prefixText() == u"keins");
@@ -151,7 +151,7 @@ void WindowAdaptersTest::interpretationViewWritesTheValueThroughTheEditBox()
 void WindowAdaptersTest::interpretationViewOutputArea()
 {
     TQuorviInterpreter& w = *m_window;
-    WindowInterpretationView view(w);
+    ControlInterpretationView view(w.controls());
     view.setOutputText(u"HTTP/1.1 200 OK");
     view.setOutputText(u"");
     view.appendOutputLine(u"Erste Zeile");

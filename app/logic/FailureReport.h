@@ -1,23 +1,24 @@
 #pragma once
 
+#include "CodePage.h"
 #include "MessagePresenter.h"
 
-#include <QString>
 #include <exception>
+#include <string>
 
 // The text of the general failure report: the message with a full stop appended, unless
 // it is empty or its last character's code is at most that of the full stop.
-QString failureReportText(const QString& message);
+std::u16string failureReportText(std::u16string message);
 
 // Runs the action; an exception escaping it is shown as the general failure report and
-// goes no further, so none crosses the Qt event loop.
+// goes no further, so none crosses a toolkit's event loop.
 template <typename Action> void reportFailures(MessagePresenter& messages, Action&& action)
 {
     try {
         action();
     } catch (const std::exception& error) {
-        messages.error(failureReportText(QString::fromUtf8(error.what())));
+        messages.error(failureReportText(netcomp::fromUtf8(error.what())));
     } catch (...) {
-        messages.error(QString());
+        messages.error(std::u16string());
     }
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 // The fixed texts of the main window that carry the providers' contact values.
-QString windowCaption();
+std::u16string windowCaption();
 // Terms of use and imprint: 19 lines, no line break after the last.
-QString impressumText();
+std::u16string impressumText();
 // Customer-service note: 8 lines, each ending in a line break.
-QString kundendienstText();
+std::u16string kundendienstText();

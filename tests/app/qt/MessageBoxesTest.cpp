@@ -1,6 +1,7 @@
 // The real message boxes: title, icon, button, modality and place.
 #include "MessageBoxPresenter.h"
 #include "MessageBoxWatcher.h"
+#include "TextConversion.h"
 #include "WindowTestMain.h"
 
 #include <QTest>
@@ -38,9 +39,9 @@ void MessageBoxesTest::shownBox()
     MessageBoxWatcher watcher([&](const ShownMessageBox& box) { shown.append(box); });
     MessageBoxPresenter presenter;
     if (error) {
-        presenter.error(text);
+        presenter.error(toU16String(text));
     } else {
-        presenter.inform(text);
+        presenter.inform(toU16String(text));
     }
 
     QCOMPARE(shown.size(), 1);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "LoadedSample.h"
 #include "TnetHTTP.h"
 #include "TnetJSON.h"
 #include "TnetREST.h"
 
 #include <QWidget>
+#include <memory>
 #include <string>
 
 class ClickLabel;
@@ -16,11 +16,14 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class TextArea;
+class WindowHandlers;
+struct WidgetControls;
+struct WindowControls;
 
-// The main window: every control, the five internet components and the handlers of
-// their events. Controls are children named like the members below, so tests find them
-// with findChild. Each handler runs behind the general failure report; the process entry
-// calls afterConstruction(), which runs FormCreate, the service probe.
+// The main window in Qt: the controls made from the window layout, the five internet
+// components, and the controls' events delivered to the shared WindowHandlers. Controls
+// are children named like the members below, so tests find them with findChild. The
+// process entry calls afterConstruction(), which runs FormCreate, the service probe.
 class TQuorviInterpreter : public QWidget {
     Q_OBJECT
 
@@ -31,7 +34,9 @@ public:
 
     void afterConstruction();
     // True once the service probe has failed and the application is about to quit.
-    bool refused() const { return m_refused; }
+    bool refused() const;
+    // What the handlers read and change.
+    WindowControls& controls();
 
     TnetJSON netJSON1;
     QGroupBox* GroupBox;
@@ -59,36 +64,17 @@ public:
     ClickLabel* Impressum;
     ClickLabel* Kundendienst;
 
-    void LoadCodeDataClick(QObject* sender);
-    void processClick(QObject* sender);
-    void ParameterComboBoxChange(QObject* sender);
-    void valueEditChange(QObject* sender);
-    void valueEditClick(QObject* sender);
-    void UnitChange(QObject* sender);
-    void UnitClick(QObject* sender);
-    void PrefixComboBoxChange(QObject* sender);
-    void ParameterComboBoxDropDown(QObject* sender);
-    void ImpressumClick(QObject* sender);
-    void FormCreate(QObject* sender);
-    void KundendienstClick(QObject* sender);
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    using Handler = void (TQuorviInterpreter::*)(QObject*);
-
     void createControls();
-    void configureComponents();
     void bindHandlers();
     template <typename Signal, typename Source>
-    void bind(Source* source, Signal signal, Handler handler);
-    void runHandler(Handler handler, QObject* sender);
+    void bind(Source* source, Signal signal, void (WindowHandlers::*handler)());
 
-    MessagePresenter& m_messages;
-    const std::u16string m_serviceBaseUrl;
-    LoadedSample m_loadedSample;
-    bool m_refused = false;
+    std::unique_ptr<WidgetControls> m_controls;
+    std::unique_ptr<WindowHandlers> m_handlers;
     bool m_placed = false;
 };

@@ -6,6 +6,7 @@
 #include "RecordingPresenter.h"
 #include "TQuorviInterpreter.h"
 #include "TextArea.h"
+#include "TextConversion.h"
 #include "WindowDriver.h"
 #include "WindowTestMain.h"
 
@@ -94,7 +95,7 @@ void InformationTextsTest::impressumLines()
 {
     QFETCH(int, line);
     QFETCH(QString, pattern);
-    const QStringList lines = impressumText().split(u'\n');
+    const QStringList lines = toQString(impressumText()).split(u'\n');
     QCOMPARE(lines.size(), 19);
     const QString text = lines.at(line - 1);
     QVERIFY2(
@@ -104,8 +105,8 @@ void InformationTextsTest::impressumLines()
 
 void InformationTextsTest::impressumHasNoFinalLineBreak()
 {
-    QVERIFY(!impressumText().endsWith(u'\n'));
-    QCOMPARE(impressumText().count(u'\n'), 18);
+    QVERIFY(!toQString(impressumText()).endsWith(u'\n'));
+    QCOMPARE(toQString(impressumText()).count(u'\n'), 18);
 }
 
 void InformationTextsTest::kundendienstLines_data()
@@ -138,7 +139,7 @@ void InformationTextsTest::kundendienstLines()
 {
     QFETCH(int, line);
     QFETCH(QString, pattern);
-    const QStringList lines = kundendienstText().split(u'\n');
+    const QStringList lines = toQString(kundendienstText()).split(u'\n');
     QCOMPARE(lines.size(), 9);
     const QString text = lines.at(line - 1);
     QVERIFY2(
@@ -148,35 +149,37 @@ void InformationTextsTest::kundendienstLines()
 
 void InformationTextsTest::kundendienstEndsEachLineWithABreak()
 {
-    QVERIFY(kundendienstText().endsWith(u"verzichten.\n"_s));
-    QCOMPARE(kundendienstText().count(u'\n'), 8);
+    QVERIFY(toQString(kundendienstText()).endsWith(u"verzichten.\n"_s));
+    QCOMPARE(toQString(kundendienstText()).count(u'\n'), 8);
 }
 
 void InformationTextsTest::contactValuesAreFilledIn()
 {
     using namespace contacts;
-    const QStringList imprint = impressumText().split(u'\n');
-    QVERIFY(imprint[1].contains(u" auf %1 aktiviert"_s.arg(serviceWebSite)));
-    QCOMPARE(imprint[8], companyName.toString());
-    QCOMPARE(imprint[9], u"Inhaber %1"_s.arg(ownerName));
-    QCOMPARE(imprint[10], streetAndNumber.toString());
-    QCOMPARE(imprint[11], u"%1  %2"_s.arg(postalCode, city));
-    QCOMPARE(imprint[12], u"Email: %1 (Keine Softwareberatung!)"_s.arg(supportEmail));
-    QCOMPARE(imprint[13], u"Tel:%1(Keine Softwareberatung!)"_s.arg(telephone));
-    QCOMPARE(imprint[14], u"UmStID: %1"_s.arg(vatId));
+    const QStringList imprint = toQString(impressumText()).split(u'\n');
+    QVERIFY(imprint[1].contains(u" auf %1 aktiviert"_s.arg(toQString(serviceWebSite))));
+    QCOMPARE(imprint[8], toQString(companyName));
+    QCOMPARE(imprint[9], u"Inhaber %1"_s.arg(toQString(ownerName)));
+    QCOMPARE(imprint[10], toQString(streetAndNumber));
+    QCOMPARE(imprint[11], u"%1  %2"_s.arg(toQString(postalCode), toQString(city)));
+    QCOMPARE(imprint[12], u"Email: %1 (Keine Softwareberatung!)"_s.arg(toQString(supportEmail)));
+    QCOMPARE(imprint[13], u"Tel:%1(Keine Softwareberatung!)"_s.arg(toQString(telephone)));
+    QCOMPARE(imprint[14], u"UmStID: %1"_s.arg(toQString(vatId)));
 
-    const QStringList note = kundendienstText().split(u'\n');
-    QVERIFY(note[1].contains(u" von %1 und %2 zur "_s.arg(sorbenoWebAddress, veltranikWebAddress)));
-    QVERIFY(note[4].contains(u" an %1 mit "_s.arg(supportEmail)));
-    QCOMPARE(windowCaption(), u"%1 / %2 Quorvi V2"_s.arg(veltranikWebAddress, sorbenoWebAddress));
+    const QStringList note = toQString(kundendienstText()).split(u'\n');
+    QVERIFY(note[1].contains(u" von %1 und %2 zur "_s.arg(toQString(sorbenoWebAddress),
+                                                          toQString(veltranikWebAddress))));
+    QVERIFY(note[4].contains(u" an %1 mit "_s.arg(toQString(supportEmail))));
+    QCOMPARE(toQString(windowCaption()), u"%1 / %2 Quorvi V2"_s.arg(toQString(veltranikWebAddress),
+                                                                    toQString(sorbenoWebAddress)));
 }
 
 void InformationTextsTest::clickingALabelShowsItsTextAndChangesNothingElse_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Impressum") << u"Impressum"_s << impressumText();
-    QTest::newRow("Kundendienst") << u"Kundendienst"_s << kundendienstText();
+    QTest::newRow("Impressum") << u"Impressum"_s << toQString(impressumText());
+    QTest::newRow("Kundendienst") << u"Kundendienst"_s << toQString(kundendienstText());
 }
 
 void InformationTextsTest::clickingALabelShowsItsTextAndChangesNothingElse()

@@ -2,13 +2,13 @@
 
 #include "InterpretationView.h"
 
-class TQuorviInterpreter;
+struct WindowControls;
 
-// The interpretation run's access to the main window. The value is written through the
-// edit box, so its change reaction runs as for a typed change.
-class WindowInterpretationView : public InterpretationView {
+// The interpretation run's access to the window's controls. The value is written through
+// the edit box, so its change reaction runs as for a typed change.
+class ControlInterpretationView : public InterpretationView {
 public:
-    explicit WindowInterpretationView(TQuorviInterpreter& window);
+    explicit ControlInterpretationView(WindowControls& controls);
 
     std::u16string valueText() const override;
     void setValueText(std::u16string_view text) override;
@@ -23,5 +23,5 @@ public:
     void setOutputColour(OutputColour colour) override;
 
 private:
-    TQuorviInterpreter& m_window;
+    WindowControls& m_controls;
 };

@@ -1,5 +1,7 @@
 #include "MessageBoxPresenter.h"
 
+#include "TextConversion.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -35,12 +37,12 @@ void show(QMessageBox::Icon icon, const QString& text)
 
 } // namespace
 
-void MessageBoxPresenter::inform(const QString& text)
+void MessageBoxPresenter::inform(std::u16string_view text)
 {
-    show(QMessageBox::NoIcon, text);
+    show(QMessageBox::NoIcon, toQString(text));
 }
 
-void MessageBoxPresenter::error(const QString& text)
+void MessageBoxPresenter::error(std::u16string_view text)
 {
-    show(QMessageBox::Critical, text);
+    show(QMessageBox::Critical, toQString(text));
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+
+    friend bool operator==(Rgb, Rgb) = default;
+};
+
+// Background colours of the input controls: yellow still to be filled in, lime filled
+// in, red emptied; green marks a unit chosen from the list for one step. Sky blue is the
+// window's own background.
+namespace colours {
+
+inline constexpr Rgb yellow{255, 255, 0};
+inline constexpr Rgb lime{0, 255, 0};
+inline constexpr Rgb green{0, 128, 0};
+inline constexpr Rgb red{255, 0, 0};
+inline constexpr Rgb skyBlue{166, 202, 240};
+
+} // namespace colours

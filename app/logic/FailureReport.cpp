@@ -1,0 +1,9 @@
+#include "FailureReport.h"
+
+std::u16string failureReportText(std::u16string message)
+{
+    if (!message.empty() && message.back() > u'.') {
+        message += u'.';
+    }
+    return message;
+}

@@ -1,0 +1,93 @@
+#include "InformationTexts.h"
+
+#include "ProviderContacts.h"
+
+#include <initializer_list>
+
+using namespace contacts;
+
+namespace {
+
+// Joins the pieces into one text.
+std::u16string join(std::initializer_list<std::u16string_view> pieces)
+{
+    std::u16string text;
+    for (std::u16string_view piece : pieces) {
+        text += piece;
+    }
+    return text;
+}
+
+// The lines separated by line breaks, with one after the last if asked.
+std::u16string lines(std::initializer_list<std::u16string> lines, bool breakAfterLast)
+{
+    std::u16string text;
+    for (const std::u16string& line : lines) {
+        if (&line != lines.begin()) {
+            text += u'\n';
+        }
+        text += line;
+    }
+    if (breakAfterLast) {
+        text += u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
+std::u16string windowCaption()
+{
+    return join({veltranikWebAddress, u" / ", sorbenoWebAddress, u" Quorvi V2"});
+}
+
+std::u16string impressumText()
+{
+    return lines(
+        {
+            u"Nutzungsbedingungen:",
+            join({u"Diese Software wird als Freeware bereitgestellt und ist nur kompatibel mit "
+                  u"Prüfberichten, welche online auf ",
+                  serviceWebSite,
+                  u" aktiviert worden sind und unter der Bedingung, dass der Prüfbericht online "
+                  u"zum Abruf bereitsteht."}),
+            u"Jede Modifikation der Software, einschließlich Debugging, ist untersagt.",
+            u"Angezeigte Bilder sind urheberrechtlich geschützt.",
+            u"Nutzungsrecht an Dritte wird untersagt.",
+            u"",
+            u"Impressum",
+            u"",
+            std::u16string(companyName),
+            join({u"Inhaber ", ownerName}),
+            std::u16string(streetAndNumber),
+            join({postalCode, u"  ", city}),
+            join({u"Email: ", supportEmail, u" (Keine Softwareberatung!)"}),
+            join({u"Tel:", telephone, u"(Keine Softwareberatung!)"}),
+            join({u"UmStID: ", vatId}),
+            u"",
+            u"",
+            u"Bugs entdeckt oder Verbesserungsvorschläge?",
+            u"Bitte mit Screenshot und genauer Beschreibung an o.g. Email senden.Danke!",
+        },
+        false);
+}
+
+std::u16string kundendienstText()
+{
+    return lines(
+        {
+            u"Hinweis!",
+            join({u"Diese Software ist eine FREEWARE, welche als kostenloser Bonus den Kunden von ",
+                  sorbenoWebAddress, u" und ", veltranikWebAddress, u" zur Verfügung steht."}),
+            u"Ein Kundendienst wird für diese Software NICHT angeboten.",
+            u"",
+            join({u"Falls Softwarefehler oder Fehler inhaltlicher Art oder Verbesserungswünsche "
+                  u"vorliegen, senden Sie bitte eine Email an ",
+                  supportEmail, u" mit einer eindeutigen Beschreibung sowie einem Screenshot."}),
+            u"",
+            u"Ein Kundendienst im Sinne einer Anwenderhilfe wird derzeit nicht angeboten.",
+            u"Wir bitten Sie daher auf Anrufe bei der Hotline zu technischen Fragen oder Emails "
+            u"zu verzichten.",
+        },
+        true);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "LoadedSample.h"
+#include "SampleComponents.h"
+
+#include <string>
+
+struct WindowControls;
+class MessagePresenter;
+
+// The bodies of the main window's handlers, the same for every front end. A front end
+// makes the controls, owns the components and calls run() with the handler of each
+// event; run() turns an escaping error into the general failure report.
+class WindowHandlers {
+public:
+    using Handler = void (WindowHandlers::*)();
+
+    // Gives the components the settings they get when the window is created.
+    WindowHandlers(WindowControls& controls, const SampleComponents& components,
+                   MessagePresenter& messages, std::u16string serviceBaseUrl);
+
+    void run(Handler handler);
+
+    // The service probe. When it fails the user has been told; the program must end
+    // before any input is handled.
+    void FormCreate();
+    bool refused() const { return m_refused; }
+
+    void LoadCodeDataClick();
+    void processClick();
+    void ImpressumClick();
+    void KundendienstClick();
+
+    void ParameterComboBoxDropDown();
+    void ParameterComboBoxChange();
+    void PrefixComboBoxChange();
+    void valueEditClick();
+    void valueEditChange();
+    void UnitClick();
+    void UnitChange();
+
+    // The window closes: a transfer still waiting would keep the program running until
+    // its time-out.
+    void interruptTransfers();
+
+private:
+    WindowControls& m_controls;
+    SampleComponents m_components;
+    MessagePresenter& m_messages;
+    const std::u16string m_serviceBaseUrl;
+    LoadedSample m_loadedSample;
+    bool m_refused = false;
+};

@@ -1,0 +1,46 @@
+#include "FakeWindow.h"
+
+#include "ControlSampleView.h"
+#include "WindowLayout.h"
+
+namespace {
+
+template <class Fake> void initialise(Fake& control, std::string_view name)
+{
+    const layout::ControlLayout& spec = layout::control(name);
+    control.value = spec.text;
+    control.visible = spec.visible;
+    control.enabled = spec.enabled;
+}
+
+} // namespace
+
+FakeWindow::FakeWindow(std::u16string serviceBaseUrl)
+    : handlers(controls, {netREST1, netJSON1, netHTTP, netREST2, netJSON2}, messages,
+               std::move(serviceBaseUrl))
+{
+    initialise(SampleCodeEdit, "SampleCodeEdit");
+    initialise(SampleTypeEdit, "SampleTypeEdit");
+    initialise(SampleNameEdit, "SampleNameEdit");
+    initialise(ParameterComboBox, "ParameterComboBox");
+    initialise(PrefixComboBox, "PrefixComboBox");
+    initialise(valueEdit, "valueEdit");
+    initialise(Unit, "Unit");
+    initialise(process, "process");
+    initialise(interpretation, "interpretation");
+    initialise(disclaimer, "disclaimer");
+
+    ParameterComboBox.changed = [this] { handlers.run(&WindowHandlers::ParameterComboBoxChange); };
+    PrefixComboBox.changed = [this] { handlers.run(&WindowHandlers::PrefixComboBoxChange); };
+    valueEdit.changed = [this] { handlers.run(&WindowHandlers::valueEditChange); };
+    Unit.changed = [this] { handlers.run(&WindowHandlers::UnitChange); };
+}
+
+void FakeWindow::completeLoad(std::initializer_list<std::u16string_view> parameters)
+{
+    ControlSampleView view(controls, messages);
+    for (std::u16string_view name : parameters) {
+        view.appendParameter(name);
+    }
+    view.markParametersLoaded();
+}
