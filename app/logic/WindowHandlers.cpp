@@ -6,7 +6,6 @@
 #include "InformationTexts.h"
 #include "InputWorkflow.h"
 #include "InterpretationRun.h"
-#include "MessagePresenter.h"
 #include "SampleLoader.h"
 #include "TnetHTTP.h"
 #include "TnetREST.h"
@@ -105,9 +104,24 @@ void WindowHandlers::UnitChange()
     workflow::unitChanged(m_controls);
 }
 
-void WindowHandlers::interruptTransfers()
+void WindowHandlers::windowClosing()
 {
+    m_messages.closed = true;
     interruptQuietly(m_components.netHTTP);
     interruptQuietly(m_components.netREST1);
     interruptQuietly(m_components.netREST2);
+}
+
+void WindowHandlers::OpenWindowMessages::inform(std::u16string_view text)
+{
+    if (!closed) {
+        m_target.inform(text);
+    }
+}
+
+void WindowHandlers::OpenWindowMessages::error(std::u16string_view text)
+{
+    if (!closed) {
+        m_target.error(text);
+    }
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "LoadedSample.h"
+#include "MessagePresenter.h"
 #include "SampleComponents.h"
 
 #include <string>
 
 struct WindowControls;
-class MessagePresenter;
 
 // The bodies of the main window's handlers, the same for every front end. A front end
 // makes the controls, owns the components and calls run() with the handler of each
@@ -40,13 +40,26 @@ public:
     void UnitChange();
 
     // The window closes: a transfer still waiting would keep the program running until
-    // its time-out.
-    void interruptTransfers();
+    // its time-out, so it is interrupted. A load cut short this way is no failure of the
+    // sample, and there is no window left to show messages over: none are shown.
+    void windowClosing();
 
 private:
+    // Passes messages on until the window closes.
+    class OpenWindowMessages : public MessagePresenter {
+    public:
+        explicit OpenWindowMessages(MessagePresenter& target) : m_target(target) {}
+        void inform(std::u16string_view text) override;
+        void error(std::u16string_view text) override;
+        bool closed = false;
+
+    private:
+        MessagePresenter& m_target;
+    };
+
     WindowControls& m_controls;
     SampleComponents m_components;
-    MessagePresenter& m_messages;
+    OpenWindowMessages m_messages;
     const std::u16string m_serviceBaseUrl;
     LoadedSample m_loadedSample;
     bool m_refused = false;

@@ -94,6 +94,6 @@ void TQuorviInterpreter::showEvent(QShowEvent* event)
 
 void TQuorviInterpreter::closeEvent(QCloseEvent* event)
 {
-    m_handlers->interruptTransfers();
+    m_handlers->windowClosing();
     QWidget::closeEvent(event);
 }

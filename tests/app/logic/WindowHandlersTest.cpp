@@ -1,6 +1,7 @@
 // The window's handlers over the window logic alone: the service probe, a load and an
 // interpretation against a local service, the information texts and the failure report.
 #include "ENetCore.h"
+#include "EventPump.h"
 #include "Exception.h"
 #include "FailureReport.h"
 #include "FakeWindow.h"
@@ -8,6 +9,7 @@
 #include "SampleService.h"
 #include "TestPki.h"
 
+#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -139,6 +141,30 @@ TEST_F(LoadAndInterpret, AnUnconvertibleValueIsReportedAndTheWindowStaysUsable)
     w.handlers.run(&WindowHandlers::processClick);
     EXPECT_EQ(w.interpretation.colour, colours::lime);
     EXPECT_EQ(w.messages.errors.size(), 1u);
+}
+
+TEST_F(LoadAndInterpret, ClosingTheWindowDuringALoadEndsItWithoutAMessage)
+{
+    service->addSampleRoute(u"SLOW", quorvi::test::TestRoute{}
+                                         .withContentType("application/json")
+                                         .withBody(R"({"SampleName": "Langsam"})")
+                                         .withDelay(std::chrono::seconds(3)));
+    FakeWindow& w = *window;
+    bool closed = false;
+    netcomp::setEventPump([&] {
+        if (!closed) {
+            closed = true;
+            w.handlers.windowClosing();
+        }
+    });
+    w.type(w.SampleCodeEdit, u"SLOW");
+    w.handlers.run(&WindowHandlers::LoadCodeDataClick);
+    netcomp::setEventPump(nullptr);
+
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(w.messages.informations.empty());
+    EXPECT_TRUE(w.messages.errors.empty());
+    EXPECT_EQ(w.SampleNameEdit.value, u"-wird automatisch eingelesen-");
 }
 
 struct FullStopCase {

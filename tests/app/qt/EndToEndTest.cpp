@@ -150,12 +150,12 @@ void EndToEndTest::closingTheWindowEndsAWaitingLoad()
     w.afterConstruction();
     drive::type(*w.SampleCodeEdit, u"SLOW"_s);
     // Closed while the sample document is still on its way: the transfer is given up
-    // instead of keeping the closed program alive.
+    // instead of keeping the closed program alive, and the load cut short is no failure
+    // of the sample to tell anyone about.
     QTimer::singleShot(200, &w, [&w] { w.close(); });
     drive::clickInto(*w.LoadCodeData);
-    QCOMPARE(messages.informations(),
-             QStringList{u"Fehler: Die angegebene Probe wurde nicht ordnungsmäßig aktiviert, der "
-                         u"Abruf der Daten ist gescheitert."_s});
+    QVERIFY(messages.informations().isEmpty());
+    QVERIFY(messages.errors().isEmpty());
     QCOMPARE(w.SampleNameEdit->text(), u"-wird automatisch eingelesen-"_s);
 }
 
