@@ -2,6 +2,7 @@
 
 #include "ClickLabel.h"
 #include "ComboBox.h"
+#include "ControlEvents.h"
 #include "EditBox.h"
 #include "TextArea.h"
 #include "ToolTipDisplayTime.h"
@@ -62,22 +63,29 @@ WindowControls& TQuorviInterpreter::controls()
 template <typename Signal, typename Source>
 void TQuorviInterpreter::bind(Source* source, Signal signal, void (WindowHandlers::*handler)())
 {
-    connect(source, signal, this, [this, handler] { m_handlers->run(handler); });
+    if (handler) {
+        connect(source, signal, this, [this, handler] { m_handlers->run(handler); });
+    }
 }
 
 void TQuorviInterpreter::bindHandlers()
 {
-    bind(LoadCodeData, &QPushButton::clicked, &WindowHandlers::LoadCodeDataClick);
-    bind(process, &QPushButton::clicked, &WindowHandlers::processClick);
-    bind(ParameterComboBox, &ComboBox::changed, &WindowHandlers::ParameterComboBoxChange);
-    bind(ParameterComboBox, &ComboBox::droppedDown, &WindowHandlers::ParameterComboBoxDropDown);
-    bind(PrefixComboBox, &ComboBox::changed, &WindowHandlers::PrefixComboBoxChange);
-    bind(valueEdit, &EditBox::changed, &WindowHandlers::valueEditChange);
-    bind(valueEdit, &EditBox::clicked, &WindowHandlers::valueEditClick);
-    bind(Unit, &ComboBox::changed, &WindowHandlers::UnitChange);
-    bind(Unit, &ComboBox::clicked, &WindowHandlers::UnitClick);
-    bind(Impressum, &ClickLabel::clicked, &WindowHandlers::ImpressumClick);
-    bind(Kundendienst, &ClickLabel::clicked, &WindowHandlers::KundendienstClick);
+    for (const ControlEvents& events : controlEvents()) {
+        auto* control = findChild<QWidget*>(
+            QString::fromLatin1(events.name.data(), static_cast<qsizetype>(events.name.size())));
+        if (auto* box = qobject_cast<ComboBox*>(control)) {
+            bind(box, &ComboBox::clicked, events.click);
+            bind(box, &ComboBox::changed, events.change);
+            bind(box, &ComboBox::droppedDown, events.dropDown);
+        } else if (auto* edit = qobject_cast<EditBox*>(control)) {
+            bind(edit, &EditBox::clicked, events.click);
+            bind(edit, &EditBox::changed, events.change);
+        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+            bind(button, &QPushButton::clicked, events.click);
+        } else if (auto* label = qobject_cast<ClickLabel*>(control)) {
+            bind(label, &ClickLabel::clicked, events.click);
+        }
+    }
 }
 
 void TQuorviInterpreter::showEvent(QShowEvent* event)

@@ -8,6 +8,7 @@ namespace {
 template <class Fake> void initialise(Fake& control, std::string_view name)
 {
     const layout::ControlLayout& spec = layout::control(name);
+    control.name = name;
     control.value = spec.text;
     control.visible = spec.visible;
     control.enabled = spec.enabled;
@@ -30,10 +31,17 @@ FakeWindow::FakeWindow(std::u16string serviceBaseUrl)
     initialise(interpretation, "interpretation");
     initialise(disclaimer, "disclaimer");
 
-    ParameterComboBox.changed = [this] { handlers.run(&WindowHandlers::ParameterComboBoxChange); };
-    PrefixComboBox.changed = [this] { handlers.run(&WindowHandlers::PrefixComboBoxChange); };
-    valueEdit.changed = [this] { handlers.run(&WindowHandlers::valueEditChange); };
-    Unit.changed = [this] { handlers.run(&WindowHandlers::UnitChange); };
+    for (FakeControl* box : {&PrefixComboBox, &valueEdit, &Unit}) {
+        box->changed = [this, box] { run(eventsOf(box->name).change); };
+    }
+    ParameterComboBox.changed = [this] { run(eventsOf("ParameterComboBox").change); };
+}
+
+void FakeWindow::run(WindowHandlers::Handler handler)
+{
+    if (handler) {
+        handlers.run(handler);
+    }
 }
 
 void FakeWindow::completeLoad(std::initializer_list<std::u16string_view> parameters)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Control.h"
+#include "ControlEvents.h"
 #include "MessagePresenter.h"
 #include "TnetHTTP.h"
 #include "TnetJSON.h"
@@ -17,6 +18,7 @@
 // different text raises the change event, as in the real front ends.
 template <class Interface> class FakeControlOf : public Interface {
 public:
+    std::string_view name;
     std::u16string value;
     bool visible = true;
     bool enabled = true;
@@ -73,16 +75,15 @@ class FakeWindow {
 public:
     explicit FakeWindow(std::u16string serviceBaseUrl = u"https://127.0.0.1:1/");
 
-    // A list choice: the item's text, then the click (only the unit box has one), then
-    // the change, as the combo boxes raise them.
+    // A list choice: the item's text, then the click, then the change, as the combo
+    // boxes raise them.
     template <class Box> void choose(Box& box, std::u16string_view item)
     {
         box.value = item;
-        if (static_cast<Control*>(&box) == &Unit) {
-            handlers.run(&WindowHandlers::UnitClick);
-        }
+        run(eventsOf(box.name).click);
         box.changed();
     }
+    void run(WindowHandlers::Handler handler);
     // Typing: the box's text changes, and a different text raises the change event.
     template <class Box> void type(Box& box, std::u16string_view text) { box.setText(text); }
     // What a complete load does last: the names appended, the box yellow and enabled.
