@@ -30,6 +30,10 @@ pe_machine() {
   echo "FAIL: no program $program" >&2
   exit 1
 }
+command -v makensis >/dev/null || {
+  echo "FAIL: makensis not found; run scripts/setup-deps" >&2
+  exit 1
+}
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 rm -rf "$work"
 mkdir -p "$work"

@@ -89,7 +89,7 @@ SectionEnd
 
 Section "Uninstall"
   SetShellVarContext all
-
+  Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   Delete "$INSTDIR\QuorviV2.exe"
   Delete "$INSTDIR\Uninstall.exe"
   # Not /r: files a user put there stay, and so does the folder then.

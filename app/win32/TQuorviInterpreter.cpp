@@ -1,0 +1,519 @@
+#include "TQuorviInterpreter.h"
+
+#include "ControlEvents.h"
+#include "FailureReport.h"
+#include "InformationTexts.h"
+#include "MessageBoxPresenter.h"
+#include "WideText.h"
+#include "WindowHandlers.h"
+#include "WindowLayout.h"
+#include "WindowResources.h"
+
+#include <algorithm>
+#include <commctrl.h>
+#include <stdexcept>
+
+namespace {
+
+constexpr wchar_t windowClass[] = L"TQuorviInterpreter";
+// Not clipping its children: the window paints the sky blue the group box leaves open.
+constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr int firstControlId = 100;
+// The height of a combo box's list when it is open, at 96 dpi.
+constexpr int listHeight = 160;
+
+COLORREF colourRef(Rgb colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+UINT dpiOf(HWND window)
+{
+    using GetDpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto forWindow = reinterpret_cast<GetDpiForWindow>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (forWindow && window) {
+        if (const UINT dpi = forWindow(window)) {
+            return dpi;
+        }
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+HFONT tahoma(int pixels)
+{
+    return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, toWide(layout::fontFamily).c_str());
+}
+
+bool isEditable(layout::Kind kind)
+{
+    return kind == layout::Kind::EditBox || kind == layout::Kind::ComboBox ||
+           kind == layout::Kind::TextArea;
+}
+
+// Class and style of the native control for each kind of the layout.
+std::pair<const wchar_t*, DWORD> nativeClass(const layout::ControlLayout& spec)
+{
+    switch (spec.kind) {
+    case layout::Kind::Label:
+        return {L"Static", SS_LEFT | SS_NOPREFIX};
+    case layout::Kind::ClickLabel:
+        return {L"Static", SS_LEFT | SS_NOPREFIX | SS_NOTIFY};
+    case layout::Kind::EditBox:
+        return {L"Edit", ES_AUTOHSCROLL};
+    case layout::Kind::ComboBox:
+        return {L"ComboBox", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL};
+    case layout::Kind::PushButton:
+        return {L"Button", BS_PUSHBUTTON};
+    case layout::Kind::TextArea:
+        return {L"Edit", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL |
+                             (spec.verticalScrollBar ? WS_VSCROLL : 0)};
+    case layout::Kind::Image:
+        return {L"Static", SS_OWNERDRAW};
+    }
+    return {L"Static", 0};
+}
+
+void registerWindowClass()
+{
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClassInfo{};
+    windowClassInfo.cbSize = sizeof(windowClassInfo);
+    windowClassInfo.lpfnWndProc = DefWindowProcW;
+    windowClassInfo.hInstance = instance;
+    windowClassInfo.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClassInfo.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(applicationIcon), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClassInfo.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(applicationIcon), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClassInfo.lpszClassName = windowClass;
+    RegisterClassExW(&windowClassInfo);
+    registered = true;
+}
+
+} // namespace
+
+TQuorviInterpreter::TQuorviInterpreter(MessageBoxPresenter& messages, std::u16string serviceBaseUrl)
+    : m_messages(messages)
+{
+    registerWindowClass();
+    m_skyBlue = CreateSolidBrush(colourRef(layout::background));
+    m_window =
+        CreateWindowExW(0, windowClass, toWide(windowCaption()).c_str(), windowStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!m_window) {
+        throw std::runtime_error("Das Hauptfenster konnte nicht erzeugt werden");
+    }
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProcedure));
+    messages.setOwner(m_window);
+
+    createControls();
+    m_logicControls = std::make_unique<WindowControls>(
+        WindowControls{SampleCodeEdit, SampleTypeEdit, SampleNameEdit, ParameterComboBox,
+                       PrefixComboBox, valueEdit, Unit, process, interpretation, disclaimer});
+    m_handlers = std::make_unique<WindowHandlers>(
+        *m_logicControls, SampleComponents{netREST1, netJSON1, netHTTP, netREST2, netJSON2},
+        messages, std::move(serviceBaseUrl));
+}
+
+TQuorviInterpreter::~TQuorviInterpreter()
+{
+    if (IsWindow(m_window)) {
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+        DestroyWindow(m_window);
+    }
+    for (auto& [pixels, font] : m_fonts) {
+        DeleteObject(font);
+    }
+    DeleteObject(m_skyBlue);
+}
+
+void TQuorviInterpreter::afterConstruction()
+{
+    m_handlers->run(&WindowHandlers::FormCreate);
+}
+
+bool TQuorviInterpreter::refused() const
+{
+    return m_handlers->refused();
+}
+
+void TQuorviInterpreter::show()
+{
+    RECT frame{0, 0, scaled(layout::clientSize.width), scaled(layout::clientSize.height)};
+    AdjustWindowRectEx(&frame, windowStyle, FALSE, 0);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(m_window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(m_window, SW_SHOW);
+    UpdateWindow(m_window);
+    SetFocus(SampleCodeEdit.handle());
+}
+
+HFONT TQuorviInterpreter::fontOf(int pixels)
+{
+    HFONT& font = m_fonts[pixels];
+    if (!font) {
+        font = tahoma(scaled(pixels));
+    }
+    return font;
+}
+
+int TQuorviInterpreter::scaled(int pixels) const
+{
+    return MulDiv(pixels, static_cast<int>(m_dpi), 96);
+}
+
+void TQuorviInterpreter::createControls()
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    m_groupBox = CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0, 0,
+                                 m_window, nullptr, instance, nullptr);
+
+    const auto controls = layout::controls();
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const layout::ControlLayout& spec = controls[i];
+        const auto [className, style] = nativeClass(spec);
+        const bool tabStop = spec.tabOrder != layout::notATabStop;
+        const DWORD exStyle =
+            spec.kind == layout::Kind::EditBox || spec.kind == layout::Kind::TextArea
+                ? WS_EX_CLIENTEDGE
+                : 0;
+        HWND control = CreateWindowExW(
+            exStyle, className, toWide(spec.text).c_str(),
+            WS_CHILD | WS_CLIPSIBLINGS | style | (tabStop ? WS_TABSTOP : 0) |
+                (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED),
+            0, 0, 0, 0, m_window, reinterpret_cast<HMENU>(firstControlId + i), instance, nullptr);
+        m_controls.push_back({&spec, control, nullptr, nullptr});
+    }
+
+    auto adapt = [this](std::string_view name, auto& adapter) {
+        for (Native& native : m_controls) {
+            if (native.spec->name == name) {
+                adapter.attach(native.window);
+                native.background = &adapter;
+                if constexpr (std::is_same_v<std::decay_t<decltype(adapter)>, NativeComboBox>) {
+                    native.comboBox = &adapter;
+                }
+            }
+        }
+    };
+    adapt("SampleCodeEdit", SampleCodeEdit);
+    adapt("SampleTypeEdit", SampleTypeEdit);
+    adapt("interpretation", interpretation);
+    adapt("ParameterComboBox", ParameterComboBox);
+    adapt("valueEdit", valueEdit);
+    adapt("process", process);
+    adapt("SampleNameEdit", SampleNameEdit);
+    adapt("PrefixComboBox", PrefixComboBox);
+    adapt("Unit", Unit);
+    adapt("disclaimer", disclaimer);
+
+    for (const Native& native : m_controls) {
+        const layout::ControlLayout& spec = *native.spec;
+        for (std::u16string_view item : spec.items) {
+            SendMessageW(native.window, CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(toWide(item).c_str()));
+        }
+        if (spec.kind == layout::Kind::ComboBox) {
+            // A combo box does not take its text from the creation call.
+            native.comboBox->quiet = true;
+            SetWindowTextW(native.window, toWide(spec.text).c_str());
+            native.comboBox->quiet = false;
+        }
+        if (spec.maxLength > 0) {
+            SendMessageW(native.window, EM_LIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
+        }
+        if (eventsOf(spec.name).click && spec.kind == layout::Kind::EditBox) {
+            SetWindowSubclass(native.window, &controlProcedure, 0,
+                              reinterpret_cast<DWORD_PTR>(this));
+        }
+        if (spec.kind == layout::Kind::TextArea) {
+            SetWindowSubclass(native.window, &controlProcedure, 0,
+                              reinterpret_cast<DWORD_PTR>(this));
+        }
+    }
+
+    // Tab moves through the tab stops in the order of the layout: the order of the
+    // controls among their siblings is the tab order. The group box lies beneath them all.
+    std::vector<const Native*> tabStops;
+    for (const Native& native : m_controls) {
+        if (native.spec->tabOrder != layout::notATabStop) {
+            tabStops.push_back(&native);
+        }
+    }
+    std::ranges::sort(tabStops, {}, [](const Native* n) { return n->spec->tabOrder; });
+    for (const Native* native : tabStops) {
+        SetWindowPos(native->window, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    SetWindowPos(m_groupBox, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    m_toolTips.create(m_window, layout::toolTipDelayMs, layout::toolTipDisplayMs);
+    for (const Native& native : m_controls) {
+        if (!native.spec->toolTip.empty()) {
+            m_toolTips.add(native.window, toWide(native.spec->toolTip));
+        }
+    }
+    applyDpi(dpiOf(m_window));
+}
+
+void TQuorviInterpreter::applyDpi(UINT dpi)
+{
+    m_dpi = dpi;
+    for (auto& [pixels, font] : m_fonts) {
+        DeleteObject(font);
+    }
+    m_fonts.clear();
+    HFONT windowFont = fontOf(layout::fontPixels);
+
+    const layout::Rect& box = layout::groupBox;
+    MoveWindow(m_groupBox, scaled(box.left), scaled(box.top), scaled(box.width), scaled(box.height),
+               FALSE);
+    SendMessageW(m_groupBox, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
+
+    HDC dc = GetDC(m_window);
+    for (const Native& native : m_controls) {
+        const layout::ControlLayout& spec = *native.spec;
+        HFONT font = spec.fontPixels > 0 ? fontOf(spec.fontPixels) : windowFont;
+        SendMessageW(native.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        const int left = scaled(box.left + spec.place.left);
+        const int top = scaled(box.top + spec.place.top);
+        int width = scaled(spec.place.width);
+        int height = scaled(spec.place.height);
+        if (spec.kind == layout::Kind::Label || spec.kind == layout::Kind::ClickLabel) {
+            // Labels take the size of their caption in the window font.
+            HGDIOBJ previous = SelectObject(dc, font);
+            const std::wstring caption = toWide(spec.text);
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+            SelectObject(dc, previous);
+            width = extent.cx;
+            height = extent.cy;
+        }
+        if (spec.kind == layout::Kind::ComboBox) {
+            // The box's own field keeps the layout's height; the open list hangs below.
+            SendMessageW(native.window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - 6);
+            height += scaled(listHeight);
+        }
+        MoveWindow(native.window, left, top, width, height, FALSE);
+        if (spec.kind == layout::Kind::Image) {
+            m_logo.load(width, height);
+        }
+    }
+    ReleaseDC(m_window, dc);
+    m_toolTips.updateRectangles(scaled(480));
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+const TQuorviInterpreter::Native* TQuorviInterpreter::nativeOf(HWND window) const
+{
+    // A combo box's text field and list belong to the box.
+    for (HWND candidate = window; candidate && candidate != m_window;
+         candidate = GetParent(candidate)) {
+        for (const Native& native : m_controls) {
+            if (native.window == candidate) {
+                return &native;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void TQuorviInterpreter::command(const Native& control, UINT code)
+{
+    const ControlEvents& events = eventsOf(control.spec->name);
+    auto raise = [this](WindowHandlers::Handler handler) {
+        if (handler) {
+            m_handlers->run(handler);
+        }
+    };
+    switch (control.spec->kind) {
+    case layout::Kind::PushButton:
+    case layout::Kind::ClickLabel:
+        if (code == BN_CLICKED) {
+            raise(events.click);
+        }
+        break;
+    case layout::Kind::EditBox:
+        if (code == EN_CHANGE) {
+            raise(events.change);
+        }
+        break;
+    case layout::Kind::ComboBox:
+        if (control.comboBox->quiet) {
+            break;
+        }
+        if (code == CBN_DROPDOWN) {
+            raise(events.dropDown);
+        } else if (code == CBN_EDITCHANGE) {
+            raise(events.change);
+        } else if (code == CBN_SELCHANGE) {
+            // A choice from the list: the item's text first (the box still shows the old
+            // one now), then the click, then the change.
+            const LRESULT index = SendMessageW(control.window, CB_GETCURSEL, 0, 0);
+            if (index == CB_ERR) {
+                break;
+            }
+            std::wstring item(
+                static_cast<size_t>(SendMessageW(control.window, CB_GETLBTEXTLEN, index, 0)) + 1,
+                L'\0');
+            item.resize(static_cast<size_t>(SendMessageW(control.window, CB_GETLBTEXT, index,
+                                                         reinterpret_cast<LPARAM>(item.data()))));
+            control.comboBox->quiet = true;
+            SetWindowTextW(control.window, item.c_str());
+            control.comboBox->quiet = false;
+            raise(events.click);
+            raise(events.change);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+HBRUSH TQuorviInterpreter::background(HDC dc, HWND control)
+{
+    const Native* native = nativeOf(control);
+    if (native && native->background && native->background->colour()) {
+        SetBkColor(dc, *native->background->colour());
+        return native->background->brush();
+    }
+    if (native && isEditable(native->spec->kind)) {
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return GetSysColorBrush(COLOR_WINDOW);
+    }
+    SetBkColor(dc, colourRef(layout::background));
+    return m_skyBlue;
+}
+
+bool TQuorviInterpreter::setPointer(HWND target)
+{
+    if (target == m_window) {
+        // Over a disabled control the window itself is asked.
+        POINT point;
+        GetCursorPos(&point);
+        ScreenToClient(m_window, &point);
+        target = ChildWindowFromPointEx(m_window, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    }
+    const Native* native = nativeOf(target);
+    if (!native) {
+        return false;
+    }
+    LPCWSTR cursor = nullptr;
+    switch (native->spec->pointer) {
+    case layout::Pointer::PointingHand:
+        cursor = IDC_HAND;
+        break;
+    case layout::Pointer::NotAllowed:
+        cursor = IDC_NO;
+        break;
+    case layout::Pointer::IBeam:
+        cursor = IDC_IBEAM;
+        break;
+    case layout::Pointer::Arrow:
+        return false;
+    }
+    SetCursor(LoadCursorW(nullptr, cursor));
+    return true;
+}
+
+LRESULT TQuorviInterpreter::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (const Native* control = nativeOf(reinterpret_cast<HWND>(lParam))) {
+            command(*control, HIWORD(wParam));
+        }
+        // Enter and Escape (IDOK, IDCANCEL) press nothing.
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<LRESULT>(
+            background(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(m_window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, m_skyBlue);
+        return 1;
+    }
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        FillRect(item->hDC, &item->rcItem, m_skyBlue);
+        m_logo.draw(item->hDC, item->rcItem.left, item->rcItem.top);
+        return TRUE;
+    }
+    case WM_SETCURSOR:
+        if (setPointer(reinterpret_cast<HWND>(wParam))) {
+            return TRUE;
+        }
+        break;
+    case WM_DPICHANGED: {
+        applyDpi(HIWORD(wParam));
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_CLOSE:
+        m_handlers->windowClosing();
+        DestroyWindow(m_window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TQuorviInterpreter::windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                     LPARAM lParam)
+{
+    auto* self = reinterpret_cast<TQuorviInterpreter*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || !self->m_handlers) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    // No exception may unwind through the system's frames.
+    LRESULT result = 0;
+    reportFailures(self->m_messages,
+                   [&] { result = self->handleMessage(message, wParam, lParam); });
+    return result;
+}
+
+LRESULT CALLBACK TQuorviInterpreter::controlProcedure(HWND control, UINT message, WPARAM wParam,
+                                                      LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<TQuorviInterpreter*>(data);
+    const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+    const Native* native = self->nativeOf(control);
+    if (!native || !self->m_handlers) {
+        return result;
+    }
+    if (message == WM_LBUTTONDOWN) {
+        if (WindowHandlers::Handler click = eventsOf(native->spec->name).click) {
+            self->m_handlers->run(click);
+        }
+    } else if (message == WM_GETDLGCODE && native->spec->kind == layout::Kind::TextArea) {
+        // The output area passes Tab, Enter and Escape on to the window.
+        return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+    }
+    return result;
+}

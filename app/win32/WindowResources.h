@@ -1,0 +1,5 @@
+#pragma once
+
+// Resource ids shared by the resource script and the code.
+#define applicationIcon 1
+#define logoResource 101
