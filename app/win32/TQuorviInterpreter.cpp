@@ -1,6 +1,7 @@
 #include "TQuorviInterpreter.h"
 
 #include "ControlEvents.h"
+#include "ControlIds.h"
 #include "FailureReport.h"
 #include "InformationTexts.h"
 #include "MessageBoxPresenter.h"
@@ -18,7 +19,6 @@ namespace {
 constexpr wchar_t windowClass[] = L"TQuorviInterpreter";
 // Not clipping its children: the window paints the sky blue the group box leaves open.
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr int firstControlId = 100;
 // The height of a combo box's list when it is open, at 96 dpi.
 constexpr int listHeight = 160;
 

@@ -1,0 +1,141 @@
+// QuorviV2.exe against the demo laboratory service, worked with the mouse and the
+// keyboard under Wine as a user would. ServiceDown runs while the service is stopped.
+#include "ProgramDriver.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF yellow = RGB(255, 255, 0);
+constexpr COLORREF lime = RGB(0, 255, 0);
+
+std::wstring program()
+{
+    const wchar_t* path = _wgetenv(L"QUORVI_PROGRAM");
+    return path ? path : L"QuorviV2.exe";
+}
+
+class Program : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        driver = std::make_unique<ProgramDriver>(program());
+        ASSERT_TRUE(driver->waitForWindow()) << "the main window did not show";
+    }
+
+    // Loads the sample and waits for the load to end: the parameter box is enabled, or a
+    // message box shows.
+    HWND load(std::wstring_view code)
+    {
+        driver->click("SampleCodeEdit");
+        driver->type(code);
+        driver->click("LoadCodeData");
+        HWND box = nullptr;
+        driver->waitUntil(
+            [&] {
+                box = driver->waitForMessageBox(0);
+                return box || driver->enabled("ParameterComboBox");
+            },
+            30000);
+        return box;
+    }
+
+    void fill(std::wstring_view parameter, std::wstring_view value, std::wstring_view unit)
+    {
+        driver->choose("ParameterComboBox", parameter);
+        driver->choose("PrefixComboBox", L"keins");
+        driver->click("valueEdit");
+        driver->type(value);
+        driver->choose("Unit", unit);
+    }
+
+    // The screen shows the control in the colour, once it has been painted.
+    testing::AssertionResult shows(std::string_view name, COLORREF colour)
+    {
+        if (driver->waitUntil([&] { return driver->shownColour(name) == colour; }, 5000)) {
+            return testing::AssertionSuccess();
+        }
+        return testing::AssertionFailure()
+               << name << " shows " << std::hex << driver->shownColour(name);
+    }
+
+    std::unique_ptr<ProgramDriver> driver;
+};
+
+TEST_F(Program, AValueWithinTheLimitIsInterpretedAndTheOutputTurnsLime)
+{
+    ASSERT_EQ(load(L"TW-2026-0815"), nullptr);
+    EXPECT_EQ(driver->text("SampleTypeEdit"), L"Trinkwasser");
+    EXPECT_TRUE(shows("ParameterComboBox", yellow));
+
+    fill(L"Nitrat", L"12,5", L"mg/L");
+    EXPECT_TRUE(shows("ParameterComboBox", lime));
+    EXPECT_TRUE(shows("PrefixComboBox", lime));
+    EXPECT_TRUE(shows("valueEdit", lime));
+    EXPECT_TRUE(shows("Unit", lime));
+    ASSERT_TRUE(driver->visible("process"));
+    ASSERT_TRUE(driver->enabled("process"));
+
+    driver->click("process");
+    EXPECT_EQ(driver->text("valueEdit"), L"12.5");
+    EXPECT_TRUE(shows("Unit", yellow));
+    const std::wstring output = driver->text("interpretation");
+    EXPECT_EQ(output.rfind(L"Der gemessene Wert von 12.5mg/L für Nitrat hält den Grenzwert der "
+                           L"Trinkwasserverordnung von 50000 µg/L (50 mg/L) ein.\r\n",
+                           0),
+              0u)
+        << output.size();
+    EXPECT_TRUE(shows("interpretation", lime));
+    EXPECT_FALSE(driver->text("disclaimer").empty());
+}
+
+TEST_F(Program, AValueAboveTheLimitTurnsTheOutputYellow)
+{
+    ASSERT_EQ(load(L"TW-2026-0815"), nullptr);
+    fill(L"Blei", L"12,5", L"µg/L");
+    driver->click("process");
+    EXPECT_EQ(driver->text("interpretation")
+                  .rfind(L"Der gemessene Wert von 12.5µg/L für Blei "
+                         L"überschreitet den Grenzwert",
+                         0),
+              0u);
+    EXPECT_TRUE(shows("interpretation", yellow));
+}
+
+TEST_F(Program, AMissingReportIsTold)
+{
+    HWND box = load(L"TW-2026-0817");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(driver->messageBoxText(box),
+              L"Fehler: Die Probenaktivierung existiert, jedoch liegt kein Prüfbericht auf dem "
+              L"Server.");
+    EXPECT_FALSE(driver->messageBoxHasIcon(box));
+    driver->pressOk(box);
+    EXPECT_FALSE(driver->enabled("ParameterComboBox"));
+}
+
+TEST_F(Program, AnUnsupportedSampleTypeIsTold)
+{
+    HWND box = load(L"AW-2026-0099");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(driver->messageBoxText(box), L"Ihre Probenart wird derzeit leider nicht unterstützt");
+    driver->pressOk(box);
+    EXPECT_FALSE(driver->enabled("ParameterComboBox"));
+}
+
+TEST(ServiceDown, TheProgramRefusesWithOneMessageAndEndsWithZero)
+{
+    ProgramDriver driver(program());
+    EXPECT_EQ(driver.waitForWindow(), nullptr);
+    HWND box = driver.waitForMessageBox(60000);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(driver.messageBoxText(box),
+              L"Fehler: Um die Anwendung zu benutzen, müssen Sie online sein!\nDie Anwendung "
+              L"wird jetzt beendet");
+    driver.pressOk(box);
+    EXPECT_EQ(driver.waitForMessageBox(1000), nullptr);
+    EXPECT_EQ(driver.waitForExit(30000), 0);
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Usage: run-under-wine.sh <driver.exe> <QuorviV2.exe>
+#
+# Runs the end-to-end driver under Wine on a virtual X display: first with the demo
+# service stopped (the start-up probe refuses), then with it running.
+# Environment: QUORVI_DEMO_PORT, QUORVI_PKI_DIR, QUORVI_DEMO_RUNTIME_DIR as for
+# scripts/demo-service; WINEPREFIX, a prefix of this test's own.
+set -euo pipefail
+
+driver=$1 program=$2
+root=$(cd "$(dirname "$0")/../../.." && pwd)
+service=$root/scripts/demo-service
+
+cleanup() {
+  "$service" stop >/dev/null 2>&1 || true
+  WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null || true
+}
+trap cleanup EXIT
+"$service" stop >/dev/null
+
+# Wine sees the Linux file system as drive Z:.
+QUORVI_PROGRAM="Z:$(realpath "$program" | tr / '\\')"
+export QUORVI_PROGRAM ROOT="$root" DRIVER="$driver" SERVICE="$service"
+
+xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
+  set -euo pipefail
+  "$ROOT/scripts/wine-run" "$DRIVER" --gtest_filter="ServiceDown.*"
+  "$SERVICE" start
+  "$ROOT/scripts/wine-run" "$DRIVER" --gtest_filter="Program.*"
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+'
