@@ -17,8 +17,7 @@
 namespace {
 
 constexpr wchar_t windowClass[] = L"TQuorviInterpreter";
-// Not clipping its children: the window paints the sky blue the group box leaves open.
-constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // The height of a combo box's list when it is open, at 96 dpi.
 constexpr int listHeight = 160;
 
@@ -108,9 +107,14 @@ TQuorviInterpreter::TQuorviInterpreter(MessageBoxPresenter& messages, std::u16st
 {
     registerWindowClass();
     m_skyBlue = CreateSolidBrush(colourRef(layout::background));
+    // Created at its 96-dpi size, which show() then scales: under Wine the children of a
+    // window created without a size stayed clipped to part of it.
+    RECT frame{0, 0, layout::clientSize.width, layout::clientSize.height};
+    AdjustWindowRectEx(&frame, windowStyle, FALSE, 0);
     m_window =
         CreateWindowExW(0, windowClass, toWide(windowCaption()).c_str(), windowStyle, CW_USEDEFAULT,
-                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                        CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                        nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!m_window) {
         throw std::runtime_error("Das Hauptfenster konnte nicht erzeugt werden");
     }
@@ -180,8 +184,6 @@ int TQuorviInterpreter::scaled(int pixels) const
 void TQuorviInterpreter::createControls()
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    m_groupBox = CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0, 0,
-                                 m_window, nullptr, instance, nullptr);
 
     const auto controls = layout::controls();
     for (size_t i = 0; i < controls.size(); ++i) {
@@ -248,7 +250,7 @@ void TQuorviInterpreter::createControls()
     }
 
     // Tab moves through the tab stops in the order of the layout: the order of the
-    // controls among their siblings is the tab order. The group box lies beneath them all.
+    // controls among their siblings is the tab order.
     std::vector<const Native*> tabStops;
     for (const Native& native : m_controls) {
         if (native.spec->tabOrder != layout::notATabStop) {
@@ -260,7 +262,6 @@ void TQuorviInterpreter::createControls()
         SetWindowPos(native->window, HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    SetWindowPos(m_groupBox, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     m_toolTips.create(m_window, layout::toolTipDelayMs, layout::toolTipDisplayMs);
     for (const Native& native : m_controls) {
@@ -281,9 +282,6 @@ void TQuorviInterpreter::applyDpi(UINT dpi)
     HFONT windowFont = fontOf(layout::fontPixels);
 
     const layout::Rect& box = layout::groupBox;
-    MoveWindow(m_groupBox, scaled(box.left), scaled(box.top), scaled(box.width), scaled(box.height),
-               FALSE);
-    SendMessageW(m_groupBox, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont), FALSE);
 
     HDC dc = GetDC(m_window);
     for (const Native& native : m_controls) {
@@ -447,9 +445,16 @@ LRESULT TQuorviInterpreter::handleMessage(UINT message, WPARAM wParam, LPARAM lP
         return reinterpret_cast<LRESULT>(
             background(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_ERASEBKGND: {
+        // The group box is drawn by the window itself: a child window beneath the
+        // controls would paint over them.
+        HDC dc = reinterpret_cast<HDC>(wParam);
         RECT client;
         GetClientRect(m_window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, m_skyBlue);
+        FillRect(dc, &client, m_skyBlue);
+        const layout::Rect& box = layout::groupBox;
+        RECT frame{scaled(box.left), scaled(box.top), scaled(box.left + box.width),
+                   scaled(box.top + box.height)};
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
         return 1;
     }
     case WM_DRAWITEM: {

@@ -84,7 +84,6 @@ private:
     std::map<int, HFONT> m_fonts;
     HBRUSH m_skyBlue = nullptr;
     std::vector<Native> m_controls;
-    HWND m_groupBox = nullptr;
     ToolTips m_toolTips;
     LogoBitmap m_logo;
     std::unique_ptr<WindowControls> m_logicControls;
