@@ -124,6 +124,30 @@ TEST_F(Program, AnUnsupportedSampleTypeIsTold)
     EXPECT_FALSE(driver->enabled("ParameterComboBox"));
 }
 
+// Run with the screen at 144 dpi: the 96-dpi layout grows by half, fonts included.
+TEST(HighDpi, TheLayoutScalesWithTheScreen)
+{
+    ProgramDriver driver(program());
+    HWND window = driver.waitForWindow();
+    ASSERT_TRUE(window);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 1614);
+    EXPECT_EQ(client.bottom, 1110);
+
+    RECT button;
+    GetWindowRect(driver.control("LoadCodeData"), &button);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(button.left, MulDiv(8 + 473, 144, 96));
+    EXPECT_EQ(button.top, MulDiv(8 + 15, 144, 96));
+    EXPECT_EQ(button.right - button.left, MulDiv(128, 144, 96));
+
+    // A label is as high as its caption in the scaled font.
+    RECT label;
+    GetWindowRect(driver.control("LabelCode"), &label);
+    EXPECT_GE(label.bottom - label.top, 13 * 3 / 2);
+}
+
 TEST(ServiceDown, TheProgramRefusesWithOneMessageAndEndsWithZero)
 {
     ProgramDriver driver(program());
