@@ -123,21 +123,39 @@ void ProgramDriver::click(std::string_view name)
         SendMessageW(control(name), CB_GETCOUNT, 0, 0) != CB_ERR && GetDlgItem(control(name), 1001);
     const int x = comboBox ? area.left + 10 : (area.left + area.right) / 2;
     const int y = comboBox ? area.top + 8 : (area.top + area.bottom) / 2;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN) - 1;
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = x * 65535 / screenWidth;
-    move.mi.dy = y * 65535 / screenHeight;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    INPUT down = move;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    INPUT up = move;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    send({move});
-    Sleep(50);
+    moveMouse(x, y);
+    INPUT down{};
+    down.type = INPUT_MOUSE;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    INPUT up = down;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
     send({down, up});
     settle();
+}
+
+void ProgramDriver::moveMouse(int x, int y)
+{
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    send({move});
+    Sleep(50);
+}
+
+void ProgramDriver::hover(std::string_view name)
+{
+    RECT area;
+    GetWindowRect(control(name), &area);
+    moveMouse((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    settle();
+}
+
+std::wstring ProgramDriver::shownToolTip() const
+{
+    HWND tip = topLevelWindow(m_process.dwProcessId, L"tooltips_class32");
+    return tip ? windowText(tip) : std::wstring();
 }
 
 void ProgramDriver::type(std::wstring_view text)

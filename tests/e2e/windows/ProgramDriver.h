@@ -20,6 +20,10 @@ public:
     HWND control(std::string_view name) const;
 
     void click(std::string_view name);
+    // Rests the mouse over the control's middle.
+    void hover(std::string_view name);
+    // The text of the tooltip the program shows now, empty if it shows none.
+    std::wstring shownToolTip() const;
     void type(std::wstring_view text);
     void press(WORD key);
     // Opens the box's list with F4 and moves to the item with the arrow keys.
@@ -56,6 +60,7 @@ public:
 
 private:
     void settle() const;
+    void moveMouse(int x, int y);
 
     PROCESS_INFORMATION m_process{};
     HWND m_window = nullptr;

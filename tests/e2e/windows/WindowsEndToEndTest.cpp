@@ -124,6 +124,25 @@ TEST_F(Program, AnUnsupportedSampleTypeIsTold)
     EXPECT_FALSE(driver->enabled("ParameterComboBox"));
 }
 
+TEST_F(Program, ControlsShowTheirTooltipsAlsoWhenDisabled)
+{
+    driver->hover("SampleTypeEdit");
+    EXPECT_TRUE(driver->waitUntil(
+        [&] {
+            return driver->shownToolTip() == L"Diese Daten werden automatisch online abgerufen.";
+        },
+        5000))
+        << "shown: " << driver->shownToolTip().size() << " characters";
+    driver->hover("LoadCodeData");
+    EXPECT_TRUE(driver->waitUntil(
+        [&] {
+            return driver->shownToolTip().starts_with(L"Nachdem Sie Ihren Probencode eingetragen");
+        },
+        5000));
+    driver->hover("LabelCode");
+    EXPECT_TRUE(driver->waitUntil([&] { return driver->shownToolTip().empty(); }, 5000));
+}
+
 // Run with the screen at 144 dpi: the 96-dpi layout grows by half, fonts included.
 TEST(HighDpi, TheLayoutScalesWithTheScreen)
 {
