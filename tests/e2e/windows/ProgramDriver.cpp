@@ -204,6 +204,24 @@ std::wstring ProgramDriver::text(std::string_view name) const
     return windowText(control(name));
 }
 
+std::string ProgramDriver::focused() const
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(m_process.dwThreadId, &info) || !info.hwndFocus) {
+        return {};
+    }
+    // A combo box's text field has the focus for the box.
+    for (HWND window = info.hwndFocus; window && window != m_window; window = GetParent(window)) {
+        for (const layout::ControlLayout& spec : layout::controls()) {
+            if (control(spec.name) == window) {
+                return std::string(spec.name);
+            }
+        }
+    }
+    return {};
+}
+
 bool ProgramDriver::enabled(std::string_view name) const
 {
     return IsWindowEnabled(control(name));

@@ -30,6 +30,8 @@ public:
     void choose(std::string_view comboBox, std::wstring_view item);
 
     std::wstring text(std::string_view name) const;
+    // The name of the control that has the keyboard focus, empty for none of the layout.
+    std::string focused() const;
     bool enabled(std::string_view name) const;
     bool visible(std::string_view name) const;
     // The colour shown just inside the control's left edge, halfway down.

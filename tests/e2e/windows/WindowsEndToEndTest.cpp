@@ -143,6 +143,44 @@ TEST_F(Program, ControlsShowTheirTooltipsAlsoWhenDisabled)
     EXPECT_TRUE(driver->waitUntil([&] { return driver->shownToolTip().empty(); }, 5000));
 }
 
+TEST_F(Program, AnUnconvertibleValueShowsTheFailureReportAndTheWindowStaysUsable)
+{
+    ASSERT_EQ(load(L"TW-2026-0815"), nullptr);
+    fill(L"Nitrat", L"abc", L"mg/L");
+    driver->click("process");
+    HWND box = driver->waitForMessageBox(10000);
+    ASSERT_TRUE(box);
+    // Ends in ")", below the full stop: shown unchanged.
+    EXPECT_EQ(driver->messageBoxText(box),
+              L"Could not convert variant of type (String) into type (Double)");
+    EXPECT_TRUE(driver->messageBoxHasIcon(box));
+    driver->pressOk(box);
+
+    driver->click("valueEdit");
+    driver->press(VK_END);
+    driver->press(VK_BACK);
+    EXPECT_EQ(driver->text("valueEdit"), L"ab");
+    EXPECT_TRUE(shows("valueEdit", lime));
+    EXPECT_TRUE(shows("Unit", yellow));
+}
+
+TEST_F(Program, TabSkipsDisabledAndHiddenControlsAndEnterAndEscapePressNothing)
+{
+    driver->click("SampleCodeEdit");
+    driver->type(L"TW-2026-0815");
+    const char* expected[] = {"LoadCodeData", "interpretation", "SampleCodeEdit"};
+    for (const char* name : expected) {
+        driver->press(VK_TAB);
+        EXPECT_EQ(driver->focused(), name);
+    }
+    driver->press(VK_RETURN);
+    driver->press(VK_ESCAPE);
+    EXPECT_EQ(driver->waitForMessageBox(1000), nullptr);
+    EXPECT_FALSE(driver->enabled("ParameterComboBox"));
+    EXPECT_EQ(driver->text("SampleTypeEdit"), L"-wird automatisch eingelesen-");
+    EXPECT_TRUE(IsWindowVisible(driver->waitForWindow()));
+}
+
 // Run with the screen at 144 dpi: the 96-dpi layout grows by half, fonts included.
 TEST(HighDpi, TheLayoutScalesWithTheScreen)
 {
