@@ -57,6 +57,9 @@ public:
         return true;
     }
 
+    // Closes the main window as its close box does.
+    void closeWindow() { PostMessageW(m_window, WM_CLOSE, 0, 0); }
+
     // The exit code once the program has ended within the time, else -1.
     int waitForExit(DWORD milliseconds);
 

@@ -181,6 +181,35 @@ TEST_F(Program, TabSkipsDisabledAndHiddenControlsAndEnterAndEscapePressNothing)
     EXPECT_TRUE(IsWindowVisible(driver->waitForWindow()));
 }
 
+// TW-2026-0818's document takes about ten seconds to arrive.
+TEST_F(Program, TheWindowAnswersWhileASlowSampleLoads)
+{
+    driver->click("SampleCodeEdit");
+    driver->type(L"TW-2026-0818");
+    driver->click("LoadCodeData");
+    driver->click("Kundendienst");
+    HWND box = driver->waitForMessageBox(5000);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(driver->messageBoxText(box).rfind(L"Hinweis!", 0), 0u);
+    EXPECT_FALSE(driver->enabled("ParameterComboBox"));
+    driver->pressOk(box);
+
+    EXPECT_TRUE(driver->waitUntil([&] { return driver->enabled("ParameterComboBox"); }, 60000));
+    EXPECT_EQ(driver->text("SampleNameEdit"), L"Schankraum, Zapfhahn Kaltwasser");
+    EXPECT_EQ(driver->waitForMessageBox(0), nullptr);
+}
+
+TEST_F(Program, ClosingDuringASlowLoadEndsTheProgramAtOnceWithoutAMessage)
+{
+    driver->click("SampleCodeEdit");
+    driver->type(L"TW-2026-0818");
+    driver->click("LoadCodeData");
+    Sleep(1000);
+    driver->closeWindow();
+    // A message box would keep the program waiting for OK.
+    EXPECT_EQ(driver->waitForExit(8000), 0);
+}
+
 // Run with the screen at 144 dpi: the 96-dpi layout grows by half, fonts included.
 TEST(HighDpi, TheLayoutScalesWithTheScreen)
 {
