@@ -1,6 +1,7 @@
 // Linked into builds of the program that drive one pass through their own main window, as
 // a user would. QUORVI_PASS names it: "code" only loads the sample, "code|parameter|prefix|
-// value|unit" then also interprets and prints the output area's text and state.
+// value|unit" then also interprets and prints the output area's text and state, and
+// "code|close" closes the window a second after the load has started.
 // QUORVI_PASS_SHOT names a PNG to write the window to at the end. The window closes after
 // the pass, which ends the program.
 #include "ControlState.h"
@@ -31,8 +32,11 @@ QString oneLine(QString text)
 // Returns the step that did not take, or an empty text.
 QString drivePass(TQuorviInterpreter& w, const QStringList& pass)
 {
+    if (pass.size() == 2) {
+        QTimer::singleShot(1000, &w, [&w] { w.close(); });
+    }
     drive::loadSample(w, pass[0]);
-    if (pass.size() == 1) {
+    if (pass.size() <= 2) {
         return {};
     }
     if (const QString failed = drive::interpret(w, pass[1], pass[2], pass[3], pass[4]);
@@ -85,8 +89,10 @@ void installPass()
     if (pass[0].isEmpty()) {
         return;
     }
-    if (pass.size() != 1 && pass.size() != 5) {
-        print(u"QUORVI_PASS: expected \"code\" or \"code|parameter|prefix|value|unit\""_s);
+    const bool closing = pass.size() == 2 && pass[1] == u"close"_s;
+    if (pass.size() != 1 && pass.size() != 5 && !closing) {
+        print(u"QUORVI_PASS: expected \"code\", \"code|close\" or "
+              u"\"code|parameter|prefix|value|unit\""_s);
         return;
     }
     qApp->installEventFilter(new PassStarter(pass, qApp));

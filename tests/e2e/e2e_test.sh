@@ -59,5 +59,9 @@ message box \"QuorviV2\", no icon, one OK button, application modal: Fehler: Die
 check "unsupported sample type" 'AW-2026-0099' "$shown
 message box \"QuorviV2\", no icon, one OK button, application modal: Ihre Probenart wird derzeit leider nicht unterstützt"
 
+# The window closed while the slow sample's document is on its way: the program ends with
+# nothing shown.
+check "closed during a slow load" 'TW-2026-0818|close' "$shown"
+
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
 echo "all passes as expected"
