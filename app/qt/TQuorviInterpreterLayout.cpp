@@ -31,6 +31,25 @@ QFont tahoma(int pixelSize)
     return font;
 }
 
+// The window's own colours hold under any desktop theme: dark text on the sky blue and
+// on the white boxes, and greyed text of disabled controls still readable (over 4.5 : 1
+// on white and on the boxes' colours).
+QPalette windowPalette()
+{
+    const QColor black(0, 0, 0);
+    const QColor greyed(96, 96, 96);
+    QPalette colours(QColor(240, 240, 240), toQColor(layout::background));
+    colours.setColor(QPalette::WindowText, black);
+    colours.setColor(QPalette::Text, black);
+    colours.setColor(QPalette::ButtonText, black);
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::PlaceholderText, greyed);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        colours.setColor(QPalette::Disabled, role, greyed);
+    }
+    return colours;
+}
+
 QRect toQRect(const layout::Rect& place)
 {
     return {place.left, place.top, place.width, place.height};
@@ -193,9 +212,7 @@ void TQuorviInterpreter::createControls()
     setWindowTitle(toQString(windowCaption()));
     setWindowIcon(QIcon(u":/icons/window-128.png"_s));
     setFont(tahoma(layout::fontPixels));
-    QPalette skyBlue = palette();
-    skyBlue.setColor(QPalette::Window, toQColor(layout::background));
-    setPalette(skyBlue);
+    setPalette(windowPalette());
     setAutoFillBackground(true);
 
     GroupBox = new QGroupBox(this);
