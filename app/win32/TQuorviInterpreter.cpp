@@ -5,6 +5,7 @@
 #include "FailureReport.h"
 #include "InformationTexts.h"
 #include "MessageBoxPresenter.h"
+#include "ReadableDisabledText.h"
 #include "WideText.h"
 #include "WindowHandlers.h"
 #include "WindowLayout.h"
@@ -20,6 +21,8 @@ constexpr wchar_t windowClass[] = L"TQuorviInterpreter";
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // The height of a combo box's list when it is open, at 96 dpi.
 constexpr int listHeight = 160;
+
+constexpr COLORREF greyedText = RGB(96, 96, 96);
 
 COLORREF colourRef(Rgb colour)
 {
@@ -247,6 +250,12 @@ void TQuorviInterpreter::createControls()
             SetWindowSubclass(native.window, &controlProcedure, 0,
                               reinterpret_cast<DWORD_PTR>(this));
         }
+        if (isEditable(spec.kind)) {
+            HWND edit = spec.kind == layout::Kind::ComboBox
+                            ? FindWindowExW(native.window, nullptr, L"Edit", nullptr)
+                            : native.window;
+            keepDisabledTextReadable(edit, greyedText);
+        }
     }
 
     // Tab moves through the tab stops in the order of the layout: the order of the
@@ -386,13 +395,16 @@ void TQuorviInterpreter::command(const Native& control, UINT code)
 HBRUSH TQuorviInterpreter::background(HDC dc, HWND control)
 {
     const Native* native = nativeOf(control);
+    // The window's own colours hold under any desktop theme: dark text on the sky blue
+    // and on the boxes, greyed text of a disabled control still readable.
+    SetTextColor(dc, IsWindowEnabled(control) ? RGB(0, 0, 0) : greyedText);
     if (native && native->background && native->background->colour()) {
         SetBkColor(dc, *native->background->colour());
         return native->background->brush();
     }
     if (native && isEditable(native->spec->kind)) {
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        return GetSysColorBrush(COLOR_WINDOW);
+        SetBkColor(dc, RGB(255, 255, 255));
+        return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     }
     SetBkColor(dc, colourRef(layout::background));
     return m_skyBlue;

@@ -2,6 +2,9 @@
 
 #include "ControlIds.h"
 
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <stdexcept>
 #include <vector>
 
@@ -240,6 +243,74 @@ COLORREF ProgramDriver::shownColour(std::string_view name) const
     const COLORREF colour = GetPixel(screen, area.left + 4, (area.top + area.bottom) / 2);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+namespace {
+
+double luminance(COLORREF colour)
+{
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(GetRValue(colour)) + 0.7152 * channel(GetGValue(colour)) +
+           0.0722 * channel(GetBValue(colour));
+}
+
+double contrast(COLORREF a, COLORREF b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+double ProgramDriver::textContrast(std::string_view name) const
+{
+    RECT area;
+    GetWindowRect(control(name), &area);
+    InflateRect(&area, -3, -3);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC copy = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+
+    std::map<COLORREF, int> counts;
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i) {
+        const DWORD p = pixels[i];
+        ++counts[RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF)];
+    }
+    SelectObject(copy, previous);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+
+    COLORREF background = 0;
+    int most = 0;
+    for (const auto& [colour, count] : counts) {
+        if (count > most) {
+            most = count;
+            background = colour;
+        }
+    }
+    double best = 1.0;
+    for (const auto& [colour, count] : counts) {
+        best = std::max(best, contrast(colour, background));
+    }
+    return best;
 }
 
 HWND ProgramDriver::waitForMessageBox(DWORD milliseconds)

@@ -36,6 +36,9 @@ public:
     bool visible(std::string_view name) const;
     // The colour shown just inside the control's left edge, halfway down.
     COLORREF shownColour(std::string_view name) const;
+    // How far the control's text stands out from its background on the screen: the
+    // contrast ratio between its most frequent colour and the colour furthest from it.
+    double textContrast(std::string_view name) const;
 
     // The program's message box, if one shows within the time; its text and OK.
     HWND waitForMessageBox(DWORD milliseconds);

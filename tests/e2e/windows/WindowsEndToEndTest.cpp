@@ -181,6 +181,25 @@ TEST_F(Program, TabSkipsDisabledAndHiddenControlsAndEnterAndEscapePressNothing)
     EXPECT_TRUE(IsWindowVisible(driver->waitForWindow()));
 }
 
+TEST_F(Program, TextsStandOutFromTheirBackground)
+{
+    ASSERT_EQ(load(L"TW-2026-0815"), nullptr);
+    driver->choose("ParameterComboBox", L"Nitrat");
+    driver->choose("PrefixComboBox", L"keins");
+    driver->click("valueEdit");
+    driver->type(L"12,5");
+    driver->choose("Unit", L"mg/L");
+    driver->click("process");
+    ASSERT_FALSE(driver->text("disclaimer").empty());
+    for (const char* name :
+         {"SampleNameEdit", "SampleTypeEdit", "disclaimer", "interpretation", "SampleCodeEdit",
+          "LoadCodeData", "ParameterComboBox", "LabelCode", "Impressum"}) {
+        // Once painted.
+        EXPECT_TRUE(driver->waitUntil([&] { return driver->textContrast(name) >= 4.5; }, 5000))
+            << name << ": " << driver->textContrast(name) << " : 1";
+    }
+}
+
 // TW-2026-0818's document takes about ten seconds to arrive.
 TEST_F(Program, TheWindowAnswersWhileASlowSampleLoads)
 {
