@@ -9,6 +9,7 @@ namespace {
 
 constexpr COLORREF yellow = RGB(255, 255, 0);
 constexpr COLORREF lime = RGB(0, 255, 0);
+constexpr COLORREF red = RGB(255, 0, 0);
 
 std::wstring program()
 {
@@ -88,6 +89,36 @@ TEST_F(Program, AValueWithinTheLimitIsInterpretedAndTheOutputTurnsLime)
         << output.size();
     EXPECT_TRUE(shows("interpretation", lime));
     EXPECT_FALSE(driver->text("disclaimer").empty());
+}
+
+// The rest of the usual order of use: the value emptied and typed again, the unit edited.
+TEST_F(Program, EmptyingTheValueHidesUnitAndButtonUntilTheUnitChangesAgain)
+{
+    ASSERT_EQ(load(L"TW-2026-0815"), nullptr);
+    fill(L"Nitrat", L"5", L"mg/L");
+    ASSERT_TRUE(driver->visible("process"));
+
+    driver->click("valueEdit");
+    driver->press(VK_END);
+    driver->press(VK_BACK);
+    EXPECT_TRUE(shows("valueEdit", red));
+    EXPECT_FALSE(driver->visible("Unit"));
+    EXPECT_FALSE(driver->visible("process"));
+    EXPECT_TRUE(driver->enabled("process"));
+
+    driver->type(L"7");
+    EXPECT_TRUE(shows("valueEdit", lime));
+    EXPECT_TRUE(driver->visible("Unit"));
+    EXPECT_TRUE(shows("Unit", yellow));
+    EXPECT_EQ(driver->text("Unit"), L"mg/L");
+    EXPECT_FALSE(driver->visible("process"));
+
+    driver->click("Unit");
+    driver->press(VK_END);
+    driver->press(VK_BACK);
+    EXPECT_EQ(driver->text("Unit"), L"mg/");
+    EXPECT_TRUE(shows("Unit", lime));
+    EXPECT_TRUE(driver->visible("process"));
 }
 
 TEST_F(Program, AValueAboveTheLimitTurnsTheOutputYellow)
