@@ -29,7 +29,8 @@ SampleLoader::SampleLoader(SampleComponents components, LoadedSample& sample, Sa
 void SampleLoader::load()
 {
     // While a transfer waits, another load may run inside it. Once that one has shown
-    // its sample, this load's results belong to a sample no longer shown: it stops.
+    // its sample, a document this load fetched for the sample before belongs to a sample
+    // no longer shown: it stops rather than show or list it.
     uint64_t shown = m_sample.shownSample;
     auto overtaken = [&] { return m_sample.shownSample != shown; };
 
@@ -70,10 +71,11 @@ void SampleLoader::load()
     m_net.netREST1.Reset();
     m_net.netJSON1.Reset();
 
+    // A load pressed while the report is probed meets the busy netHTTP and ends; this one
+    // goes on, and reads the sample type from the window again: what it lists belongs to
+    // the sample shown.
     try {
         m_net.netHTTP.Head(service::reportAddress(m_serviceBaseUrl, m_view.sampleCode()));
-        if (overtaken())
-            return;
         m_sample.reportStatusLine = netcomp::toAnsi(m_net.netHTTP.StatusLine());
         m_view.setInterpretationText(netcomp::fromAnsi(m_sample.reportStatusLine));
     } catch (...) {
@@ -81,6 +83,7 @@ void SampleLoader::load()
             m_view.showMessage(kReportMissing);
         return;
     }
+    shown = m_sample.shownSample;
 
     m_net.netJSON2.Config(u"StringProcessingOptions=3");
     m_net.netJSON2.Config(u"CodePage=65001");

@@ -1,18 +1,17 @@
-#include "FakeSampleView.h"
-#include "HttpsTestServer.h"
 #include "SampleLoader.h"
-#include "TestPki.h"
 
 #include "CodePage.h"
 #include "ENetCore.h"
 #include "EventPump.h"
 #include "Exception.h"
+#include "FakeSampleView.h"
+#include "HttpsTestServer.h"
+#include "TestPki.h"
 #include "TnetHTTP.h"
 #include "TnetJSON.h"
 #include "TnetREST.h"
 
 #include <gtest/gtest.h>
-
 
 namespace {
 
@@ -41,8 +40,8 @@ std::string reportTarget(std::string_view encodedCode)
 std::string sampleDocument(std::u16string_view name, std::u16string_view type)
 {
     return netcomp::toAnsi(u"{\"CustomerName\": \"Familie Weiß\", \"SampleName\": \"" +
-                           std::u16string(name) + u"\", \"SampleType\": \"" +
-                           std::u16string(type) + u"\"}");
+                           std::u16string(name) + u"\", \"SampleType\": \"" + std::u16string(type) +
+                           u"\"}");
 }
 
 std::string interpreterDocument(const std::vector<std::string>& params, std::string count,
@@ -71,9 +70,9 @@ protected:
     void addSample(const std::string& code, std::u16string_view name, std::u16string_view type,
                    bool withReport = true)
     {
-        server->addRoute(sampleTarget(code), TestRoute{}
-                                                 .withContentType("application/json")
-                                                 .withBody(sampleDocument(name, type)));
+        server->addRoute(
+            sampleTarget(code),
+            TestRoute{}.withContentType("application/json").withBody(sampleDocument(name, type)));
         if (withReport)
             server->addRoute(reportTarget(code), TestRoute{}.withContentType("application/pdf"));
     }
@@ -215,9 +214,9 @@ TEST_F(SampleLoading, EachLoadShowsAndKeepsItsOwnInterpreterDocument)
         std::vector<std::u16string> parameters;
         const char16_t* intro;
     };
-    for (const Step& step : {Step{u"A", {u"Nitrat", u"Blei"}, u"Intro A"},
-                             Step{u"B", {u"E. coli"}, u"Intro B"},
-                             Step{u"C", {u"Nitrat", u"Blei"}, u"Intro A"}}) {
+    for (const Step& step :
+         {Step{u"A", {u"Nitrat", u"Blei"}, u"Intro A"}, Step{u"B", {u"E. coli"}, u"Intro B"},
+          Step{u"C", {u"Nitrat", u"Blei"}, u"Intro A"}}) {
         load(step.code);
         EXPECT_TRUE(view.messages.empty());
         EXPECT_EQ(view.parameters, step.parameters) << "after loading a sample";
@@ -311,7 +310,7 @@ TEST_F(SampleLoading, APressWhileTheSampleDocumentWaitsEndsInTheBusyMessage)
     EXPECT_EQ(view.timesMarkedLoaded, 1);
 }
 
-TEST_F(SampleLoading, ALoadOvertakenWhileTheReportWaitsStopsQuietly)
+TEST_F(SampleLoading, ALoadOvertakenWhileTheReportWaitsListsTheShownSample)
 {
     addSample("OLD", u"Alt", u"TypAlt");
     server->addRoute(reportTarget("OLD"), TestRoute{}.withDelay(600ms));
@@ -331,8 +330,39 @@ TEST_F(SampleLoading, ALoadOvertakenWhileTheReportWaitsStopsQuietly)
     view.code = u"OLD";
     loader(view).load();
 
-    // The nested load found netHTTP busy; the outer load must not list the old type.
+    // The nested load found netHTTP busy; the outer one went on with the type shown.
     EXPECT_EQ(view.messages, std::vector<std::u16string>{kMessageB});
+    EXPECT_EQ(view.name, u"Neu");
+    EXPECT_EQ(view.parameters, std::vector<std::u16string>{u"Neu1"});
+    EXPECT_EQ(view.timesMarkedLoaded, 1);
+    EXPECT_EQ(introOfLoadedDocument(), u"Intro neu");
+}
+
+TEST_F(SampleLoading, ALoadOvertakenWhileItsInterpreterDocumentWaitsStopsQuietly)
+{
+    addSample("OLD", u"Alt", u"TypAlt");
+    addSample("NEW", u"Neu", u"TypNeu");
+    server->addRoute("/interpreter/TypAlt.json",
+                     TestRoute{}
+                         .withContentType("application/json")
+                         .withBody(interpreterDocument({"Alt1"}, "2", "Intro alt"))
+                         .withDelay(600ms));
+    addInterpreter("TypNeu", interpreterDocument({"Neu1"}, "2", "Intro neu"));
+
+    bool pressed = false;
+    netcomp::setEventPump([&] {
+        // Pressed while the old type's document is on its way.
+        if (pressed || view.interpretation.empty())
+            return;
+        pressed = true;
+        view.code = u"NEW";
+        loader(view).load();
+    });
+    view.code = u"OLD";
+    loader(view).load();
+
+    // The nested load found netREST2 busy; the old type's document is listed for nobody.
+    EXPECT_EQ(view.messages, std::vector<std::u16string>{kMessageC});
     EXPECT_EQ(view.name, u"Neu");
     EXPECT_TRUE(view.parameters.empty());
     EXPECT_EQ(view.timesMarkedLoaded, 0);

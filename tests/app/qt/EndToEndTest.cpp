@@ -5,6 +5,7 @@
 #include "EditBox.h"
 #include "EventPump.h"
 #include "RecordingPresenter.h"
+#include "ServiceAddresses.h"
 #include "TQuorviInterpreter.h"
 #include "TestPki.h"
 #include "TextArea.h"
@@ -54,6 +55,7 @@ private slots:
     void probe();
     void loadAndInterpret();
     void closingTheWindowEndsAWaitingLoad();
+    void aSecondLoadDuringTheReportProbeLeavesTheShownSampleListed();
 
 private:
     std::u16string baseUrl() const { return m_service->baseUrl(); }
@@ -157,6 +159,34 @@ void EndToEndTest::closingTheWindowEndsAWaitingLoad()
     QVERIFY(messages.informations().isEmpty());
     QVERIFY(messages.errors().isEmpty());
     QCOMPARE(w.SampleNameEdit->text(), u"-wird automatisch eingelesen-"_s);
+}
+
+void EndToEndTest::aSecondLoadDuringTheReportProbeLeavesTheShownSampleListed()
+{
+    m_service->addSample(u"OLD"_s, u"Alt"_s, u"TypAlt"_s, false);
+    m_service->server().addRoute(
+        m_service->target(service::reportAddress(baseUrl(), u"OLD")),
+        TestRoute{}.withContentType("application/pdf").withDelay(std::chrono::milliseconds(1500)));
+    m_service->addSample(u"NEW"_s, u"Neu"_s, u"TypNeu"_s);
+    m_service->addInterpreter(u"TypNeu"_s, R"({"e1": {"Param": "Neu1", "MCL": "1", "MCLLevel1": "",
+        "MCLOK": "", "SpecialComment": "", "Unit": "µg/L"}, "Params": 2, "Introtext": ""})");
+    RecordingPresenter messages;
+    TQuorviInterpreter w(messages, baseUrl());
+    w.afterConstruction();
+    drive::type(*w.SampleCodeEdit, u"OLD"_s);
+    // While the old sample's report is probed, another code and the button again.
+    QTimer::singleShot(700, &w, [&w] {
+        drive::typeOver(*w.SampleCodeEdit, u"NEW"_s);
+        drive::clickInto(*w.LoadCodeData);
+    });
+    drive::clickInto(*w.LoadCodeData);
+
+    QCOMPARE(messages.informations(),
+             QStringList{u"Fehler: Die Probenaktivierung existiert, jedoch liegt kein "
+                         u"Prüfbericht auf dem Server."_s});
+    QCOMPARE(w.SampleNameEdit->text(), u"Neu"_s);
+    QCOMPARE(itemTexts(*w.ParameterComboBox), QStringList{u"Neu1"_s});
+    QCOMPARE(controlState(*w.ParameterComboBox), u"visible enabled yellow"_s);
 }
 
 int main(int argc, char* argv[])
