@@ -1,5 +1,5 @@
 // Texts a user must read stand out from their background by at least 4.5 : 1, measured on
-// the rendered window, under a light and under a dark desktop palette.
+// the screen under Xvfb, under a light and under a dark desktop palette.
 #include "ClickLabel.h"
 #include "ComboBox.h"
 #include "EditBox.h"
@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <cmath>
 #include <map>
@@ -108,7 +109,10 @@ void ReadabilityTest::textsStandOutFromTheirBackground()
                           u"Grenzwert der Trinkwasserverordnung."_s);
     w.interpretation->setText(u"HTTP/1.1 200 OK"_s);
 
-    const QImage image = w.grab().toImage();
+    // What the screen shows (under Xvfb), as a user sees it.
+    QTest::qWait(200);
+    const QImage image = w.screen()->grabWindow(w.winId()).toImage();
+    QVERIFY(!image.isNull());
     const QWidget* controls[] = {w.SampleNameEdit,    w.SampleTypeEdit, w.disclaimer,
                                  w.interpretation,    w.SampleCodeEdit, w.LoadCodeData,
                                  w.ParameterComboBox, w.LabelCode,      w.Impressum};
