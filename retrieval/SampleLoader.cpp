@@ -4,6 +4,7 @@
 #include "EntryPath.h"
 #include "ParameterCount.h"
 #include "ServiceAddresses.h"
+#include "ShownText.h"
 #include "TnetHTTP.h"
 #include "TnetJSON.h"
 #include "TnetREST.h"
@@ -77,7 +78,8 @@ void SampleLoader::load()
     try {
         m_net.netHTTP.Head(service::reportAddress(m_serviceBaseUrl, m_view.sampleCode()));
         m_sample.reportStatusLine = netcomp::toAnsi(m_net.netHTTP.StatusLine());
-        m_view.setInterpretationText(netcomp::fromAnsi(m_sample.reportStatusLine));
+        m_view.setInterpretationText(
+            netcomp::fromAnsi(netcomp::shownServerText(m_sample.reportStatusLine)));
     } catch (...) {
         if (!overtaken())
             m_view.showMessage(kReportMissing);

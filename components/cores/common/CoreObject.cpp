@@ -41,6 +41,9 @@ int32_t CoreObject::plainId(int32_t id)
 
 std::string CoreObject::textArgument(int32_t id, netcomp_value value, netcomp_value length) const
 {
+    if (length < 0)
+        throw CoreError(NETCOMP_ERR_INVALID_VALUE,
+                        "Invalid text length (" + std::to_string(length) + ").");
     if (value == 0)
         return {};
     if (id >= NETCOMP_ID_UTF16) {
@@ -167,8 +170,8 @@ void CoreObject::fire(int32_t eventId, std::vector<EventParam>& params)
     };
 
     load(false);
-    const int32_t answer = m_sink(m_context, eventId, static_cast<int32_t>(n), slots.data(),
-                                  lengths.data());
+    const int32_t answer =
+        m_sink(m_context, eventId, static_cast<int32_t>(n), slots.data(), lengths.data());
     readBack();
     if (answer != NETCOMP_EVENT_WANT_UTF16)
         return;
@@ -181,9 +184,9 @@ void CoreObject::fire(int32_t eventId, std::vector<EventParam>& params)
 void CoreObject::requireArgs(int32_t argCount, int32_t expected)
 {
     if (argCount != expected)
-        throw CoreError(NETCOMP_ERR_ARGUMENT_COUNT,
-                        "Wrong number of arguments (" + std::to_string(argCount) + ", expected " +
-                            std::to_string(expected) + ").");
+        throw CoreError(NETCOMP_ERR_ARGUMENT_COUNT, "Wrong number of arguments (" +
+                                                        std::to_string(argCount) + ", expected " +
+                                                        std::to_string(expected) + ").");
 }
 
 void CoreObject::unknownProperty(int32_t id)

@@ -1,5 +1,7 @@
 #include "ResponseHead.h"
 
+#include <algorithm>
+
 namespace netcomp::http {
 
 namespace {
@@ -20,17 +22,25 @@ std::optional<StatusLineParts> parseStatusLine(std::string_view line)
 {
     if (line.substr(0, 5) != "HTTP/")
         return std::nullopt;
+    const auto blank = line.find(' ');
+    if (blank == line.npos)
+        return std::nullopt;
     StatusLineParts parts;
-    const auto firstBlank = line.find(' ');
-    parts.version = line.substr(5, firstBlank == line.npos ? line.npos : firstBlank - 5);
-    std::string_view rest =
-        firstBlank == line.npos ? std::string_view() : line.substr(firstBlank + 1);
-    std::size_t digits = 0;
-    while (digits < rest.size() && digits < 3 && rest[digits] >= '0' && rest[digits] <= '9')
-        parts.code = parts.code * 10 + (rest[digits++] - '0');
-    rest.remove_prefix(digits);
-    if (!rest.empty() && rest.front() == ' ')
+    parts.version = line.substr(5, blank - 5);
+    if (parts.version != "1.0" && parts.version != "1.1")
+        return std::nullopt;
+    std::string_view rest = line.substr(blank);
+    while (!rest.empty() && rest.front() == ' ')
         rest.remove_prefix(1);
+    // Exactly three digits, then the end or a blank before the reason.
+    if (rest.size() < 3 || (rest.size() > 3 && rest[3] != ' '))
+        return std::nullopt;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (rest[i] < '0' || rest[i] > '9')
+            return std::nullopt;
+        parts.code = parts.code * 10 + (rest[i] - '0');
+    }
+    rest.remove_prefix(std::min<std::size_t>(rest.size(), 4));
     parts.reason = rest;
     return parts;
 }

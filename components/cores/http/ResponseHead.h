@@ -16,7 +16,8 @@ struct HeaderField {
     std::string_view value;
 };
 
-// "HTTP/1.1 200 OK"; nothing when the line is no status line.
+// "HTTP/1.1 200 OK"; nothing when the line is no status line: HTTP/1.0 or 1.1 (the
+// transfers ask for nothing else), blanks, exactly three digits, the reason.
 std::optional<StatusLineParts> parseStatusLine(std::string_view line);
 // "Field: value" with blanks trimmed; nothing for a line without a colon.
 std::optional<HeaderField> parseHeaderField(std::string_view line);

@@ -1,5 +1,6 @@
 #include "TransferErrors.h"
 
+#include "ShownText.h"
 #include "netcomp_api.h"
 
 namespace netcomp::http {
@@ -7,7 +8,7 @@ namespace netcomp::http {
 std::string httpStatusErrorText(int statusCode, std::string_view reasonPhrase)
 {
     std::string text = "HTTP protocol error. " + std::to_string(statusCode) + " ";
-    text += reasonPhrase;
+    text += shownServerText(reasonPhrase);
     if (text.back() != '.')
         text += '.';
     return text;
@@ -42,6 +43,11 @@ core::CoreError timeoutFailure(int timeoutSeconds)
 core::CoreError connectionLostFailure()
 {
     return core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
+}
+
+core::CoreError malformedAnswerFailure()
+{
+    return core::CoreError(NETCOMP_ERR_TRANSPORT, "Malformed answer from the server.");
 }
 
 core::CoreError outOfMemoryFailure()

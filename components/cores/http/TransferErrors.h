@@ -8,7 +8,7 @@
 namespace netcomp::http {
 
 // Why the session itself stopped a transfer.
-enum class AbortReason { None, BodyTooLarge, HeaderTooLarge };
+enum class AbortReason { None, BodyTooLarge, HeaderTooLarge, MalformedAnswer };
 
 // "HTTP protocol error. " + code + " " + reason, with a final "." unless it has one.
 std::string httpStatusErrorText(int statusCode, std::string_view reasonPhrase);
@@ -23,6 +23,8 @@ std::string asSentence(std::string text);
 core::CoreError connectFailure();
 core::CoreError timeoutFailure(int timeoutSeconds);
 core::CoreError connectionLostFailure();
+// No valid status line, or a head that contradicts itself (two different lengths).
+core::CoreError malformedAnswerFailure();
 core::CoreError outOfMemoryFailure();
 
 } // namespace netcomp::http

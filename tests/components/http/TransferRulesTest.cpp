@@ -1,4 +1,5 @@
 #include "CoreError.h"
+#include "ResponseHead.h"
 #include "TransferErrors.h"
 #include "TransferUrl.h"
 
@@ -21,9 +22,16 @@ TEST(HttpStatusErrorText, EndsWithOneFullStop)
         {301, "Moved Permanently", "HTTP protocol error. 301 Moved Permanently."},
         {418, "Teapot.", "HTTP protocol error. 418 Teapot."},
         {500, "", "HTTP protocol error. 500 ."},
+        {404, "Not\r\nFound\x7F", "HTTP protocol error. 404 Not  Found ."},
     };
     for (const Case& c : cases)
         EXPECT_EQ(httpStatusErrorText(c.code, c.reason), c.text) << c.code;
+}
+
+TEST(HttpStatusErrorText, ALongReasonIsCutAtTheLimit)
+{
+    const std::string text = httpStatusErrorText(500, std::string(60000, 'x'));
+    EXPECT_EQ(text, "HTTP protocol error. 500 " + std::string(200, 'x') + "...");
 }
 
 TEST(HttpStatusErrorText, SuccessIs2xxOr101)
@@ -32,6 +40,36 @@ TEST(HttpStatusErrorText, SuccessIs2xxOr101)
         EXPECT_TRUE(isSuccessStatus(code)) << code;
     for (int code : {0, 100, 199, 300, 301, 304, 404, 500})
         EXPECT_FALSE(isSuccessStatus(code)) << code;
+}
+
+TEST(ResponseHead, StatusLinesAreReadOnlyWhenWellFormed)
+{
+    struct Case {
+        const char* line;
+        int code; // -1: no status line
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"HTTP/1.1 200 OK", 200, "OK"},
+        {"HTTP/1.0 404 Not Found", 404, "Not Found"},
+        {"HTTP/1.1 204", 204, ""},
+        {"HTTP/1.1  200 OK", 200, "OK"},
+        {"HTTP/1.1 2000 OK", -1, ""},
+        {"HTTP/1.1 20 OK", -1, ""},
+        {"HTTP/1.1 OK", -1, ""},
+        {"HTTP/9.9 200 OK", -1, ""},
+        {"HTTP/1.1", -1, ""},
+        {"garbage", -1, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const auto parts = parseStatusLine(c.line);
+        ASSERT_EQ(parts.has_value(), c.code >= 0);
+        if (parts) {
+            EXPECT_EQ(parts->code, c.code);
+            EXPECT_EQ(parts->reason, c.reason);
+        }
+    }
 }
 
 TEST(TransferUrl, SplitsIntoOriginAndVerbatimTarget)

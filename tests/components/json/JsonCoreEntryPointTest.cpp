@@ -181,6 +181,13 @@ TEST_F(JsonCoreEntryPointTest, ErrorsCarryCodesAndTexts)
     EXPECT_EQ(config(u"StringProcessingOptions=4", result), NETCOMP_ERR_INVALID_VALUE);
     EXPECT_EQ(lastError(), "Invalid value for StringProcessingOptions (4).");
 
+    const std::u16string input = u"{}";
+    for (int32_t id : {int32_t{NETCOMP_JSON_PROP_INPUT_DATA}, NETCOMP_JSON_PROP_INPUT_DATA + U16}) {
+        EXPECT_EQ(s_api.set(m_handle, id, 0, reinterpret_cast<netcomp_value>(input.c_str()), -5),
+                  NETCOMP_ERR_INVALID_VALUE);
+        EXPECT_EQ(lastError(), "Invalid text length (-5).");
+    }
+
     EXPECT_EQ(setText(NETCOMP_JSON_PROP_XTEXT, u"x"), NETCOMP_ERR_READ_ONLY);
     EXPECT_EQ(s_api.set(m_handle, NETCOMP_JSON_PROP_XCHILD_COUNT, 0, 1, 0), NETCOMP_ERR_READ_ONLY);
     EXPECT_EQ(s_api.get(m_handle, 99, 0, nullptr), 0);

@@ -30,6 +30,7 @@ constexpr int kTimeoutSeconds = 20;
 // transfer without the limit would hold the whole gibibyte.
 constexpr long kMemoryBoundMiB = 768;
 constexpr char kBodyTooLarge[] = "308: Response body larger than 67108864 bytes.";
+constexpr char kMalformed[] = "312: Malformed answer from the server.";
 constexpr char kDepthError[] = "10235: JSON nesting too deep (maximum 512 levels).";
 
 // The largest resident size the process has had, in MiB.
@@ -70,6 +71,15 @@ void resetDuringHeaders(Connection& client)
 {
     client.write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nX-Half: ");
     client.reset();
+}
+
+// Answers the request with these bytes as they stand.
+RawTlsServer::Behaviour answerWith(std::string bytes)
+{
+    return [bytes](Connection& client) {
+        if (client.write(bytes))
+            client.waitForClose();
+    };
 }
 
 void answerOk(Connection& client)
@@ -145,6 +155,18 @@ TYPED_TEST(HostileServer, ProtocolMisbehaviourFailsWithAClearError)
          "306: No answer within the timeout of 2 seconds."},
         {"reset during the headers", resetDuringHeaders, kTimeoutSeconds,
          "307: Connection lost during the transfer."},
+        {"status code of four digits",
+         answerWith("HTTP/1.1 2000 OK\r\nContent-Length: 2\r\n\r\nok"), kTimeoutSeconds,
+         kMalformed},
+        {"unknown HTTP version", answerWith("HTTP/9.9 200 OK\r\nContent-Length: 2\r\n\r\nok"),
+         kTimeoutSeconds, kMalformed},
+        {"no status line", answerWith("Content-Length: 2\r\n\r\nok"), kTimeoutSeconds,
+         kMalformed},
+        {"HTTP/0.9, a body without a head", answerWith("<html>garbage</html>\r\n"),
+         kTimeoutSeconds, kMalformed},
+        {"two different lengths",
+         answerWith("HTTP/1.1 200 OK\r\nContent-Length: 2\r\nContent-Length: 3\r\n\r\nok"),
+         kTimeoutSeconds, kMalformed},
     };
     for (const ScriptedCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -14,9 +14,12 @@ core::CoreError transportError(const CurlFailure& f)
         return core::CoreError(code, asSentence(what + " (" + f.detail + ")"));
     };
     switch (f.curlCode) {
-    case CURLE_UNSUPPORTED_PROTOCOL:
     case CURLE_URL_MALFORMAT:
         return withDetail(NETCOMP_ERR_INVALID_URL, "Invalid URL");
+    // Addresses other than https never reach libcurl: these come from the answer.
+    case CURLE_UNSUPPORTED_PROTOCOL:
+    case CURLE_WEIRD_SERVER_REPLY:
+        return malformedAnswerFailure();
     case CURLE_COULDNT_RESOLVE_HOST:
         return withDetail(NETCOMP_ERR_RESOLVE, "Host name could not be resolved");
     case CURLE_COULDNT_CONNECT:
@@ -68,6 +71,8 @@ core::CoreError transportError(const CurlFailure& f)
             return core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
         if (f.abortReason == AbortReason::HeaderTooLarge)
             return core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
+        if (f.abortReason == AbortReason::MalformedAnswer)
+            return malformedAnswerFailure();
         break;
     default:
         break;

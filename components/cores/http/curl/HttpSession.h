@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +64,8 @@ private:
     bool m_busy = false;
     std::atomic<bool> m_interruptRequested{false};
     AbortReason m_abortReason = AbortReason::None;
+    // The Content-Length of the answer being read, once it has one.
+    std::optional<std::string> m_contentLength;
     std::size_t m_headerBytes = 0;
     bool m_headEnded = false; // the blank line after the last status line arrived
     std::string m_lastField;

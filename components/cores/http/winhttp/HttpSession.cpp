@@ -255,6 +255,7 @@ void WinHttpTransfer::readHead()
         throw core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
 
     std::string contentEncoding;
+    std::optional<std::string> contentLength;
     std::size_t begin = 0;
     while (begin < head.size()) {
         std::size_t end = head.find('\n', begin);
@@ -266,7 +267,10 @@ void WinHttpTransfer::readHead()
             line.remove_suffix(1);
         if (line.empty() || line.front() == ' ' || line.front() == '\t')
             continue;
+        if (line.starts_with("HTTP/") && !parseStatusLine(line) && result.statusLine.empty())
+            throw malformedAnswerFailure();
         if (const auto status = parseStatusLine(line)) {
+            contentLength.reset();
             result.statusLine.assign(line);
             result.statusCode = status->code;
             result.reasonPhrase.assign(status->reason);
@@ -279,6 +283,10 @@ void WinHttpTransfer::readHead()
             if (core::equalsIgnoringCase(header->field, "Content-Encoding"))
                 contentEncoding.assign(header->value);
             if (core::equalsIgnoringCase(header->field, "Content-Length")) {
+                // Two different lengths leave the end of the body open to either reading.
+                if (contentLength && *contentLength != header->value)
+                    throw malformedAnswerFailure();
+                contentLength.emplace(header->value);
                 const unsigned long long length =
                     std::strtoull(std::string(header->value).c_str(), nullptr, 10);
                 if (length > kMaxBodyBytes)
