@@ -114,10 +114,12 @@ void JsonCoreObject::invoke(int32_t id, int32_t argCount, netcomp_value* args,
     }
     case NETCOMP_JSON_METHOD_PARSE:
         requireArgs(argCount, 0);
+        refuseWhileParsing();
         parse();
         return;
     case NETCOMP_JSON_METHOD_RESET:
         requireArgs(argCount, 0);
+        refuseWhileParsing();
         reset();
         return;
     }
@@ -142,7 +144,25 @@ std::optional<std::string> JsonCoreObject::configValue(std::string_view name,
     return std::to_string(m_stringOptions);
 }
 
+// An event handler that parsed again or reset would free the input and the tree the
+// running parse still walks.
+void JsonCoreObject::refuseWhileParsing() const
+{
+    if (m_parsing)
+        throw CoreError(NETCOMP_ERR_BUSY, "Busy performing current action.");
+}
+
 void JsonCoreObject::parse()
+{
+    m_parsing = true;
+    struct Done {
+        bool& parsing;
+        ~Done() { parsing = false; }
+    } done{m_parsing};
+    parseInput();
+}
+
+void JsonCoreObject::parseInput()
 {
     const bool wasComplete = m_parser.complete();
     const std::size_t before = m_parser.input().size();

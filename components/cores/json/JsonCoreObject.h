@@ -26,6 +26,8 @@ protected:
 
 private:
     void parse();
+    void parseInput();
+    void refuseWhileParsing() const;
     void reset();
     void setXPath(const std::string& path);
     uint32_t childCount() const;
@@ -33,6 +35,7 @@ private:
     JsonParser m_parser;
     JsonEvents m_events;
     bool m_buildDom = true;
+    bool m_parsing = false;
     bool m_overwrite = false;
     int m_stringOptions = 0;
     std::string m_inputData;

@@ -1,13 +1,13 @@
 #include "CoreClass.h"
 #include "netcomp_api.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 // Drives the JSON core by ids only, through the entry points the binding resolves.
 namespace {
-
 
 // One firing as the sink saw it; texts decoded according to the id.
 struct Fired {
@@ -20,6 +20,8 @@ struct Fired {
 struct Sink {
     int32_t answer = 0;
     std::vector<Fired> fired;
+    // Runs inside each event, after it was recorded.
+    std::function<void(int32_t id)> during;
 
     static int32_t callback(void* context, int32_t id, int32_t count, netcomp_value* params,
                             netcomp_value* lengths)
@@ -39,6 +41,8 @@ struct Sink {
             }
         }
         self->fired.push_back(std::move(f));
+        if (self->during)
+            self->during(id);
         return id < NETCOMP_ID_UTF16 ? self->answer : 0;
     }
 
@@ -55,10 +59,7 @@ constexpr int32_t U16 = NETCOMP_ID_UTF16;
 
 class JsonCoreEntryPointTest : public testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_api = netcomp::binding::jsonCoreClass().entryPoints();
-    }
+    static void SetUpTestSuite() { s_api = netcomp::binding::jsonCoreClass().entryPoints(); }
 
     void SetUp() override
     {
@@ -332,6 +333,34 @@ TEST_F(JsonCoreEntryPointTest, IncompleteInputParsesOnLater)
     ASSERT_EQ(parse(u"2}"), 0);
     ASSERT_EQ(setText(NETCOMP_JSON_PROP_XPATH, u"/json/[1]"), 0);
     EXPECT_EQ(getText(NETCOMP_JSON_PROP_XTEXT), u"2");
+}
+
+TEST_F(JsonCoreEntryPointTest, ParseAndResetFromInsideAnEventAreRefusedAsBusy)
+{
+    std::vector<int32_t> answers;
+    std::vector<std::string> texts;
+    m_sink.during = [&](int32_t id) {
+        if (id != NETCOMP_JSON_EVENT_ON_START_ELEMENT || !answers.empty())
+            return;
+        ASSERT_EQ(setText(NETCOMP_JSON_PROP_INPUT_DATA, u"[2]"), 0);
+        for (int32_t method : {NETCOMP_JSON_METHOD_PARSE, NETCOMP_JSON_METHOD_RESET}) {
+            answers.push_back(call(method));
+            texts.push_back(lastError());
+        }
+    };
+    ASSERT_EQ(parse(uR"({"a":["x","y"]})"), 0);
+    m_sink.during = nullptr;
+
+    EXPECT_EQ(answers, (std::vector<int32_t>{NETCOMP_ERR_BUSY, NETCOMP_ERR_BUSY}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Busy performing current action.",
+                                               "Busy performing current action."}));
+    // The running parse went on to its end, with its tree whole.
+    EXPECT_EQ(m_sink.ids().back(), NETCOMP_JSON_EVENT_ON_JSON);
+    ASSERT_EQ(setText(NETCOMP_JSON_PROP_XPATH, u"/json/[1]"), 0);
+    EXPECT_EQ(s_api.get(m_handle, NETCOMP_JSON_PROP_XCHILD_COUNT, 0, nullptr), 2);
+    // Outside the events both work again.
+    EXPECT_EQ(call(NETCOMP_JSON_METHOD_RESET), 0);
+    EXPECT_EQ(parse(u"[3]"), 0);
 }
 
 TEST_F(JsonCoreEntryPointTest, NullHandleIsAnswered)
