@@ -33,6 +33,9 @@ WindowHandlers::WindowHandlers(WindowControls& controls, const SampleComponents&
 
 void WindowHandlers::run(Handler handler)
 {
+    if (!handler) {
+        return;
+    }
     reportFailures(m_messages, [&] { (this->*handler)(); });
 }
 

@@ -19,6 +19,7 @@ public:
     WindowHandlers(WindowControls& controls, const SampleComponents& components,
                    MessagePresenter& messages, std::u16string serviceBaseUrl);
 
+    // A control without a handler for the event passes none: nothing runs.
     void run(Handler handler);
 
     // The service probe. When it fails the user has been told; the program must end

@@ -63,9 +63,7 @@ WindowControls& TQuorviInterpreter::controls()
 template <typename Signal, typename Source>
 void TQuorviInterpreter::bind(Source* source, Signal signal, void (WindowHandlers::*handler)())
 {
-    if (handler) {
-        connect(source, signal, this, [this, handler] { m_handlers->run(handler); });
-    }
+    connect(source, signal, this, [this, handler] { m_handlers->run(handler); });
 }
 
 void TQuorviInterpreter::bindHandlers()

@@ -2,8 +2,6 @@
 
 #include "WideText.h"
 
-namespace {
-
 std::wstring windowText(HWND window)
 {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -11,6 +9,8 @@ std::wstring windowText(HWND window)
         static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
+
+namespace {
 
 std::wstring withCrLf(std::u16string_view text)
 {
@@ -71,13 +71,20 @@ template class NativeControlOf<Control>;
 template class NativeControlOf<ListControl>;
 template class NativeControlOf<TextAreaControl>;
 
+void NativeComboBox::setTextQuietly(std::wstring_view text)
+{
+    quiet = true;
+    SetWindowTextW(m_window, std::wstring(text).c_str());
+    quiet = false;
+}
+
 void NativeComboBox::clearItems()
 {
     const std::wstring shown = windowText(m_window);
     quiet = true;
     SendMessageW(m_window, CB_RESETCONTENT, 0, 0);
-    SetWindowTextW(m_window, shown.c_str());
     quiet = false;
+    setTextQuietly(shown);
 }
 
 void NativeComboBox::appendItem(std::u16string_view item)

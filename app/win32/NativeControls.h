@@ -26,6 +26,9 @@ private:
     std::optional<COLORREF> m_colour;
 };
 
+// The text a window shows.
+std::wstring windowText(HWND window);
+
 // The window logic's controls over Win32 child windows. Edit boxes raise their change
 // event themselves (EN_CHANGE), also when a text is set here.
 template <class Interface> class NativeControlOf : public Interface, public NativeBackground {
@@ -55,6 +58,9 @@ class NativeComboBox : public NativeControlOf<ListControl> {
 public:
     void clearItems() override;
     void appendItem(std::u16string_view item) override;
+
+    // Sets the box's text without raising its events.
+    void setTextQuietly(std::wstring_view text);
 
     // Raised events are held back while the front end itself changes the box.
     bool quiet = false;

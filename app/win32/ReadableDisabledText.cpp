@@ -1,7 +1,8 @@
 #include "ReadableDisabledText.h"
 
+#include "NativeControls.h"
+
 #include <commctrl.h>
-#include <string>
 
 namespace {
 
@@ -17,9 +18,7 @@ void paintDisabled(HWND edit, COLORREF greyed)
     GetClientRect(edit, &client);
     FillRect(dc, &client, brush ? brush : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = windowText(edit);
     RECT format;
     SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
     HGDIOBJ previous =

@@ -106,7 +106,9 @@ void registerWindowClass()
 } // namespace
 
 TQuorviInterpreter::TQuorviInterpreter(MessageBoxPresenter& messages, std::u16string serviceBaseUrl)
-    : m_messages(messages)
+    : m_messages(messages),
+      m_handlers(m_logicControls, {netREST1, netJSON1, netHTTP, netREST2, netJSON2}, messages,
+                 std::move(serviceBaseUrl))
 {
     registerWindowClass();
     m_skyBlue = CreateSolidBrush(colourRef(layout::background));
@@ -126,12 +128,6 @@ TQuorviInterpreter::TQuorviInterpreter(MessageBoxPresenter& messages, std::u16st
     messages.setOwner(m_window);
 
     createControls();
-    m_logicControls = std::make_unique<WindowControls>(
-        WindowControls{SampleCodeEdit, SampleTypeEdit, SampleNameEdit, ParameterComboBox,
-                       PrefixComboBox, valueEdit, Unit, process, interpretation, disclaimer});
-    m_handlers = std::make_unique<WindowHandlers>(
-        *m_logicControls, SampleComponents{netREST1, netJSON1, netHTTP, netREST2, netJSON2},
-        messages, std::move(serviceBaseUrl));
 }
 
 TQuorviInterpreter::~TQuorviInterpreter()
@@ -148,12 +144,12 @@ TQuorviInterpreter::~TQuorviInterpreter()
 
 void TQuorviInterpreter::afterConstruction()
 {
-    m_handlers->run(&WindowHandlers::FormCreate);
+    m_handlers.run(&WindowHandlers::FormCreate);
 }
 
 bool TQuorviInterpreter::refused() const
 {
-    return m_handlers->refused();
+    return m_handlers.refused();
 }
 
 void TQuorviInterpreter::show()
@@ -235,18 +231,14 @@ void TQuorviInterpreter::createControls()
         }
         if (spec.kind == layout::Kind::ComboBox) {
             // A combo box does not take its text from the creation call.
-            native.comboBox->quiet = true;
-            SetWindowTextW(native.window, toWide(spec.text).c_str());
-            native.comboBox->quiet = false;
+            native.comboBox->setTextQuietly(toWide(spec.text));
         }
         if (spec.maxLength > 0) {
             SendMessageW(native.window, EM_LIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
         }
-        if (eventsOf(spec.name).click && spec.kind == layout::Kind::EditBox) {
-            SetWindowSubclass(native.window, &controlProcedure, 0,
-                              reinterpret_cast<DWORD_PTR>(this));
-        }
-        if (spec.kind == layout::Kind::TextArea) {
+        // Clicks into an edit box with a click handler; the keys of the output area.
+        if ((spec.kind == layout::Kind::EditBox && eventsOf(spec.name).click) ||
+            spec.kind == layout::Kind::TextArea) {
             SetWindowSubclass(native.window, &controlProcedure, 0,
                               reinterpret_cast<DWORD_PTR>(this));
         }
@@ -343,11 +335,7 @@ const TQuorviInterpreter::Native* TQuorviInterpreter::nativeOf(HWND window) cons
 void TQuorviInterpreter::command(const Native& control, UINT code)
 {
     const ControlEvents& events = eventsOf(control.spec->name);
-    auto raise = [this](WindowHandlers::Handler handler) {
-        if (handler) {
-            m_handlers->run(handler);
-        }
-    };
+    auto raise = [this](WindowHandlers::Handler handler) { m_handlers.run(handler); };
     switch (control.spec->kind) {
     case layout::Kind::PushButton:
     case layout::Kind::ClickLabel:
@@ -380,9 +368,7 @@ void TQuorviInterpreter::command(const Native& control, UINT code)
                 L'\0');
             item.resize(static_cast<size_t>(SendMessageW(control.window, CB_GETLBTEXT, index,
                                                          reinterpret_cast<LPARAM>(item.data()))));
-            control.comboBox->quiet = true;
-            SetWindowTextW(control.window, item.c_str());
-            control.comboBox->quiet = false;
+            control.comboBox->setTextQuietly(item);
             raise(events.click);
             raise(events.change);
         }
@@ -489,7 +475,7 @@ LRESULT TQuorviInterpreter::handleMessage(UINT message, WPARAM wParam, LPARAM lP
         return 0;
     }
     case WM_CLOSE:
-        m_handlers->windowClosing();
+        m_handlers.windowClosing();
         DestroyWindow(m_window);
         return 0;
     case WM_DESTROY:
@@ -505,7 +491,7 @@ LRESULT CALLBACK TQuorviInterpreter::windowProcedure(HWND window, UINT message, 
                                                      LPARAM lParam)
 {
     auto* self = reinterpret_cast<TQuorviInterpreter*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->m_handlers) {
+    if (!self) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
     // No exception may unwind through the system's frames.
@@ -521,13 +507,11 @@ LRESULT CALLBACK TQuorviInterpreter::controlProcedure(HWND control, UINT message
     auto* self = reinterpret_cast<TQuorviInterpreter*>(data);
     const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
     const Native* native = self->nativeOf(control);
-    if (!native || !self->m_handlers) {
+    if (!native) {
         return result;
     }
     if (message == WM_LBUTTONDOWN) {
-        if (WindowHandlers::Handler click = eventsOf(native->spec->name).click) {
-            self->m_handlers->run(click);
-        }
+        self->m_handlers.run(eventsOf(native->spec->name).click);
     } else if (message == WM_GETDLGCODE && native->spec->kind == layout::Kind::TextArea) {
         // The output area passes Tab, Enter and Escape on to the window.
         return result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);

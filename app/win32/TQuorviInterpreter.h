@@ -6,16 +6,15 @@
 #include "TnetJSON.h"
 #include "TnetREST.h"
 #include "ToolTips.h"
+#include "WindowHandlers.h"
 
 #include <windows.h>
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 class MessageBoxPresenter;
-class WindowHandlers;
 namespace layout {
 struct ControlLayout;
 }
@@ -86,6 +85,8 @@ private:
     std::vector<Native> m_controls;
     ToolTips m_toolTips;
     LogoBitmap m_logo;
-    std::unique_ptr<WindowControls> m_logicControls;
-    std::unique_ptr<WindowHandlers> m_handlers;
+    WindowControls m_logicControls{
+        SampleCodeEdit, SampleTypeEdit, SampleNameEdit, ParameterComboBox, PrefixComboBox,
+        valueEdit,      Unit,           process,        interpretation,    disclaimer};
+    WindowHandlers m_handlers;
 };

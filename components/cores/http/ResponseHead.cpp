@@ -1,5 +1,7 @@
 #include "ResponseHead.h"
 
+#include "CoreObject.h"
+
 #include <algorithm>
 
 namespace netcomp::http {
@@ -43,6 +45,26 @@ std::optional<StatusLineParts> parseStatusLine(std::string_view line)
     rest.remove_prefix(std::min<std::size_t>(rest.size(), 4));
     parts.reason = rest;
     return parts;
+}
+
+bool HeadConsistency::accept(std::string_view line)
+{
+    if (parseStatusLine(line)) {
+        // A new response begins (an interim 1xx answer may come before the final one).
+        m_statusSeen = true;
+        m_contentLength.reset();
+        return true;
+    }
+    if (line.starts_with("HTTP/") && !m_statusSeen)
+        return false;
+    const auto header = parseHeaderField(line);
+    if (!header || !core::equalsIgnoringCase(header->field, "Content-Length"))
+        return true;
+    // Two different lengths leave the end of the body open to either reading.
+    if (m_contentLength && *m_contentLength != header->value)
+        return false;
+    m_contentLength.emplace(header->value);
+    return true;
 }
 
 std::optional<HeaderField> parseHeaderField(std::string_view line)

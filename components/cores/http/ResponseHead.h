@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace netcomp::http {
@@ -21,5 +22,18 @@ struct HeaderField {
 std::optional<StatusLineParts> parseStatusLine(std::string_view line);
 // "Field: value" with blanks trimmed; nothing for a line without a colon.
 std::optional<HeaderField> parseHeaderField(std::string_view line);
+
+// What a response head must keep consistent while its lines are read, on every
+// transport: it begins with a valid status line, and it gives one Content-Length.
+class HeadConsistency {
+public:
+    // False when the line makes the answer malformed: an "HTTP/" line that is no status
+    // line before any status line, or a second, different Content-Length.
+    bool accept(std::string_view line);
+
+private:
+    bool m_statusSeen = false;
+    std::optional<std::string> m_contentLength;
+};
 
 } // namespace netcomp::http

@@ -32,16 +32,9 @@ FakeWindow::FakeWindow(std::u16string serviceBaseUrl)
     initialise(disclaimer, "disclaimer");
 
     for (FakeControl* box : {&PrefixComboBox, &valueEdit, &Unit}) {
-        box->changed = [this, box] { run(eventsOf(box->name).change); };
+        box->changed = [this, box] { handlers.run(eventsOf(box->name).change); };
     }
-    ParameterComboBox.changed = [this] { run(eventsOf("ParameterComboBox").change); };
-}
-
-void FakeWindow::run(WindowHandlers::Handler handler)
-{
-    if (handler) {
-        handlers.run(handler);
-    }
+    ParameterComboBox.changed = [this] { handlers.run(eventsOf("ParameterComboBox").change); };
 }
 
 void FakeWindow::completeLoad(std::initializer_list<std::u16string_view> parameters)

@@ -80,10 +80,9 @@ public:
     template <class Box> void choose(Box& box, std::u16string_view item)
     {
         box.value = item;
-        run(eventsOf(box.name).click);
+        handlers.run(eventsOf(box.name).click);
         box.changed();
     }
-    void run(WindowHandlers::Handler handler);
     // Typing: the box's text changes, and a different text raises the change event.
     template <class Box> void type(Box& box, std::u16string_view text) { box.setText(text); }
     // What a complete load does last: the names appended, the box yellow and enabled.

@@ -6,6 +6,7 @@
 #include "RecordingPresenter.h"
 #include "TQuorviInterpreter.h"
 #include "TextArea.h"
+#include "TextContrast.h"
 #include "WindowDriver.h"
 #include "WindowTestMain.h"
 
@@ -15,53 +16,22 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <cmath>
-#include <map>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-double luminance(QRgb pixel)
-{
-    auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(pixel)) + 0.7152 * channel(qGreen(pixel)) +
-           0.0722 * channel(qBlue(pixel));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The contrast of a control's text: its most frequent pixel is the background, the pixel
-// that differs most from it is the text's own colour (edges only blend the two).
+// The contrast of the text in an area of the image.
 double textContrast(const QImage& image, const QRect& area)
 {
-    std::map<QRgb, int> counts;
+    std::vector<std::uint32_t> pixels;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            ++counts[image.pixel(x, y) | 0xff000000];
+            pixels.push_back(image.pixel(x, y));
         }
     }
-    QRgb background = 0;
-    int most = 0;
-    for (const auto& [pixel, count] : counts) {
-        if (count > most) {
-            most = count;
-            background = pixel;
-        }
-    }
-    double best = 1.0;
-    for (const auto& [pixel, count] : counts) {
-        best = std::max(best, contrast(pixel, background));
-    }
-    return best;
+    return quorvi::test::textContrast(pixels);
 }
 
 QPalette darkDesktop()

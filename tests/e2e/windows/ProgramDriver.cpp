@@ -1,10 +1,8 @@
 #include "ProgramDriver.h"
 
 #include "ControlIds.h"
+#include "TextContrast.h"
 
-#include <algorithm>
-#include <cmath>
-#include <map>
 #include <stdexcept>
 #include <vector>
 
@@ -245,27 +243,6 @@ COLORREF ProgramDriver::shownColour(std::string_view name) const
     return colour;
 }
 
-namespace {
-
-double luminance(COLORREF colour)
-{
-    auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(GetRValue(colour)) + 0.7152 * channel(GetGValue(colour)) +
-           0.0722 * channel(GetBValue(colour));
-}
-
-double contrast(COLORREF a, COLORREF b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-} // namespace
-
 double ProgramDriver::textContrast(std::string_view name) const
 {
     RECT area;
@@ -287,30 +264,14 @@ double ProgramDriver::textContrast(std::string_view name) const
     BitBlt(copy, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     GdiFlush();
 
-    std::map<COLORREF, int> counts;
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        const DWORD p = pixels[i];
-        ++counts[RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF)];
-    }
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    const double ratio =
+        quorvi::test::textContrast({pixels, static_cast<std::size_t>(width) * height});
     SelectObject(copy, previous);
     DeleteObject(bitmap);
     DeleteDC(copy);
     ReleaseDC(nullptr, screen);
-
-    COLORREF background = 0;
-    int most = 0;
-    for (const auto& [colour, count] : counts) {
-        if (count > most) {
-            most = count;
-            background = colour;
-        }
-    }
-    double best = 1.0;
-    for (const auto& [colour, count] : counts) {
-        best = std::max(best, contrast(colour, background));
-    }
-    return best;
+    return ratio;
 }
 
 HWND ProgramDriver::waitForMessageBox(DWORD milliseconds)

@@ -115,7 +115,7 @@ void HttpSession::perform(Method method, std::string_view url, const TransferSet
     m_abortReason = AbortReason::None;
     m_headerBytes = 0;
     m_headEnded = false;
-    m_contentLength.reset();
+    m_headConsistency = {};
     m_interruptRequested = false;
     m_errorBuffer[0] = '\0';
 
@@ -258,11 +258,14 @@ std::size_t HttpSession::takeHeaderLine(std::string_view raw)
         m_headEnded = true;
     if (line.empty() || line.front() == ' ' || line.front() == '\t')
         return raw.size();
+    if (!m_headConsistency.accept(line)) {
+        m_abortReason = AbortReason::MalformedAnswer;
+        return 0;
+    }
 
     if (const auto status = parseStatusLine(line)) {
         // A new response begins (an interim 1xx answer may come before the final one).
         m_headEnded = false;
-        m_contentLength.reset();
         m_result.statusLine.assign(line);
         m_result.statusCode = status->code;
         m_result.reasonPhrase.assign(status->reason);
@@ -272,23 +275,11 @@ std::size_t HttpSession::takeHeaderLine(std::string_view raw)
         return raw.size();
     }
 
-    if (line.starts_with("HTTP/") && m_result.statusLine.empty()) {
-        m_abortReason = AbortReason::MalformedAnswer;
-        return 0;
-    }
     const auto header = parseHeaderField(line);
     if (!header)
         return raw.size();
     const std::string_view field = header->field;
     const std::string_view value = header->value;
-    if (core::equalsIgnoringCase(field, "Content-Length")) {
-        // Two different lengths leave the end of the body open to either reading.
-        if (m_contentLength && *m_contentLength != value) {
-            m_abortReason = AbortReason::MalformedAnswer;
-            return 0;
-        }
-        m_contentLength.emplace(value);
-    }
     if (core::equalsIgnoringCase(field, "Content-Type"))
         m_result.contentType.assign(value);
     m_pending.push_back(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CurlErrors.h"
+#include "ResponseHead.h"
 #include "TransferObserver.h"
 #include "TransferRequest.h"
 #include "TransferResult.h"
@@ -9,7 +10,6 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,8 +64,7 @@ private:
     bool m_busy = false;
     std::atomic<bool> m_interruptRequested{false};
     AbortReason m_abortReason = AbortReason::None;
-    // The Content-Length of the answer being read, once it has one.
-    std::optional<std::string> m_contentLength;
+    HeadConsistency m_headConsistency;
     std::size_t m_headerBytes = 0;
     bool m_headEnded = false; // the blank line after the last status line arrived
     std::string m_lastField;

@@ -13,8 +13,6 @@
 
 #include <windows.h>
 
-#include <winhttp.h>
-
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -23,6 +21,7 @@
 #include <optional>
 #include <thread>
 #include <vector>
+#include <winhttp.h>
 
 namespace netcomp::http {
 
@@ -57,7 +56,8 @@ HINTERNET processSession()
             handle = WinHttpOpen(L"QuorviV2", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
                                  WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
         if (handle) {
-            DWORD protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3;
+            DWORD protocols =
+                WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3;
             if (!WinHttpSetOption(handle, WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols,
                                   sizeof protocols)) {
                 protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2;
@@ -162,7 +162,8 @@ void WinHttpTransfer::checkCertificate(HINTERNET handle) const
     if (certificate)
         CertFreeCertificateContext(certificate);
     if (!problem.empty())
-        throw core::CoreError(NETCOMP_ERR_CERTIFICATE, "Server certificate rejected: " + problem + ".");
+        throw core::CoreError(NETCOMP_ERR_CERTIFICATE,
+                              "Server certificate rejected: " + problem + ".");
 }
 
 void WinHttpTransfer::run()
@@ -190,8 +191,7 @@ void WinHttpTransfer::exchange(HINTERNET connection)
     const wchar_t* verb = method == Method::Head ? L"HEAD" : L"GET";
     const std::wstring target = requestTarget(url.target);
     HINTERNET handle = WinHttpOpenRequest(
-        connection, verb, target.c_str(), nullptr, WINHTTP_NO_REFERER,
-        WINHTTP_DEFAULT_ACCEPT_TYPES,
+        connection, verb, target.c_str(), nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
         WINHTTP_FLAG_SECURE | WINHTTP_FLAG_ESCAPE_DISABLE | WINHTTP_FLAG_ESCAPE_DISABLE_QUERY);
     if (!handle)
         throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
@@ -219,7 +219,8 @@ void WinHttpTransfer::exchange(HINTERNET connection)
         WinHttpSetOption(handle, WINHTTP_OPTION_SECURITY_FLAGS, &value, sizeof value);
     }
 
-    const wchar_t* headers = settings.allowCompression ? kAcceptedEncodings : WINHTTP_NO_ADDITIONAL_HEADERS;
+    const wchar_t* headers =
+        settings.allowCompression ? kAcceptedEncodings : WINHTTP_NO_ADDITIONAL_HEADERS;
     const DWORD headersLength = settings.allowCompression ? static_cast<DWORD>(-1L) : 0;
     if (!WinHttpSendRequest(handle, headers, headersLength, WINHTTP_NO_REQUEST_DATA, 0, 0, 0))
         throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
@@ -255,7 +256,7 @@ void WinHttpTransfer::readHead()
         throw core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
 
     std::string contentEncoding;
-    std::optional<std::string> contentLength;
+    HeadConsistency consistency;
     std::size_t begin = 0;
     while (begin < head.size()) {
         std::size_t end = head.find('\n', begin);
@@ -267,10 +268,9 @@ void WinHttpTransfer::readHead()
             line.remove_suffix(1);
         if (line.empty() || line.front() == ' ' || line.front() == '\t')
             continue;
-        if (line.starts_with("HTTP/") && !parseStatusLine(line) && result.statusLine.empty())
+        if (!consistency.accept(line))
             throw malformedAnswerFailure();
         if (const auto status = parseStatusLine(line)) {
-            contentLength.reset();
             result.statusLine.assign(line);
             result.statusCode = status->code;
             result.reasonPhrase.assign(status->reason);
@@ -283,10 +283,6 @@ void WinHttpTransfer::readHead()
             if (core::equalsIgnoringCase(header->field, "Content-Encoding"))
                 contentEncoding.assign(header->value);
             if (core::equalsIgnoringCase(header->field, "Content-Length")) {
-                // Two different lengths leave the end of the body open to either reading.
-                if (contentLength && *contentLength != header->value)
-                    throw malformedAnswerFailure();
-                contentLength.emplace(header->value);
                 const unsigned long long length =
                     std::strtoull(std::string(header->value).c_str(), nullptr, 10);
                 if (length > kMaxBodyBytes)
@@ -313,7 +309,8 @@ void WinHttpTransfer::readBody()
             handle = request;
         }
         DWORD read = 0;
-        if (!handle || !WinHttpReadData(handle, buffer.data(), static_cast<DWORD>(buffer.size()), &read))
+        if (!handle ||
+            !WinHttpReadData(handle, buffer.data(), static_cast<DWORD>(buffer.size()), &read))
             throw winHttpFailure(handle ? GetLastError() : ERROR_WINHTTP_OPERATION_CANCELLED,
                                  settings.timeoutSeconds);
         if (read == 0)
@@ -328,7 +325,10 @@ void WinHttpTransfer::readBody()
         else
             result.body.append(chunk);
         if (result.body.size() > before)
-            post({Event::Kind::Body, result.body.substr(before), {}, 0,
+            post({Event::Kind::Body,
+                  result.body.substr(before),
+                  {},
+                  0,
                   static_cast<int64_t>(result.body.size())});
     }
     // WinHTTP ends a body the server cut short without an error.
@@ -338,7 +338,9 @@ void WinHttpTransfer::readBody()
         m_decoder->finish();
 }
 
-HttpSession::HttpSession(TransferObserver& observer) : m_observer(observer) {}
+HttpSession::HttpSession(TransferObserver& observer) : m_observer(observer)
+{
+}
 
 HttpSession::~HttpSession()
 {
