@@ -4,7 +4,7 @@
 //   valgrind --tool=callgrind --instr-atstart=no --collect-atstart=no bench_instructions ...
 // Cases:
 //   parse engine|rapidjson DOCUMENT   one parse of a parser benchmark document
-//   lookup engine|component INDEX     1000 lookups of "/json/[INDEX]/Param", 100,000 entries
+//   lookup engine|component INDEX     1000 lookups of "/json/[INDEX]/Param", 15,000 entries
 //   run ENTRIES MATCHING              one interpretation run
 //   component-parse ENTRIES           one TnetJSON parse of that run's document
 #include "InterpretationCase.h"

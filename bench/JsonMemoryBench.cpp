@@ -2,13 +2,13 @@
 // per document on its own line.
 #include "AllocationCounter.h"
 #include "JsonParser.h"
+#include "JsonParsing.h"
 #include "ParserDocuments.h"
 
 #include <exception>
 #include <iostream>
 
 using netcomp::json::JsonParser;
-using netcomp::json::ParseSettings;
 
 int main()
 {
@@ -21,7 +21,7 @@ int main()
             {
                 AllocationCounter counter;
                 parser.appendOwned(std::move(input));
-                if (!parser.parse(ParseSettings::fromOptions(3, 65001)))
+                if (!parser.parse(unboundedSettings()))
                     throw std::runtime_error(document.name + ": incomplete");
                 count = counter.count();
             }

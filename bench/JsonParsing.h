@@ -1,7 +1,13 @@
 #pragma once
 
+#include "ParseSettings.h"
+
 #include <cstddef>
 #include <string_view>
+
+// The interpreter document's settings, without the component's bounds: the engine's
+// throughput is measured also on documents far larger than a load may bring.
+netcomp::json::ParseSettings unboundedSettings();
 
 // One parse of text into a tree, by our JSON engine (with the interpreter document's
 // settings: quotes stripped, escapes decoded, UTF-8) and by RapidJSON's DOM parser.

@@ -1,4 +1,4 @@
-// "/json/[i]/Param" over a 100,000-entry document, at the first and the last entry, in the
+// "/json/[i]/Param" over a 15,000-entry document, at the first and the last entry, in the
 // JSON engine and through TnetJSON (XPath, then XText).
 #include "LookupCase.h"
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-// A parsed interpreter document of 100,000 entries, once in the JSON engine and once
+// A parsed interpreter document of 15,000 entries, once in the JSON engine and once
 // in a TnetJSON, for looking up "/json/[i]/Param" at both ends. The constructor checks
-// that both find the name of entry 100,000.
+// that both find the name of entry 15,000.
 class LookupCase {
 public:
-    static constexpr int kEntries = 100'000;
+    static constexpr int kEntries = 15'000;
 
     LookupCase();
     LookupCase(const LookupCase&) = delete;

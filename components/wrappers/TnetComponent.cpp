@@ -67,6 +67,7 @@ TnetComponent::TnetComponent(CoreClass& coreClass) : m_class(coreClass)
 
 TnetComponent::~TnetComponent()
 {
+    *m_alive = false;
     if (m_handle)
         m_class.entryPoints().destroy(m_handle);
     m_handle = nullptr;
@@ -102,16 +103,16 @@ int32_t TnetComponent::getInt(int32_t id) const
 
 std::u16string TnetComponent::getText(int32_t id) const
 {
-    const auto* p = reinterpret_cast<const char16_t*>(
-        entry().get(m_handle, id + NETCOMP_ID_UTF16, 0, nullptr));
+    const auto* p =
+        reinterpret_cast<const char16_t*>(entry().get(m_handle, id + NETCOMP_ID_UTF16, 0, nullptr));
     return p ? std::u16string(p) : std::u16string();
 }
 
 std::u16string TnetComponent::getTextWithLength(int32_t id) const
 {
     int32_t length = 0;
-    const auto* p = reinterpret_cast<const char16_t*>(
-        entry().get(m_handle, id + NETCOMP_ID_UTF16, 0, &length));
+    const auto* p =
+        reinterpret_cast<const char16_t*>(entry().get(m_handle, id + NETCOMP_ID_UTF16, 0, &length));
     return p ? std::u16string(p, static_cast<std::size_t>(length)) : std::u16string();
 }
 
@@ -173,11 +174,25 @@ void TnetComponent::setFileName(int32_t id, std::u16string_view value)
     check(entry().set(m_handle, id + NETCOMP_ID_FILENAME, 0, textValue(value, buffer), 0));
 }
 
+bool TnetComponent::invoke(int32_t methodId, int32_t count, netcomp_value* args,
+                           netcomp_value* lengths)
+{
+    // A handler may destroy this component inside the call; then none of it is touched.
+    const std::shared_ptr<bool> alive = m_alive;
+    const netcomp::CoreEntryPoints& entryPoints = entry();
+    const int32_t result =
+        entryPoints.doMethod(m_handle, methodId + NETCOMP_ID_UTF16, count, args, lengths);
+    if (!*alive)
+        return false;
+    check(result);
+    return true;
+}
+
 void TnetComponent::call(int32_t methodId)
 {
     netcomp_value args[1] = {0};
     netcomp_value lengths[1] = {0};
-    check(entry().doMethod(m_handle, methodId + NETCOMP_ID_UTF16, 0, args, lengths));
+    invoke(methodId, 0, args, lengths);
 }
 
 netcomp_value TnetComponent::callWithText(int32_t methodId, std::u16string_view argument,
@@ -186,7 +201,8 @@ netcomp_value TnetComponent::callWithText(int32_t methodId, std::u16string_view 
     std::u16string buffer;
     netcomp_value args[2] = {textValue(argument, buffer), 0};
     netcomp_value lengths[2] = {0, 0};
-    check(entry().doMethod(m_handle, methodId + NETCOMP_ID_UTF16, 1, args, lengths));
+    if (!invoke(methodId, 1, args, lengths))
+        return 0;
     if (resultLength)
         *resultLength = lengths[1];
     return args[1];

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -58,8 +59,11 @@ private:
     void check(int32_t result);
     void checkIndex(int32_t id, int32_t index, const char* indexName);
     intptr_t callWithText(int32_t methodId, std::u16string_view argument, intptr_t* resultLength);
+    // False when the component was destroyed during the call.
+    bool invoke(int32_t methodId, int32_t count, intptr_t* args, intptr_t* lengths);
 
     netcomp::binding::CoreClass& m_class;
     void* m_handle = nullptr;
     std::exception_ptr m_pendingError;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -24,6 +24,12 @@ void CoreObject::checkIndex(int32_t id, int32_t)
     unknownProperty(id);
 }
 
+void CoreObject::markDestroyed()
+{
+    m_destroyPending = true;
+    stopRunningCall();
+}
+
 void CoreObject::setLastError(int32_t code, std::string text)
 {
     m_lastErrorCode = code;
@@ -130,7 +136,8 @@ std::optional<std::string> CoreObject::configValue(std::string_view name,
 
 void CoreObject::fire(int32_t eventId, std::vector<EventParam>& params)
 {
-    if (!m_sink)
+    // The sink's owner may be gone once Destroy has returned.
+    if (!m_sink || m_destroyPending)
         return;
     const std::size_t n = params.size();
     std::vector<netcomp_value> slots(n + 1, 0);
@@ -173,7 +180,7 @@ void CoreObject::fire(int32_t eventId, std::vector<EventParam>& params)
     const int32_t answer =
         m_sink(m_context, eventId, static_cast<int32_t>(n), slots.data(), lengths.data());
     readBack();
-    if (answer != NETCOMP_EVENT_WANT_UTF16)
+    if (answer != NETCOMP_EVENT_WANT_UTF16 || m_destroyPending)
         return;
     load(true);
     m_sink(m_context, eventId + NETCOMP_ID_UTF16, static_cast<int32_t>(n), slots.data(),

@@ -17,8 +17,8 @@ namespace netcomp::core {
 struct EventParam {
     enum class Kind { Text, Bytes, Integer, Flag };
     Kind kind;
-    std::string bytes;    // Text, Bytes
-    int64_t integer = 0;  // Integer, Flag (in/out)
+    std::string bytes;   // Text, Bytes
+    int64_t integer = 0; // Integer, Flag (in/out)
 
     static EventParam text(std::string value) { return {Kind::Text, std::move(value), 0}; }
     static EventParam data(std::string value) { return {Kind::Bytes, std::move(value), 0}; }
@@ -47,11 +47,12 @@ public:
     uint32_t magic() const { return m_magic; }
 
     // A call is running on this object (maybe waiting in a transfer, with events firing).
-    // Destroying it then only marks it; the outermost call deletes it on its way out.
+    // Destroying it then stops the running call and its events; the outermost call
+    // deletes the object on its way out.
     int callDepth() const { return m_callDepth; }
     void enterCall() { ++m_callDepth; }
     bool leaveCall() { return --m_callDepth == 0 && m_destroyPending; }
-    void markDestroyed() { m_destroyPending = true; }
+    void markDestroyed();
     int codePage() const { return m_codePage; }
 
     void setLastError(int32_t code, std::string text);
@@ -80,6 +81,10 @@ protected:
     // Fires an event: plain id with 8-bit texts, then, when the sink asks for it,
     // id + 10000 with UTF-16 texts. Flags are read back after each firing.
     void fire(int32_t eventId, std::vector<EventParam>& params);
+
+    // Destroy arrived while a call runs: end that call soon. Events are already silenced.
+    virtual void stopRunningCall() {}
+    bool destroyPending() const { return m_destroyPending; }
 
     static void requireArgs(int32_t argCount, int32_t expected);
     [[noreturn]] static void unknownProperty(int32_t id);

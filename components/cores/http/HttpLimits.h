@@ -5,7 +5,7 @@
 
 namespace netcomp::http {
 
-inline constexpr std::size_t kMaxBodyBytes = std::size_t{64} << 20;
+inline constexpr std::size_t kMaxBodyBytes = std::size_t{8} << 20;
 inline constexpr std::size_t kMaxHeaderBytes = std::size_t{64} << 10;
 
 inline std::string bodyTooLargeText()

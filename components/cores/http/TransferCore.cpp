@@ -117,6 +117,11 @@ void TransferCore::transfer(Method method, int32_t id, int32_t argCount, netcomp
         afterGet(m_session.result());
 }
 
+void TransferCore::stopRunningCall()
+{
+    m_session.interrupt();
+}
+
 void TransferCore::onDoEvents()
 {
     std::vector<core::EventParam> params;

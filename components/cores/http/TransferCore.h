@@ -46,6 +46,7 @@ private:
     void transfer(Method method, int32_t id, int32_t argCount, netcomp_value* args,
                   netcomp_value* lengths);
 
+    void stopRunningCall() override;
     void onDoEvents() override;
     void onStatus(std::string_view version, int code, std::string_view reason) override;
     void onHeader(std::string_view field, std::string_view value) override;

@@ -21,6 +21,7 @@ public:
     void checkIndex(int32_t id, int32_t index) override;
 
 protected:
+    void stopRunningCall() override { m_events.disconnect(); }
     std::optional<std::string> configValue(std::string_view name,
                                            const std::string* newValue) override;
 

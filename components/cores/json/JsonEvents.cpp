@@ -11,7 +11,7 @@ void JsonEvents::fire(int32_t eventId, int32_t count, netcomp_value* slots, netc
 {
     slots[textSlot] = reinterpret_cast<netcomp_value>(m_bytes.c_str());
     lengths[textSlot] = static_cast<netcomp_value>(m_bytes.size());
-    if (m_sink(m_context, eventId, count, slots, lengths) != NETCOMP_EVENT_WANT_UTF16)
+    if (m_sink(m_context, eventId, count, slots, lengths) != NETCOMP_EVENT_WANT_UTF16 || !m_sink)
         return;
     m_utf16 = decode(m_bytes, codePage);
     slots[textSlot] = reinterpret_cast<netcomp_value>(m_utf16.c_str());
@@ -58,7 +58,7 @@ void JsonEvents::elements(const JsonDocument& doc, int codePage)
         text(NETCOMP_JSON_EVENT_ON_END_ELEMENT, doc.name(id), codePage);
     };
     enter(doc.root());
-    while (!open.empty()) {
+    while (!open.empty() && m_sink) {
         Open& top = open.back();
         if (top.next < doc.childCount(top.node)) {
             enter(doc.child(top.node, top.next++));

@@ -17,6 +17,8 @@ public:
     JsonEvents(netcomp_event_sink sink, void* context) : m_sink(sink), m_context(context) {}
 
     bool connected() const { return m_sink != nullptr; }
+    // No event reaches the sink any more, also not the rest of a running walk.
+    void disconnect() { m_sink = nullptr; }
     void text(int32_t eventId, std::string_view text, int codePage);
     void error(int32_t code, std::string_view text, int codePage);
     // OnStartElement, OnCharacters (scalars) and OnEndElement for every node, in

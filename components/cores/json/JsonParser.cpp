@@ -2,6 +2,7 @@
 
 #include "CoreError.h"
 #include "JsonEscapes.h"
+#include "JsonLimits.h"
 #include "netcomp_api.h"
 
 #include <algorithm>
@@ -115,7 +116,7 @@ struct Bounds {
     std::size_t sideBytes;
 };
 
-Bounds countBounds(const char* p, const char* end, bool decodeEscapes)
+Bounds countBounds(const char* p, const char* end, bool decodeEscapes, std::size_t maxNodes)
 {
     // Every value but the root follows an opening bracket or a comma, and a decoded string
     // is never longer than its token. Matches are summed per byte lane and the lanes folded
@@ -147,7 +148,8 @@ Bounds countBounds(const char* p, const char* end, bool decodeEscapes)
         separators += *p == ',';
         opens += (*p | 0x20) == '{';
     }
-    return {std::min(separators + opens + 1, kMaxReservedNodes), std::min(opens, kMaxReservedNodes),
+    maxNodes = std::min(maxNodes, kMaxReservedNodes);
+    return {std::min(separators + opens + 1, maxNodes), std::min(opens, maxNodes),
             std::min(opens, JsonParser::kMaxDepth), escapes ? length : 0};
 }
 
@@ -195,6 +197,9 @@ void JsonParser::reset()
     m_input = std::string();
     m_complete = false;
     m_valueBegin = m_valueEnd = m_checked = 0;
+    m_scanner.reset();
+    m_scanning = false;
+    m_scanned = 0;
 }
 
 void JsonParser::discardDocument()
@@ -214,17 +219,25 @@ void JsonParser::fail(const char* p) const
 
 bool JsonParser::parse(const ParseSettings& settings)
 {
-    if (m_input.size() > kMaxInputSize)
-        throw CoreError(NETCOMP_ERR_JSON_SIZE, "JSON input too large (maximum 256 MiB).");
+    if (m_input.size() > settings.maxInputBytes)
+        throw CoreError(NETCOMP_ERR_JSON_SIZE, inputTooLargeText(settings.maxInputBytes));
     const char* begin = m_input.data();
     m_end = begin + m_input.size();
     if (m_complete) {
         checkTail();
         return true;
     }
+    if (m_scanning) {
+        const std::size_t from = m_scanned;
+        m_scanned = m_input.size();
+        if (!m_scanner.scan(std::string_view(m_input).substr(from), kMaxDepth, settings.maxValues))
+            return false;
+    }
     const char* start = skipWhitespace(begin);
-    if (start == m_end)
+    if (start == m_end) {
+        scanFrom(0, settings);
         return false;
+    }
     const char* after = nullptr;
     try {
         after = buildTree(start, settings);
@@ -232,6 +245,7 @@ bool JsonParser::parse(const ParseSettings& settings)
         checkTail();
     } catch (const Incomplete&) {
         discardDocument();
+        scanFrom(0, settings);
         return false;
     } catch (...) {
         discardDocument();
@@ -242,6 +256,17 @@ bool JsonParser::parse(const ParseSettings& settings)
     m_valueBegin = static_cast<std::size_t>(start - begin);
     m_valueEnd = static_cast<std::size_t>(after - begin);
     return true;
+}
+
+// The first parse that finds the value incomplete scans what it has, so that later
+// calls go on from there instead of building from the start again.
+void JsonParser::scanFrom(std::size_t offset, const ParseSettings& settings)
+{
+    if (m_scanning)
+        return;
+    m_scanning = true;
+    m_scanned = m_input.size();
+    m_scanner.scan(std::string_view(m_input).substr(offset), kMaxDepth, settings.maxValues);
 }
 
 void JsonParser::checkTail()
@@ -260,7 +285,7 @@ void JsonParser::allocateFor(const char* p, const ParseSettings& settings)
     // One block for the whole parse: items of four-byte alignment first, bytes last.
     static_assert(alignof(Node) == 4 && alignof(Container) == 4 && alignof(NodeId) == 4 &&
                   alignof(Frame) == 4);
-    const Bounds bounds = countBounds(p, m_end, settings.decodeEscapes);
+    const Bounds bounds = countBounds(p, m_end, settings.decodeEscapes, settings.maxValues);
     const std::size_t children = bounds.nodes - 1;
     JsonDocument& doc = m_document;
     doc.m_storage = std::make_unique_for_overwrite<std::byte[]>(
@@ -372,6 +397,11 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
 
     for (;;) {
         // A value starts at p.
+        if (doc.m_nodes.size() == settings.maxValues) {
+            if (p >= m_end)
+                throw Incomplete{};
+            throw CoreError(NETCOMP_ERR_JSON_SIZE, tooManyValuesText(settings.maxValues));
+        }
         const auto id = static_cast<JsonDocument::NodeId>(doc.m_nodes.size());
         const auto offset = static_cast<uint32_t>(p - begin);
         if (!m_frames.empty())
@@ -379,8 +409,7 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
         const char c = *p;
         if (c == '{' || c == '[') {
             if (m_frames.size() == kMaxDepth)
-                throw CoreError(NETCOMP_ERR_JSON_DEPTH,
-                                "JSON nesting too deep (maximum 512 levels).");
+                throw CoreError(NETCOMP_ERR_JSON_DEPTH, tooDeepText(kMaxDepth));
             const bool object = c == '{';
             const auto index = static_cast<uint32_t>(doc.m_containers.size());
             doc.m_containers.push_back({});

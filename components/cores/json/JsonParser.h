@@ -2,6 +2,7 @@
 
 #include "GrowableArray.h"
 #include "JsonDocument.h"
+#include "JsonSyntaxScanner.h"
 #include "ParseSettings.h"
 
 #include <cstddef>
@@ -21,7 +22,6 @@ namespace netcomp::json {
 class JsonParser {
 public:
     static constexpr std::size_t kMaxDepth = 512;
-    static constexpr std::size_t kMaxInputSize = std::size_t{256} << 20;
 
     JsonParser();
     JsonParser(const JsonParser&) = delete;
@@ -31,11 +31,12 @@ public:
     void append(std::string_view bytes);
     // The same, but adopts the buffer without a copy when no input was taken in yet.
     void appendOwned(std::string&& bytes);
-    // Parses everything taken in since construction or reset. True when one complete
-    // top-level value stands; false while the input is empty, white space or an
-    // incomplete value. Throws CoreError 10232 for malformed input or anything but
-    // white space after a complete value (a tree built by an earlier call stays),
-    // 10235 for nesting deeper than kMaxDepth, 10236 for input above kMaxInputSize.
+    // Parses everything taken in since construction or reset, going on where the last
+    // call stopped. True when one complete top-level value stands; false while the input
+    // is empty, white space or an incomplete value. Throws CoreError 10232 for malformed
+    // input or anything but white space after a complete value (a tree built by an
+    // earlier call stays), 10235 for nesting deeper than kMaxDepth, 10236 for input or
+    // values beyond the settings' bounds.
     bool parse(const ParseSettings& settings);
     // Drops the tree and all input.
     void reset();
@@ -66,6 +67,7 @@ private:
     void closeContainer(const Frame& frame, const char* closer);
     const char* skipWhitespace(const char* p) const;
     void checkTail();
+    void scanFrom(std::size_t offset, const ParseSettings& settings);
     [[noreturn]] void fail(const char* p) const;
 
     std::string m_input;
@@ -76,6 +78,11 @@ private:
     std::size_t m_valueBegin = 0;
     std::size_t m_valueEnd = 0;
     std::size_t m_checked = 0;
+    // After a parse found the value incomplete, new input is scanned only, and the tree
+    // is built once the scan sees the value end.
+    JsonSyntaxScanner m_scanner;
+    bool m_scanning = false;
+    std::size_t m_scanned = 0;
     // Both live in the document's storage while its tree is built.
     GrowableArray<Frame> m_frames;
     GrowableArray<JsonDocument::NodeId> m_pending;

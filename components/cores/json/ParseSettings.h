@@ -1,5 +1,7 @@
 #pragma once
 
+#include "JsonLimits.h"
+
 namespace netcomp::json {
 
 // How string tokens are taken into the tree. StringProcessingOptions n maps to
@@ -8,6 +10,8 @@ struct ParseSettings {
     bool stripQuotes = false;
     bool decodeEscapes = false;
     int codePage = 0;
+    std::size_t maxInputBytes = kDefaultMaxInputBytes;
+    std::size_t maxValues = kDefaultMaxValues;
 
     static ParseSettings fromOptions(int options, int codePage)
     {

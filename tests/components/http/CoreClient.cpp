@@ -161,5 +161,7 @@ int32_t CoreClient::sink(void* context, int32_t eventId, int32_t count, netcomp_
         break;
     }
     client.events.push_back(std::move(event));
+    if (client.onEvent)
+        client.onEvent(eventId);
     return 0;
 }

@@ -52,6 +52,8 @@ public:
     std::string bytes(int32_t propertyId); // read with the plain id and its length
 
     std::function<void()> onDoEvents;
+    // Runs inside every other event, after it was recorded.
+    std::function<void(int32_t eventId)> onEvent;
     int doEventsCount = 0;
     std::vector<RecordedEvent> events;
 

@@ -1,5 +1,6 @@
-#include "CoreError.h"
 #include "CurlErrors.h"
+
+#include "CoreError.h"
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
@@ -35,13 +36,13 @@ TEST(TransportError, MapsCurlCodes)
          "Server certificate rejected: certificate has expired."},
         {{CURLE_WRITE_ERROR, "Failure writing output", 0, AbortReason::BodyTooLarge, 60},
          308,
-         "Response body larger than 67108864 bytes."},
+         "Response body larger than 8388608 bytes."},
         {{CURLE_WRITE_ERROR, "Failed writing header", 0, AbortReason::HeaderTooLarge, 60},
          309,
          "Response headers larger than 65536 bytes."},
         {{CURLE_FILESIZE_EXCEEDED, "Maximum file size exceeded", 0, AbortReason::None, 60},
          308,
-         "Response body larger than 67108864 bytes."},
+         "Response body larger than 8388608 bytes."},
         {{CURLE_COULDNT_RESOLVE_HOST, "Could not resolve host: nowhere", 0, AbortReason::None, 60},
          302,
          "Host name could not be resolved (Could not resolve host: nowhere)."},

@@ -22,7 +22,7 @@ using namespace quorvi::test;
 
 namespace {
 
-constexpr std::size_t kBodyLimit = std::size_t{64} << 20;
+constexpr std::size_t kBodyLimit = std::size_t{8} << 20;
 
 class HttpCoreTest : public ::testing::Test {
 protected:
@@ -395,36 +395,71 @@ TEST_F(HttpCoreTest, InterruptAbortsTheRunningTransfer)
     EXPECT_EQ(head(routes::kOk), kSuccess);
 }
 
-TEST_F(HttpCoreTest, DestroyDuringTheObjectsOwnTransferWaitsForItToReturn)
+TEST_F(HttpCoreTest, DestroyDuringTheObjectsOwnTransferEndsItWithoutFurtherEvents)
 {
     const CoreApi api = httpCoreApi();
     struct Context {
         const CoreApi* api;
+        int32_t destroyOn;
         void* handle = nullptr;
         bool destroyed = false;
-    } context{&api};
+        int eventsAfterDestroy = 0;
+    };
     auto sink = [](void* c, int32_t id, int32_t, netcomp_value*, netcomp_value*) -> int32_t {
         auto* ctx = static_cast<Context*>(c);
-        if (id == NETCOMP_HTTP_EVENT_ON_DO_EVENTS && !ctx->destroyed) {
+        if (ctx->destroyed) {
+            ++ctx->eventsAfterDestroy;
+        } else if (id == ctx->destroyOn) {
             ctx->destroyed = true;
-            ctx->api->destroy(ctx->handle);
-            // Gone for every later call, while the running one goes on.
+            EXPECT_EQ(ctx->api->destroy(ctx->handle), 0);
             EXPECT_EQ(ctx->api->getLastErrorCode(ctx->handle), NETCOMP_ERR_NULL_HANDLE);
         }
-        return 0;
+        // Asks for the second firing, which must not come either.
+        return NETCOMP_EVENT_WANT_UTF16;
     };
-    context.handle = api.create(sink, &context, 0);
-    ASSERT_NE(context.handle, nullptr);
-    const std::u16string address = utf16(url(routes::kSlow));
-    netcomp_value args[2] = {reinterpret_cast<netcomp_value>(address.c_str()), 0};
-    netcomp_value lengths[2] = {0, 0};
-    EXPECT_EQ(api.doMethod(context.handle, NETCOMP_HTTP_METHOD_GET + NETCOMP_ID_UTF16, 1, args,
-                         lengths),
-              0);
-    EXPECT_TRUE(context.destroyed);
-    EXPECT_EQ(api.doMethod(context.handle, NETCOMP_HTTP_METHOD_GET + NETCOMP_ID_UTF16, 1, args,
-                         lengths),
-              NETCOMP_ERR_NULL_HANDLE);
+    // The slow route sends its body in pieces over seconds: each event would be followed
+    // by many more.
+    for (const int32_t event : {NETCOMP_HTTP_EVENT_ON_DO_EVENTS, NETCOMP_HTTP_EVENT_ON_STATUS,
+                                NETCOMP_HTTP_EVENT_ON_HEADER, NETCOMP_HTTP_EVENT_ON_TRANSFER}) {
+        SCOPED_TRACE(event);
+        Context context{&api, event};
+        context.handle = api.create(sink, &context, 0);
+        ASSERT_NE(context.handle, nullptr);
+        const std::u16string address = utf16(url(routes::kSlow));
+        netcomp_value args[2] = {reinterpret_cast<netcomp_value>(address.c_str()), 0};
+        netcomp_value lengths[2] = {0, 0};
+        EXPECT_EQ(api.doMethod(context.handle, NETCOMP_HTTP_METHOD_GET + NETCOMP_ID_UTF16, 1, args,
+                               lengths),
+                  NETCOMP_ERR_INTERRUPTED);
+        EXPECT_TRUE(context.destroyed);
+        EXPECT_EQ(context.eventsAfterDestroy, 0);
+        EXPECT_EQ(api.doMethod(context.handle, NETCOMP_HTTP_METHOD_GET + NETCOMP_ID_UTF16, 1, args,
+                               lengths),
+                  NETCOMP_ERR_NULL_HANDLE);
+    }
+}
+
+// Calls that would change or free what the running transfer uses are refused from
+// inside every one of its events; reading the answer so far is allowed.
+TEST_F(HttpCoreTest, CallsFromInsideTheTransfersOwnEventsAreRefusedAsBusy)
+{
+    const Outcome busy{143, "Busy performing current action."};
+    for (const int32_t event : {NETCOMP_HTTP_EVENT_ON_STATUS, NETCOMP_HTTP_EVENT_ON_HEADER,
+                                NETCOMP_HTTP_EVENT_ON_TRANSFER}) {
+        SCOPED_TRACE(event);
+        std::vector<Outcome> inner;
+        http().onEvent = [&](int32_t id) {
+            if (id != event || !inner.empty())
+                return;
+            inner.push_back(get(routes::kOk));
+            inner.push_back(head(routes::kOk));
+            EXPECT_EQ(statusLine(), "HTTP/1.1 200 OK");
+        };
+        EXPECT_EQ(get(routes::kOk), kSuccess);
+        EXPECT_EQ(inner, (std::vector<Outcome>{busy, busy}));
+        EXPECT_EQ(body(), routes::kOkBody);
+    }
+    http().onEvent = nullptr;
 }
 
 struct LimitCase {
@@ -435,9 +470,9 @@ struct LimitCase {
     Outcome outcome;
 };
 
-TEST_F(HttpCoreTest, BodyIsLimitedTo64MiB)
+TEST_F(HttpCoreTest, BodyIsLimitedTo8MiB)
 {
-    const Outcome tooLarge{308, "Response body larger than 67108864 bytes."};
+    const Outcome tooLarge{308, "Response body larger than 8388608 bytes."};
     const std::vector<LimitCase> cases = {
         {"gzip, exactly the limit", kBodyLimit, BodyEncoding::GzipWhenAccepted,
          Delivery::ContentLength, kSuccess},
@@ -476,8 +511,9 @@ TEST_F(HttpCoreTest, HeadersAreLimitedTo64KiB)
 TEST_F(HttpCoreTest, LocalFileReceivesTheBody)
 {
     const std::string name = "quorvi-http-local-" + std::to_string(getpid()) + "-\xC3\xA4.txt";
-    const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                       std::filesystem::path(std::u8string(name.begin(), name.end()));
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() /
+        std::filesystem::path(std::u8string(name.begin(), name.end()));
     const std::u8string utf8Name = file.u8string();
     ASSERT_EQ(http().setFileName(NETCOMP_HTTP_PROP_LOCAL_FILE,
                                  std::string(utf8Name.begin(), utf8Name.end())),

@@ -122,14 +122,24 @@ TEST_F(RestCoreTest, ResetWhileBusyIsRefused)
 {
     server().addRoute("/delayed",
                       TestRoute().withBody("late").withDelay(std::chrono::milliseconds(200)));
-    std::optional<Outcome> inner;
-    rest().onDoEvents = [&] {
-        if (!inner)
-            inner = rest().call(NETCOMP_REST_METHOD_RESET);
-    };
-    EXPECT_EQ(get("/delayed"), kSuccess);
-    EXPECT_EQ(inner, (Outcome{143, "Busy performing current action."}));
-    EXPECT_EQ(body(), "late");
+    const Outcome busy{143, "Busy performing current action."};
+    // From the wait and from each event of the answer.
+    for (const int32_t event : {NETCOMP_HTTP_EVENT_ON_DO_EVENTS, NETCOMP_HTTP_EVENT_ON_STATUS,
+                                NETCOMP_HTTP_EVENT_ON_HEADER, NETCOMP_HTTP_EVENT_ON_TRANSFER}) {
+        SCOPED_TRACE(event);
+        std::vector<Outcome> inner;
+        const auto resetOnce = [&](int32_t id) {
+            if (id == event && inner.empty())
+                inner.push_back(rest().call(NETCOMP_REST_METHOD_RESET));
+        };
+        rest().onDoEvents = [&] { resetOnce(NETCOMP_HTTP_EVENT_ON_DO_EVENTS); };
+        rest().onEvent = resetOnce;
+        EXPECT_EQ(get("/delayed"), kSuccess);
+        EXPECT_EQ(inner, std::vector<Outcome>{busy});
+        EXPECT_EQ(body(), "late");
+    }
+    rest().onDoEvents = nullptr;
+    rest().onEvent = nullptr;
 }
 
 TEST_F(RestCoreTest, TransferredDataUsesTheCodePage)

@@ -363,6 +363,55 @@ TEST_F(JsonCoreEntryPointTest, ParseAndResetFromInsideAnEventAreRefusedAsBusy)
     EXPECT_EQ(parse(u"[3]"), 0);
 }
 
+TEST_F(JsonCoreEntryPointTest, DestroyFromInsideAnEventSilencesTheRestOfTheParse)
+{
+    // With and without the second, UTF-16 firing.
+    for (const int32_t answer : {0, NETCOMP_EVENT_WANT_UTF16}) {
+        SCOPED_TRACE(answer);
+        m_sink.answer = answer;
+        m_sink.fired.clear();
+        int32_t destroyed = 0;
+        m_sink.during = [&](int32_t id) {
+            if (id % U16 == NETCOMP_JSON_EVENT_ON_START_ELEMENT && !destroyed)
+                destroyed = s_api.destroy(m_handle) == 0 ? id : -1;
+        };
+        const void* handle = m_handle;
+        EXPECT_EQ(parse(uR"({"a":["x","y"],"b":1})"), 0);
+        m_handle = nullptr;
+        EXPECT_EQ(destroyed, NETCOMP_JSON_EVENT_ON_START_ELEMENT);
+        // The event that destroyed it was the last to reach the sink.
+        ASSERT_EQ(m_sink.ids(), std::vector<int32_t>{NETCOMP_JSON_EVENT_ON_START_ELEMENT});
+        EXPECT_EQ(s_api.getLastErrorCode(const_cast<void*>(handle)), NETCOMP_ERR_NULL_HANDLE);
+        m_sink.during = nullptr;
+        m_handle = s_api.create(&Sink::callback, &m_sink, 0);
+        ASSERT_NE(m_handle, nullptr);
+    }
+}
+
+TEST_F(JsonCoreEntryPointTest, DocumentsBeyondTheBoundsAreRefusedWithTheSizeError)
+{
+    std::u16string manyValues = u"[1";
+    for (int i = 1; i < (1 << 20); ++i)
+        manyValues += u",1";
+    manyValues += u"]";
+    const struct {
+        const char* name;
+        std::u16string input;
+        const char* text;
+    } cases[] = {
+        {"input", std::u16string((std::size_t{8} << 20) + 1, u' '),
+         "JSON input too large (maximum 8388608 bytes)."},
+        {"values", manyValues, "JSON document too large (maximum 1048576 values)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(call(NETCOMP_JSON_METHOD_RESET), 0);
+        EXPECT_EQ(parse(c.input), NETCOMP_ERR_JSON_SIZE);
+        EXPECT_EQ(lastError(), c.text);
+        EXPECT_EQ(setText(NETCOMP_JSON_PROP_XPATH, u"/json"), NETCOMP_ERR_NO_DOM);
+    }
+}
+
 TEST_F(JsonCoreEntryPointTest, NullHandleIsAnswered)
 {
     netcomp_value slots[1] = {0};

@@ -29,6 +29,39 @@ CoreError parseError(JsonParser& parser, const ParseSettings& settings = kUnquot
     return CoreError(0, "");
 }
 
+const std::string kMalformedInputs[] = {R"({"a" 1})",
+                                        R"({"a":1,})",
+                                        "[1,]",
+                                        "[,1]",
+                                        "{,}",
+                                        "[01]",
+                                        "-01",
+                                        "[1.]",
+                                        "[.5]",
+                                        "[-]",
+                                        "[+1]",
+                                        "[1e]",
+                                        R"(["a\x"])",
+                                        R"(["a\u12G4"])",
+                                        "[\"tab\there\"]",
+                                        std::string("[\"a\0b\"]", 7),
+                                        std::string("[\0]", 3),
+                                        "[tru]",
+                                        "[nul]",
+                                        R"({"a":1])",
+                                        "[1}",
+                                        "{1:2}",
+                                        "'a'",
+                                        "[1 2]",
+                                        R"({"a":1 "b":2})",
+                                        "[Infinity]",
+                                        "[NaN]",
+                                        "]",
+                                        "{} x",
+                                        "[] []",
+                                        "1 2",
+                                        "truex"};
+
 std::string rootText(const JsonParser& parser)
 {
     return std::string(parser.document()->text(parser.document()->root()));
@@ -109,39 +142,7 @@ TEST(JsonParserTest, IncompleteInputWaitsForMore)
 
 TEST(JsonParserTest, MalformedInputIsRefused)
 {
-    const std::string cases[] = {R"({"a" 1})",
-                                 R"({"a":1,})",
-                                 "[1,]",
-                                 "[,1]",
-                                 "{,}",
-                                 "[01]",
-                                 "-01",
-                                 "[1.]",
-                                 "[.5]",
-                                 "[-]",
-                                 "[+1]",
-                                 "[1e]",
-                                 R"(["a\x"])",
-                                 R"(["a\u12G4"])",
-                                 "[\"tab\there\"]",
-                                 std::string("[\"a\0b\"]", 7),
-                                 std::string("[\0]", 3),
-                                 "[tru]",
-                                 "[nul]",
-                                 R"({"a":1])",
-                                 "[1}",
-                                 "{1:2}",
-                                 "'a'",
-                                 "[1 2]",
-                                 R"({"a":1 "b":2})",
-                                 "[Infinity]",
-                                 "[NaN]",
-                                 "]",
-                                 "{} x",
-                                 "[] []",
-                                 "1 2",
-                                 "truex"};
-    for (const std::string& input : cases) {
+    for (const std::string& input : kMalformedInputs) {
         JsonParser parser;
         parser.append(input);
         const CoreError e = parseError(parser);
@@ -297,13 +298,81 @@ TEST(JsonParserTest, MillionOpeningBracketsGiveDepthError)
     EXPECT_EQ(parser.document(), nullptr);
 }
 
-TEST(JsonParserTest, InputAboveSizeLimitIsRefused)
+TEST(JsonParserTest, InputAndValuesAboveTheirBoundsAreRefused)
 {
-    JsonParser parser;
-    parser.append(std::string(JsonParser::kMaxInputSize + 1, ' '));
-    const CoreError e = parseError(parser);
-    EXPECT_EQ(e.code(), NETCOMP_ERR_JSON_SIZE);
-    EXPECT_EQ(e.text(), "JSON input too large (maximum 256 MiB).");
+    ParseSettings fewValues = kUnquoted;
+    fewValues.maxValues = 3;
+    const std::string manyValues = "[" + std::string(netcomp::json::kDefaultMaxValues, '1') + "]";
+    std::string commas = "[1";
+    for (std::size_t i = 1; i < netcomp::json::kDefaultMaxValues; ++i)
+        commas += ",1";
+    commas += "]";
+    struct BoundCase {
+        const char* name;
+        std::string input;
+        ParseSettings settings;
+        const char* error; // nullptr: parses
+    };
+    const BoundCase cases[] = {
+        {"input at the bound", std::string(netcomp::json::kDefaultMaxInputBytes, ' '), kUnquoted,
+         nullptr},
+        {"input above the bound", std::string(netcomp::json::kDefaultMaxInputBytes + 1, ' '),
+         kUnquoted, "JSON input too large (maximum 8388608 bytes)."},
+        {"values at the bound", "[1,2]", fewValues, nullptr},
+        {"one value more", "[1,2,3]", fewValues, "JSON document too large (maximum 3 values)."},
+        {"names are no values", R"({"a":1,"b":2})", fewValues, nullptr},
+        {"one number of many digits", manyValues, kUnquoted, nullptr},
+        {"the default bound", commas + "", kUnquoted,
+         "JSON document too large (maximum 1048576 values)."},
+    };
+    for (const BoundCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        JsonParser parser;
+        parser.append(c.input);
+        if (!c.error) {
+            EXPECT_NO_THROW(parser.parse(c.settings));
+            continue;
+        }
+        const CoreError e = parseError(parser, c.settings);
+        EXPECT_EQ(e.code(), NETCOMP_ERR_JSON_SIZE);
+        EXPECT_EQ(e.text(), c.error);
+        EXPECT_EQ(parser.document(), nullptr);
+    }
+}
+
+// Parsing piece by piece goes on where the last parse stopped; each step must still
+// answer as a parse of all input so far at once would. (A number at the top ends with
+// the input, so a longer one is complete after its first digit when given piecewise.)
+TEST(JsonParserTest, PiecewiseParsingAnswersAsParsingEachPrefixAtOnce)
+{
+    const auto outcomeOf = [](JsonParser& parser, const ParseSettings& settings) -> std::string {
+        try {
+            return parser.parse(settings) ? "complete: " + rootText(parser) : "incomplete";
+        } catch (const CoreError& e) {
+            return std::to_string(e.code()) + " " + e.text();
+        }
+    };
+    std::vector<std::string> documents(std::begin(kMalformedInputs), std::end(kMalformedInputs));
+    documents.insert(documents.end(),
+                     std::initializer_list<std::string>{
+                         R"( {"a\u00e4":["x\ty",{"k":"\u20ac"}],"b":[[1,2.5e-3],[]],"c":null} )",
+                         "[0,-0,1E+2,-12.5e3,true,false,null]", "0", "\"top\"  ", "1 x",
+                         "[1,2,3,4]", R"({"a":{"b":[]},"c":[{}]})",
+                         std::string(600, '[') + std::string(600, ']')});
+    ParseSettings fewValues = kUnquoted;
+    fewValues.maxValues = 3;
+    for (const ParseSettings& settings : {kUnquoted, fewValues}) {
+        for (const std::string& text : documents) {
+            JsonParser pieces;
+            for (std::size_t k = 1; k <= text.size(); ++k) {
+                pieces.append(text.substr(k - 1, 1));
+                JsonParser prefix;
+                prefix.append(text.substr(0, k));
+                ASSERT_EQ(outcomeOf(pieces, settings), outcomeOf(prefix, settings))
+                    << text << ", first " << k << " bytes, maxValues " << settings.maxValues;
+            }
+        }
+    }
 }
 
 TEST(JsonParserTest, LargeDocumentResolvesLastEntry)

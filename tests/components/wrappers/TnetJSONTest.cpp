@@ -1,11 +1,11 @@
+#include "TnetJSON.h"
+
 #include "CoreClass.h"
 #include "ENetCore.h"
 #include "FailureOf.h"
-#include "TnetJSON.h"
-
-#include <gtest/gtest.h>
 
 #include <fstream>
+#include <gtest/gtest.h>
 #if defined(_WIN32)
 #include <windows.h>
 #endif
@@ -107,6 +107,20 @@ TEST(TnetJSONWrapper, EventsReachTheirHandlersInUtf16)
     json.setInputData(u"{\"Größe\": \"groß\"}");
     json.Parse();
     EXPECT_EQ(seen, (std::vector<std::u16string>{u"<json", u"<Größe", u"groß"}));
+}
+
+TEST(TnetJSONWrapper, AComponentFreedInItsOwnEventEndsTheParseUntouched)
+{
+    auto* json = new TnetJSON;
+    int startElements = 0;
+    json->OnStartElement = [&startElements](TnetJSON& sender, const TnetJSONElementEventParams&) {
+        ++startElements;
+        delete &sender;
+    };
+    json->setInputData(u"{\"a\": [1, 2], \"b\": {}}");
+    // AddressSanitizer reports any touch of the freed component.
+    EXPECT_NO_THROW(json->Parse());
+    EXPECT_EQ(startElements, 1);
 }
 
 TEST(TnetJSONWrapper, ChildNamesAreAnArrayPropertyWithIndexCheck)

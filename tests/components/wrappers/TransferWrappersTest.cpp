@@ -118,6 +118,25 @@ TEST_F(TransferWrappers, EventHandlersReceiveUtf16Records)
     EXPECT_EQ(transferred, static_cast<int64_t>(std::string_view(routes::kOkBody).size()));
 }
 
+TEST_F(TransferWrappers, AComponentFreedInItsOwnEventEndsTheTransferUntouched)
+{
+    int firstEvents = 0;
+    auto* http = new TnetHTTP;
+    http->OnDoEvents = [&firstEvents](TnetHTTP& sender) {
+        ++firstEvents;
+        delete &sender;
+    };
+    // AddressSanitizer reports any touch of the freed component.
+    EXPECT_NO_THROW(http->Get(url(routes::kSlow)));
+    auto* rest = new TnetREST;
+    rest->OnStatus = [&firstEvents](TnetREST& sender, const TnetStatusEventParams&) {
+        ++firstEvents;
+        delete &sender;
+    };
+    EXPECT_NO_THROW(rest->Get(url(routes::kValidJson)));
+    EXPECT_EQ(firstEvents, 2);
+}
+
 TEST_F(TransferWrappers, SettingsHaveTheirDefaultsAndRefuseWhatIsNotSupported)
 {
     TnetHTTP http;

@@ -1,0 +1,151 @@
+// The peak memory of one sample load, as the window runs it, when the service sends the
+// largest documents the components take in. Run once per case, each in a fresh process:
+//   bench_load_memory CASE      CASE: at-bounds | body-too-large | too-many-values | small
+// Prints one JSON object with the resident set before the load and its peak during it.
+#include "BenchServer.h"
+#include "CodePage.h"
+#include "FakeSampleView.h"
+#include "JsonLimits.h"
+#include "SampleLoader.h"
+#include "ServiceAddresses.h"
+#include "TestPki.h"
+#include "TnetHTTP.h"
+#include "TnetJSON.h"
+#include "TnetREST.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+const std::u16string kSampleCode = u"W-2026-0001";
+const std::u16string kSampleType = u"Grenzwasser";
+constexpr std::size_t kMaxBodyBytes = std::size_t{8} << 20;
+
+// VmRSS or VmHWM (the peak since the last reset) of this process.
+long statusKiB(const std::string& field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field + ":", 0) == 0)
+            return std::stol(line.substr(field.size() + 1));
+    throw std::runtime_error("no " + field + " in /proc/self/status");
+}
+
+// From here on VmHWM counts the load alone, not the building of the documents.
+void resetPeakResident()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+std::string targetOf(const std::u16string& address, const std::string& baseUrl)
+{
+    return "/" + netcomp::toUtf8(address).substr(baseUrl.size());
+}
+
+// Members first, then an array of seven-digit numbers until the document holds
+// maxValues values or maxBytes bytes, whichever comes first.
+std::string paddedDocument(const std::string& members, std::size_t maxBytes, std::size_t maxValues)
+{
+    std::string doc = "{" + members + ",\"pad\":[";
+    std::size_t values =
+        2 + static_cast<std::size_t>(std::count(members.begin(), members.end(), ':'));
+    bool first = true;
+    while (values < maxValues && doc.size() + 10 <= maxBytes) {
+        doc += first ? "1234567" : ",1234567";
+        first = false;
+        ++values;
+    }
+    return doc + "]}";
+}
+
+struct Case {
+    std::string sample;
+    std::string interpreter;
+    std::size_t expectedParameters;
+};
+
+Case caseNamed(const std::string& name)
+{
+    const std::string sampleMembers =
+        R"("CustomerName":"Labor","SampleName":"Grenzprobe","SampleType":"Grenzwasser")";
+    const std::string interpreterMembers =
+        R"("e":{"Param":"Blei","MCL":"10","Unit":"µg/L","MCLLevel1":"","MCLOK":"",)"
+        R"("SpecialComment":""},"Params":2,"Introtext":"")";
+    const std::size_t values = netcomp::json::kDefaultMaxValues;
+    if (name == "small")
+        return {"{" + sampleMembers + "}", "{" + interpreterMembers + "}", 1};
+    if (name == "at-bounds")
+        return {paddedDocument(sampleMembers, kMaxBodyBytes, values),
+                paddedDocument(interpreterMembers, kMaxBodyBytes, values), 1};
+    if (name == "body-too-large")
+        return {paddedDocument(sampleMembers, kMaxBodyBytes + 16, values * 2), {}, 0};
+    if (name == "too-many-values") {
+        std::string doc = "{" + sampleMembers + ",\"pad\":[1";
+        for (std::size_t i = 0; i < values; ++i)
+            doc += ",1";
+        return {doc + "]}", {}, 0};
+    }
+    throw std::invalid_argument("unknown case " + name);
+}
+
+int run(const std::string& name)
+{
+    if (!quorvi::test::TestPki::available())
+        throw std::runtime_error(quorvi::test::TestPki::unavailableReason());
+    const Case c = caseNamed(name);
+    BenchServer server;
+    const std::string base = server.baseUrl();
+    const std::u16string base16 = netcomp::fromUtf8(base);
+    server.addRoute(targetOf(service::sampleDocumentAddress(base16, kSampleCode), base),
+                    "application/json", c.sample);
+    server.addRoute(targetOf(service::reportAddress(base16, kSampleCode), base), "application/pdf",
+                    "%PDF-1.4\n");
+    server.addRoute(targetOf(service::interpreterAddress(base16, kSampleType), base),
+                    "application/json; charset=utf-8", c.interpreter);
+
+    TnetJSON netJSON1;
+    TnetREST netREST1;
+    TnetREST netREST2;
+    TnetJSON netJSON2;
+    TnetHTTP netHTTP;
+    configureSampleComponents({netREST1, netJSON1, netHTTP, netREST2, netJSON2});
+    LoadedSample sample;
+    FakeSampleView view;
+    view.code = kSampleCode;
+    SampleLoader loader({netREST1, netJSON1, netHTTP, netREST2, netJSON2}, sample, view, base16);
+
+    const long before = statusKiB("VmRSS");
+    resetPeakResident();
+    loader.load();
+    const long peak = statusKiB("VmHWM");
+    if (view.parameters.size() != c.expectedParameters)
+        throw std::runtime_error("the load listed " + std::to_string(view.parameters.size()) +
+                                 " parameters");
+
+    std::cout << "{\"case\": \"" << name << "\", \"sampleBytes\": " << c.sample.size()
+              << ", \"interpreterBytes\": " << c.interpreter.size()
+              << ", \"residentBeforeMiB\": " << before / 1024
+              << ", \"peakDuringLoadMiB\": " << peak / 1024 << ", \"message\": \""
+              << (view.messages.empty() ? std::string() : netcomp::toUtf8(view.messages.front()))
+              << "\"}\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        if (argc != 2)
+            throw std::invalid_argument("usage: bench_load_memory CASE");
+        return run(argv[1]);
+    } catch (const std::exception& e) {
+        std::cerr << "bench_load_memory: " << e.what() << '\n';
+        return 1;
+    }
+}
