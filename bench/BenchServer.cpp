@@ -84,6 +84,11 @@ void BenchServer::addRoute(std::string target, std::string contentType, std::str
                                     Route{std::move(contentType), std::move(body), delay});
 }
 
+int BenchServer::port() const
+{
+    return m_impl->port;
+}
+
 std::string BenchServer::baseUrl() const
 {
     return "https://localhost:" + std::to_string(m_impl->port) + "/";

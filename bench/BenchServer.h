@@ -22,6 +22,7 @@ public:
 
     // "https://localhost:PORT/"
     std::string baseUrl() const;
+    int port() const;
     // Requests and distinct client connections since the start or clearLog().
     std::size_t requestCount() const;
     std::size_t connectionCount() const;

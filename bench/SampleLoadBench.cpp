@@ -4,6 +4,7 @@
 // waits 2 s. Prints one JSON object.
 #include "BenchServer.h"
 #include "CodePage.h"
+#include "CurlRun.h"
 #include "EventPump.h"
 #include "FakeSampleView.h"
 #include "FileOpenCounter.h"
@@ -21,12 +22,8 @@
 #include <exception>
 #include <functional>
 #include <iostream>
-#include <spawn.h>
 #include <stdexcept>
-#include <sys/wait.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -58,44 +55,6 @@ struct Components {
     TnetREST netREST2;
     TnetJSON netJSON2;
     TnetHTTP netHTTP;
-};
-
-class Curl {
-public:
-    Curl(const std::string& caBundle, const std::vector<std::string>& urls, std::size_t headIndex)
-    {
-        for (std::size_t i = 0; i < urls.size(); ++i) {
-            if (i > 0)
-                m_arguments.push_back("--next");
-            for (const char* option : {"--cacert", caBundle.c_str(), "-s", "-f", "-o", "/dev/null"})
-                m_arguments.emplace_back(option);
-            if (i == headIndex)
-                m_arguments.push_back("-I");
-            m_arguments.push_back(urls[i]);
-        }
-    }
-
-    // The time from spawning curl to its exit.
-    double run() const
-    {
-        std::vector<char*> argv{const_cast<char*>("curl")};
-        for (const std::string& argument : m_arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        const auto start = Clock::now();
-        pid_t pid = 0;
-        if (posix_spawnp(&pid, "curl", nullptr, nullptr, argv.data(), environ) != 0)
-            throw std::runtime_error("cannot start curl");
-        int status = 0;
-        waitpid(pid, &status, 0);
-        const double elapsed = millisecondsSince(start);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-            throw std::runtime_error("curl failed with status " + std::to_string(status));
-        return elapsed;
-    }
-
-private:
-    std::vector<std::string> m_arguments;
 };
 
 // Largest distance between the start of a transfer, each pump call and its end.
@@ -165,7 +124,7 @@ int run()
     const std::size_t warmConnections = server.connectionCount();
     const std::size_t warmRequests = server.requestCount();
 
-    const Curl curl(caBundle,
+    const CurlRun curl(caBundle,
                     {netcomp::toUtf8(sampleAddress), netcomp::toUtf8(reportAddress),
                      netcomp::toUtf8(interpreterAddress)},
                     1);

@@ -101,6 +101,24 @@ TEST_F(LoadAndInterpret, ALoadFillsTheSampleBoxesAndUnlocksTheParameters)
     EXPECT_TRUE(w.messages.informations.empty());
 }
 
+TEST_F(LoadAndInterpret, AStartUpAndTwoLoadsUseOneConnection)
+{
+#if defined(_WIN32)
+    GTEST_SKIP() << "WinHTTP under Wine opens a connection per request here";
+#endif
+    FakeWindow& w = *window;
+    w.handlers.run(&WindowHandlers::FormCreate);
+    ASSERT_FALSE(w.handlers.refused());
+    for (int load = 0; load < 2; ++load) {
+        w.type(w.SampleCodeEdit, u"P-1");
+        w.handlers.run(&WindowHandlers::LoadCodeDataClick);
+        EXPECT_EQ(w.ParameterComboBox.items, Strings{u"Blei"});
+    }
+    // The probe, then three requests per load, one after the other on the probe's connection.
+    EXPECT_EQ(service->server().requests().size(), 7u);
+    EXPECT_EQ(service->server().connectionCount(), 1u);
+}
+
 TEST_F(LoadAndInterpret, AnUnknownSampleShowsItsMessageAndUnlocksNothing)
 {
     FakeWindow& w = *window;

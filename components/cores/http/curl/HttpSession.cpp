@@ -1,5 +1,6 @@
 #include "HttpSession.h"
 
+#include "ConnectionShare.h"
 #include "CoreObject.h"
 #include "HttpLimits.h"
 #include "LocalFile.h"
@@ -79,6 +80,8 @@ HttpSession::HttpSession(TransferObserver& observer)
         require(easy, CURLOPT_WRITEFUNCTION, &HttpSession::bodyCallback);
         require(easy, CURLOPT_WRITEDATA, this);
         require(easy, CURLOPT_ERRORBUFFER, m_errorBuffer.data());
+        if (CURLSH* share = sharedConnections())
+            require(easy, CURLOPT_SHARE, share);
     } catch (...) {
         curl_easy_cleanup(m_easy);
         curl_multi_cleanup(m_multi);

@@ -17,8 +17,8 @@
 namespace netcomp::http {
 
 // HEAD and GET over HTTPS for one core object. Keeps one easy and one multi handle for
-// its whole life, so connections are reused from one transfer to the next. Not
-// thread-safe except for interrupt().
+// its whole life; connections and TLS sessions come from the process's share, so every
+// object reuses what another opened. Not thread-safe except for interrupt().
 class HttpSession {
 public:
     explicit HttpSession(TransferObserver& observer);
