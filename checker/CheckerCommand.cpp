@@ -58,8 +58,7 @@ int runCheckerCommand(const std::vector<std::string>& arguments, std::ostream& o
         if (total < progressFromDocuments || (done % progressStep != 0 && done != total)) {
             return;
         }
-        err << "\rQuorviCheck: " << done << " von " << total << " Dokumenten geprüft"
-            << std::flush;
+        err << "\rQuorviCheck: " << done << " von " << total << " Dokumenten geprüft" << std::flush;
         progressShown = true;
     };
     const auto result = checkWebSpace(*webSpace, progress);

@@ -6,8 +6,8 @@
 #include <vector>
 
 // Exit codes of QuorviCheck.
-inline constexpr int checkPassed = 0;  // nothing would fail in a customer's window
-inline constexpr int checkFailed = 1;  // something would
+inline constexpr int checkPassed = 0; // nothing would fail in a customer's window
+inline constexpr int checkFailed = 1; // something would
 inline constexpr int checkBadUsage = 2;
 
 // From this many documents on, a progress line goes to the error stream.

@@ -143,12 +143,11 @@ std::vector<Finding> dryRun(const std::string& file, const InterpreterDocumentRe
             findings.push_back({Severity::Error, "dry-run-failed", file, entry.key, text});
         }
         if (!wrongOutcomes.empty()) {
-            findings.push_back(
-                {Severity::Error, "dry-run-outcome", file, entry.key + "/MCL",
-                 "die Interpretation zeigt bei " + inputList(wrongOutcomes) +
-                     "; der Grenzwert " + inQuotes(entry.mcl) + " passt nicht zur Einheit " +
-                     inQuotes(entry.unit) +
-                     " des Eintrags (verglichen wird er wie ein Wert in µg/L)"});
+            findings.push_back({Severity::Error, "dry-run-outcome", file, entry.key + "/MCL",
+                                "die Interpretation zeigt bei " + inputList(wrongOutcomes) +
+                                    "; der Grenzwert " + inQuotes(entry.mcl) +
+                                    " passt nicht zur Einheit " + inQuotes(entry.unit) +
+                                    " des Eintrags (verglichen wird er wie ein Wert in µg/L)"});
         }
     }
     return findings;

@@ -8,8 +8,9 @@ namespace {
 
 size_t countOf(const std::vector<Finding>& findings, Severity severity)
 {
-    return static_cast<size_t>(std::count_if(findings.begin(), findings.end(),
-                                             [&](const Finding& f) { return f.severity == severity; }));
+    return static_cast<size_t>(
+        std::count_if(findings.begin(), findings.end(),
+                      [&](const Finding& f) { return f.severity == severity; }));
 }
 
 std::string jsonString(std::string_view text)
@@ -81,8 +82,7 @@ void writeJsonReport(std::ostream& out, const std::vector<Finding>& findings, si
 {
     out << "{\n  \"documents\": " << documents
         << ",\n  \"errors\": " << countOf(findings, Severity::Error)
-        << ",\n  \"warnings\": " << countOf(findings, Severity::Warning)
-        << ",\n  \"findings\": [";
+        << ",\n  \"warnings\": " << countOf(findings, Severity::Warning) << ",\n  \"findings\": [";
     const auto ordered = reportOrder(findings);
     for (size_t i = 0; i < ordered.size(); ++i) {
         const auto& f = ordered[i];

@@ -97,6 +97,8 @@ InterpreterDocumentResult InterpreterCheck::run()
     m_result.storedText = documents::storedText(decoded);
     try {
         documents::parseStoredText(m_shown, m_result.storedText);
+        // A document cut short parses without a tree; the first path says so.
+        m_shown.setXPath(u"/json");
     } catch (const std::exception& error) {
         add(Severity::Error, "interpreter-invalid-json", wholeDocument,
             "ist kein gültiges JSON; der Kunde sieht nach „Daten laden“ " +
@@ -112,7 +114,6 @@ InterpreterDocumentResult InterpreterCheck::run()
         // The chain's own parse went through; without it no texts are compared.
     }
 
-    m_shown.setXPath(u"/json");
     std::vector<std::u16string> names;
     for (int32_t i = 0; i < m_shown.XChildCount(); ++i) {
         names.push_back(m_shown.XChildName(i));
@@ -128,8 +129,7 @@ InterpreterDocumentResult InterpreterCheck::run()
     // The entries the program reads: positions 1 to Params - 1, or every entry when
     // Params cannot be read.
     const int32_t last = params ? *params - 1 : static_cast<int32_t>(names.size());
-    for (int32_t index = 1; index <= last && index <= static_cast<int32_t>(names.size());
-         ++index) {
+    for (int32_t index = 1; index <= last && index <= static_cast<int32_t>(names.size()); ++index) {
         checkEntry(index, names[static_cast<size_t>(index - 1)], params && countMatches);
     }
     m_result.parameterCount = params.value_or(0);
@@ -197,8 +197,8 @@ bool InterpreterCheck::checkEntryCount(std::optional<int32_t> params,
             try {
                 m_shown.setXPath(entryPath(index, members::param));
             } catch (const std::exception& error) {
-                text += ", und der Kunde sieht nach „Daten laden“ " +
-                        inQuotes(customerMessage(error));
+                text +=
+                    ", und der Kunde sieht nach „Daten laden“ " + inQuotes(customerMessage(error));
                 break;
             }
         }
@@ -246,8 +246,7 @@ void InterpreterCheck::checkShownText(std::u16string_view path, const std::strin
             " gibt es in der ANSI-Codepage nicht; der Kunde sieht „?“");
 }
 
-void InterpreterCheck::checkEntry(int32_t index, const std::u16string& keyText,
-                                  bool countMatches)
+void InterpreterCheck::checkEntry(int32_t index, const std::u16string& keyText, bool countMatches)
 {
     const std::string key = utf8(keyText);
     if (u"/json/" + keyText == members::params || u"/json/" + keyText == members::introtext) {
@@ -312,15 +311,17 @@ void InterpreterCheck::checkEntry(int32_t index, const std::u16string& keyText,
             const double written = limit / 1000.0;
             if (entry.unit == u"µg/L" && written != std::floor(written)) {
                 add(Severity::Warning, "mcl-unit-suspect", key + "/MCL",
-                    inQuotes(entry.mcl) + " µg/L ist kein ganzer Wert in µg/L und sieht nach "
-                                        "mg/L aus (gemeint vielleicht " +
-                        inQuotes(preparedValueText(limit)) +
-                        "); verglichen wird mit " + utf8(entry.mcl) + " µg/L");
+                    inQuotes(entry.mcl) +
+                        " µg/L ist kein ganzer Wert in µg/L und sieht nach "
+                        "mg/L aus (gemeint vielleicht " +
+                        inQuotes(preparedValueText(limit)) + "); verglichen wird mit " +
+                        utf8(entry.mcl) + " µg/L");
             }
         } catch (const std::exception& error) {
             add(Severity::Error, "mcl-not-number", key + "/MCL",
-                inQuotes(entry.mcl) + " ist keine Zahl, wie die Interpretation sie liest; der "
-                                    "Kunde sieht bei " +
+                inQuotes(entry.mcl) +
+                    " ist keine Zahl, wie die Interpretation sie liest; der "
+                    "Kunde sieht bei " +
                     inQuotes(param) + " " + inQuotes(customerMessage(error)));
         }
     }

@@ -33,8 +33,8 @@ std::string serverPath(std::string_view encoded)
     for (size_t i = 0; i < encoded.size(); ++i) {
         if (encoded[i] == '%' && i + 2 < encoded.size() && hexValue(encoded[i + 1]) >= 0 &&
             hexValue(encoded[i + 2]) >= 0) {
-            bytes.push_back(static_cast<char>(hexValue(encoded[i + 1]) * 16 +
-                                              hexValue(encoded[i + 2])));
+            bytes.push_back(
+                static_cast<char>(hexValue(encoded[i + 1]) * 16 + hexValue(encoded[i + 2])));
             i += 2;
         } else {
             bytes.push_back(encoded[i]);

@@ -46,10 +46,10 @@ WebSpaceFindings checkWebSpace(const WebSpace& webSpace,
             return fs::equivalent(path, file, error);
         });
         if (!isUsed) {
-            result.findings.push_back(
-                {Severity::Warning, "interpreter-unused", name, "(Dokument)",
-                 "keine Probe hat die Probenart " + inQuotes(file.stem().u16string()) +
-                     "; kein Kunde bekommt diese Vorlage zu sehen"});
+            result.findings.push_back({Severity::Warning, "interpreter-unused", name, "(Dokument)",
+                                       "keine Probe hat die Probenart " +
+                                           inQuotes(file.stem().u16string()) +
+                                           "; kein Kunde bekommt diese Vorlage zu sehen"});
         }
         done();
     }

@@ -5,11 +5,11 @@
 #include <vector>
 
 #if defined(_WIN32)
+#include "CodePage.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
-
-#include "CodePage.h"
 #endif
 
 int main(int argc, char** argv)
