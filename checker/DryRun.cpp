@@ -11,7 +11,6 @@
 #include "TnetJSON.h"
 #include "UnitScaling.h"
 
-#include <map>
 #include <optional>
 #include <utility>
 

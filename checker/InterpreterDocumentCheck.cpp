@@ -11,6 +11,7 @@
 #include "TnetJSON.h"
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <optional>
 
