@@ -1,6 +1,7 @@
 #include "InterpretationRun.h"
 
 #include "CommaNormalisation.h"
+#include "DocumentMembers.h"
 #include "EntryPath.h"
 #include "Placeholders.h"
 #include "PrefixTexts.h"
@@ -34,10 +35,10 @@ void InterpretationRun::run()
     }
 
     const std::string preparedValue = prepareValue(m_view.valueText(), m_view.unitText());
-    m_view.setIntroText(textAt(u"/json/Introtext"));
+    m_view.setIntroText(textAt(members::introtext));
 
     for (int32_t index = 1; index < m_parameterCount; ++index) {
-        const bool matches = textAt(entryPath(index, u"Param")) == m_view.parameterText();
+        const bool matches = textAt(entryPath(index, members::param)) == m_view.parameterText();
         if (matches && !interpretEntry(index, preparedValue)) {
             return;
         }
@@ -54,7 +55,7 @@ bool InterpretationRun::interpretEntry(int32_t index, const std::string& prepare
         return false;
     }
     if (outcome == Outcome::Exceeded) {
-        appendField(index, u"MCLLevel1");
+        appendField(index, members::mclLevel1);
         m_view.setOutputColour(OutputColour::Yellow);
         // The within texts follow their own comparison.
         outcome = classifyEntry(index, preparedValue);
@@ -64,16 +65,16 @@ bool InterpretationRun::interpretEntry(int32_t index, const std::string& prepare
             prefixNote(m_view.prefixText(), m_view.valueText(), m_view.unitText()));
     }
     if (outcome == Outcome::WithinWithNote || outcome == Outcome::Within) {
-        appendField(index, u"MCLOK");
+        appendField(index, members::mclOk);
         m_view.setOutputColour(OutputColour::Lime);
     }
-    appendField(index, u"SpecialComment");
+    appendField(index, members::specialComment);
     return true;
 }
 
 Outcome InterpretationRun::classifyEntry(int32_t index, const std::string& preparedValue)
 {
-    m_document.setXPath(entryPath(index, u"MCL"));
+    m_document.setXPath(entryPath(index, members::mcl));
     const int32_t measured = readMeasuredNumber(preparedValue);
     const double limit = limitValue(m_document.XText());
     return classify(measured, limit, m_view.prefixText());
@@ -87,8 +88,8 @@ void InterpretationRun::appendField(int32_t index, std::u16string_view field)
 void InterpretationRun::fillPlaceholders(int32_t index)
 {
     replaceInOutput(u"PARAM", m_view.parameterText());
-    replaceInOutput(u"MCL", textAt(entryPath(index, u"MCL")));
-    replaceInOutput(u"UNIT", textAt(entryPath(index, u"Unit")));
+    replaceInOutput(u"MCL", textAt(entryPath(index, members::mcl)));
+    replaceInOutput(u"UNIT", textAt(entryPath(index, members::unit)));
     const auto concentration =
         concentrationText(m_view.prefixText(), m_view.valueText(), m_view.unitText());
     if (concentration) {

@@ -1,25 +1,16 @@
 #include "SampleLoader.h"
 
 #include "CodePage.h"
+#include "DocumentMembers.h"
+#include "DocumentParsers.h"
 #include "EntryPath.h"
+#include "LoadMessages.h"
 #include "ParameterCount.h"
 #include "ServiceAddresses.h"
 #include "ShownText.h"
 #include "TnetHTTP.h"
 #include "TnetJSON.h"
 #include "TnetREST.h"
-
-namespace {
-
-constexpr std::u16string_view kSampleDocumentFailed =
-    u"Fehler: Die angegebene Probe wurde nicht ordnungsmäßig aktiviert, der Abruf der Daten "
-    u"ist gescheitert.";
-constexpr std::u16string_view kReportMissing =
-    u"Fehler: Die Probenaktivierung existiert, jedoch liegt kein Prüfbericht auf dem Server.";
-constexpr std::u16string_view kTypeUnsupported =
-    u"Ihre Probenart wird derzeit leider nicht unterstützt";
-
-} // namespace
 
 SampleLoader::SampleLoader(SampleComponents components, LoadedSample& sample, SampleView& view,
                            std::u16string serviceBaseUrl)
@@ -37,25 +28,23 @@ void SampleLoader::load()
 
     // A fresh parser for every load, so one bad document spoils only its own load.
     m_net.netJSON1.Reset();
-    m_net.netJSON1.Config(u"StringProcessingOptions=3");
-    m_net.netJSON1.setBuildDOM(true);
+    documents::prepareSampleDocumentParser(m_net.netJSON1);
     m_net.netREST1.setBuildDOM(true);
 
     try {
         m_net.netREST1.Get(service::sampleDocumentAddress(m_serviceBaseUrl, m_view.sampleCode()));
         if (overtaken())
             return;
-        m_sample.sampleDocumentText = netcomp::toAnsi(m_net.netREST1.TransferredData());
+        m_sample.sampleDocumentText = documents::storedText(m_net.netREST1.TransferredData());
     } catch (...) {
         if (!overtaken())
-            m_view.showMessage(kSampleDocumentFailed);
+            m_view.showMessage(loadMessages::sampleDocumentFailed);
         return;
     }
 
-    m_net.netJSON1.setInputData(netcomp::fromAnsi(m_sample.sampleDocumentText));
-    m_net.netJSON1.Parse();
-    m_net.netJSON1.setXPath(u"/json/CustomerName");
-    m_net.netJSON1.setXPath(u"/json/SampleName");
+    documents::parseStoredText(m_net.netJSON1, m_sample.sampleDocumentText);
+    m_net.netJSON1.setXPath(members::customerName);
+    m_net.netJSON1.setXPath(members::sampleName);
     const std::u16string sampleName = m_net.netJSON1.XText();
 
     // From here on the boxes show the new sample: the previous sample's interpreter
@@ -66,7 +55,7 @@ void SampleLoader::load()
     shown = ++m_sample.shownSample;
 
     m_view.setSampleName(sampleName);
-    m_net.netJSON1.setXPath(u"/json/SampleType");
+    m_net.netJSON1.setXPath(members::sampleType);
     m_view.setSampleType(m_net.netJSON1.XText());
 
     m_net.netREST1.Reset();
@@ -82,36 +71,33 @@ void SampleLoader::load()
             netcomp::fromAnsi(netcomp::shownServerText(m_sample.reportStatusLine)));
     } catch (...) {
         if (!overtaken())
-            m_view.showMessage(kReportMissing);
+            m_view.showMessage(loadMessages::reportMissing);
         return;
     }
     shown = m_sample.shownSample;
 
-    m_net.netJSON2.Config(u"StringProcessingOptions=3");
-    m_net.netJSON2.Config(u"CodePage=65001");
-    m_net.netJSON2.setBuildDOM(true);
-    m_net.netREST2.Config(u"CodePage=65001");
+    documents::prepareInterpreterDocumentParser(m_net.netJSON2);
+    m_net.netREST2.Config(documents::codePageSetting(documents::interpreterDocumentCodePage));
     m_net.netREST2.setBuildDOM(true);
 
     try {
         m_net.netREST2.Get(service::interpreterAddress(m_serviceBaseUrl, m_view.sampleType()));
     } catch (...) {
         if (!overtaken())
-            m_view.showMessage(kTypeUnsupported);
+            m_view.showMessage(loadMessages::typeUnsupported);
         return;
     }
     if (overtaken())
         return;
 
-    m_sample.interpreterDocumentText = netcomp::toAnsi(m_net.netREST2.TransferredData());
-    m_net.netJSON2.setInputData(netcomp::fromAnsi(m_sample.interpreterDocumentText));
-    m_net.netJSON2.Parse();
+    m_sample.interpreterDocumentText = documents::storedText(m_net.netREST2.TransferredData());
+    documents::parseStoredText(m_net.netJSON2, m_sample.interpreterDocumentText);
 
-    m_net.netJSON2.setXPath(u"/json/Params");
+    m_net.netJSON2.setXPath(members::params);
     m_sample.parameterCount = readParameterCount(m_net.netJSON2.XText());
 
     for (int32_t i = 1; i < m_sample.parameterCount; ++i) {
-        m_net.netJSON2.setXPath(entryPath(i, u"Param"));
+        m_net.netJSON2.setXPath(entryPath(i, members::param));
         m_view.appendParameter(m_net.netJSON2.XText());
     }
     m_view.markParametersLoaded();

@@ -1,5 +1,7 @@
 #include "WindowLayout.h"
 
+#include "InputChoices.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -8,9 +10,6 @@ namespace layout {
 
 namespace {
 
-constexpr std::u16string_view prefixItems[] = {u"keins", u">", u"<"};
-constexpr std::u16string_view unitItems[] = {u"µg/L", u"mg/L", u"KBE/1mL", u"KBE/100mL",
-                                             u"KBE/250mL"};
 constexpr std::u16string_view fetchedOnline = u"Diese Daten werden automatisch online abgerufen.";
 constexpr std::u16string_view notYetLoaded = u"-wird automatisch eingelesen-";
 
@@ -110,7 +109,7 @@ constexpr ControlLayout table[] = {
      .kind = Kind::ComboBox,
      .place = {158, 124, 83, 21},
      .text = u"Vorzeichen",
-     .items = prefixItems,
+     .items = prefixChoices,
      .toolTip = u"Falls der zu interpretierende Messwert mit einem Vorzeichen beginnt, wählen "
                 u"Sie dieses hier aus.",
      .accessibleName = u"Vorzeichen",
@@ -121,7 +120,7 @@ constexpr ControlLayout table[] = {
      .kind = Kind::ComboBox,
      .place = {319, 124, 74, 21},
      .text = u"Einheit",
-     .items = unitItems,
+     .items = unitChoices,
      .toolTip = u"Wählen Sie die Einheit Ihrer Konzentration.",
      .accessibleName = u"Einheit",
      .visible = false,

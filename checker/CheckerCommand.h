@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Exit codes of QuorviCheck.
+inline constexpr int checkPassed = 0; // nothing would fail in a customer's window
+inline constexpr int checkFailed = 1; // something would
+inline constexpr int checkBadUsage = 2;
+
+// From this many documents on, a progress line goes to the error stream.
+inline constexpr size_t progressFromDocuments = 100;
+
+// QuorviCheck's command line: "[--json] <web space folder>", arguments in UTF-8 without
+// the program's name. The report goes to out; usage errors and progress go to err.
+int runCheckerCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err);

@@ -1,0 +1,19 @@
+#include "CustomerMessage.h"
+
+#include "CodePage.h"
+#include "FailureReport.h"
+
+std::string customerMessage(const std::exception& error)
+{
+    return netcomp::toUtf8(failureReportText(netcomp::fromUtf8(error.what())));
+}
+
+std::string inQuotes(std::u16string_view text)
+{
+    return inQuotes(netcomp::toUtf8(text));
+}
+
+std::string inQuotes(std::string_view utf8)
+{
+    return "„" + std::string(utf8) + "“";
+}
