@@ -125,9 +125,9 @@ int run()
     const std::size_t warmRequests = server.requestCount();
 
     const CurlRun curl(caBundle,
-                    {netcomp::toUtf8(sampleAddress), netcomp::toUtf8(reportAddress),
-                     netcomp::toUtf8(interpreterAddress)},
-                    1);
+                       {netcomp::toUtf8(sampleAddress), netcomp::toUtf8(reportAddress),
+                        netcomp::toUtf8(interpreterAddress)},
+                       1);
     std::vector<double> loads;
     std::vector<double> curls;
     for (int i = 0; i < kPairs; ++i) {

@@ -32,13 +32,12 @@ CURLSH* makeShare()
     CURLSH* share = curl_share_init();
     if (!share)
         return nullptr;
-    const bool ready = curl_share_setopt(share, CURLSHOPT_LOCKFUNC, &lock) == CURLSHE_OK &&
-                       curl_share_setopt(share, CURLSHOPT_UNLOCKFUNC, &unlock) == CURLSHE_OK &&
-                       curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_CONNECT) ==
-                           CURLSHE_OK &&
-                       curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION) ==
-                           CURLSHE_OK &&
-                       curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS) == CURLSHE_OK;
+    const bool ready =
+        curl_share_setopt(share, CURLSHOPT_LOCKFUNC, &lock) == CURLSHE_OK &&
+        curl_share_setopt(share, CURLSHOPT_UNLOCKFUNC, &unlock) == CURLSHE_OK &&
+        curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_CONNECT) == CURLSHE_OK &&
+        curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION) == CURLSHE_OK &&
+        curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS) == CURLSHE_OK;
     if (!ready) {
         curl_share_cleanup(share);
         return nullptr;
@@ -55,8 +54,8 @@ CURLSH* sharedConnections()
             dlsym(RTLD_DEFAULT, NETCOMP_PROCESS_SHARED_SYMBOL));
         if (!shared)
             return makeShare();
-        return static_cast<CURLSH*>(
-            shared("netcomp.curl-connections", +[]() -> void* { return makeShare(); }));
+        return static_cast<CURLSH*>(shared(
+            "netcomp.curl-connections", +[]() -> void* { return makeShare(); }));
     }();
     return share;
 }
