@@ -2,16 +2,11 @@
 // largest documents the components take in. Run once per case, each in a fresh process:
 //   bench_load_memory CASE      CASE: at-bounds | body-too-large | too-many-values | small
 // Prints one JSON object with the resident set before the load and its peak during it.
+#include "BenchLoad.h"
 #include "BenchServer.h"
 #include "CodePage.h"
-#include "FakeSampleView.h"
 #include "JsonLimits.h"
-#include "SampleLoader.h"
-#include "ServiceAddresses.h"
 #include "TestPki.h"
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
 
 #include <algorithm>
 #include <fstream>
@@ -40,11 +35,6 @@ long statusKiB(const std::string& field)
 void resetPeakResident()
 {
     std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-std::string targetOf(const std::u16string& address, const std::string& baseUrl)
-{
-    return "/" + netcomp::toUtf8(address).substr(baseUrl.size());
 }
 
 // Members first, then an array of seven-digit numbers until the document holds
@@ -99,39 +89,23 @@ int run(const std::string& name)
         throw std::runtime_error(quorvi::test::TestPki::unavailableReason());
     const Case c = caseNamed(name);
     BenchServer server;
-    const std::string base = server.baseUrl();
-    const std::u16string base16 = netcomp::fromUtf8(base);
-    server.addRoute(targetOf(service::sampleDocumentAddress(base16, kSampleCode), base),
-                    "application/json", c.sample);
-    server.addRoute(targetOf(service::reportAddress(base16, kSampleCode), base), "application/pdf",
-                    "%PDF-1.4\n");
-    server.addRoute(targetOf(service::interpreterAddress(base16, kSampleType), base),
-                    "application/json; charset=utf-8", c.interpreter);
-
-    TnetJSON netJSON1;
-    TnetREST netREST1;
-    TnetREST netREST2;
-    TnetJSON netJSON2;
-    TnetHTTP netHTTP;
-    configureSampleComponents({netREST1, netJSON1, netHTTP, netREST2, netJSON2});
-    LoadedSample sample;
-    FakeSampleView view;
-    view.code = kSampleCode;
-    SampleLoader loader({netREST1, netJSON1, netHTTP, netREST2, netJSON2}, sample, view, base16);
+    addSampleRoutes(server, kSampleCode, kSampleType, c.sample, c.interpreter);
+    BenchLoad net(netcomp::fromUtf8(server.baseUrl()), kSampleCode);
 
     const long before = statusKiB("VmRSS");
     resetPeakResident();
-    loader.load();
+    net.load();
     const long peak = statusKiB("VmHWM");
-    if (view.parameters.size() != c.expectedParameters)
-        throw std::runtime_error("the load listed " + std::to_string(view.parameters.size()) +
+    if (net.view().parameters.size() != c.expectedParameters)
+        throw std::runtime_error("the load listed " + std::to_string(net.view().parameters.size()) +
                                  " parameters");
 
     std::cout << "{\"case\": \"" << name << "\", \"sampleBytes\": " << c.sample.size()
               << ", \"interpreterBytes\": " << c.interpreter.size()
               << ", \"residentBeforeMiB\": " << before / 1024
               << ", \"peakDuringLoadMiB\": " << peak / 1024 << ", \"message\": \""
-              << (view.messages.empty() ? std::string() : netcomp::toUtf8(view.messages.front()))
+              << (net.view().messages.empty() ? std::string()
+                                              : netcomp::toUtf8(net.view().messages.front()))
               << "\"}\n";
     return 0;
 }

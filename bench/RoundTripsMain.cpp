@@ -2,18 +2,14 @@
 // load after it, a later load, and curl fetching the same three addresses in one
 // invocation, through a loopback proxy that delays each direction by half the round-trip
 // time. Prints one JSON object per round-trip time.
+#include "BenchLoad.h"
 #include "BenchServer.h"
 #include "CodePage.h"
 #include "CurlRun.h"
-#include "FakeSampleView.h"
 #include "InterpreterDocument.h"
 #include "LatencyProxy.h"
-#include "SampleLoader.h"
 #include "ServiceAddresses.h"
 #include "TestPki.h"
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
 
 #include <chrono>
 #include <iostream>
@@ -27,11 +23,6 @@ const std::u16string kSampleCode = u"W-2024-0815";
 const std::u16string kSampleType = u"Trinkwasser";
 constexpr int kParameters = 40;
 constexpr int kLaterLoads = 5;
-
-std::string targetOf(const std::u16string& address, const std::string& baseUrl)
-{
-    return "/" + netcomp::toUtf8(address).substr(baseUrl.size());
-}
 
 template <class Action> double roundTrips(std::chrono::milliseconds roundTrip, Action&& action)
 {
@@ -48,23 +39,14 @@ void measure(BenchServer& server, const std::string& caBundle, std::chrono::mill
     const std::u16string base16 = netcomp::fromUtf8(base);
 
     // A fresh set of the window's components, as at start-up.
-    TnetJSON netJSON1;
-    TnetREST netREST1;
-    TnetREST netREST2;
-    TnetJSON netJSON2;
-    TnetHTTP netHTTP;
-    configureSampleComponents({netREST1, netJSON1, netHTTP, netREST2, netJSON2});
-    LoadedSample sample;
-    FakeSampleView view;
-    view.code = kSampleCode;
-    SampleLoader loader({netREST1, netJSON1, netHTTP, netREST2, netJSON2}, sample, view, base16);
+    BenchLoad net(base16, kSampleCode);
     const auto load = [&] {
-        loader.load();
-        if (!view.messages.empty() || view.parameters.size() != kParameters)
+        net.load();
+        if (!net.view().messages.empty() || net.view().parameters.size() != kParameters)
             throw std::runtime_error("the sample load did not complete");
     };
 
-    const double probe = roundTrips(roundTrip, [&] { netHTTP.Head(base16); });
+    const double probe = roundTrips(roundTrip, [&] { net.netHTTP.Head(base16); });
     const double firstLoad = roundTrips(roundTrip, load);
     double laterLoad = 1e9;
     for (int i = 0; i < kLaterLoads; ++i)
@@ -92,19 +74,13 @@ int run()
     const std::string caBundle = quorvi::test::TestPki::instance().caBundle().string();
     BenchServer server;
     // The addresses do not depend on the port, so the routes serve every proxy.
-    const std::string base = server.baseUrl();
-    const std::u16string base16 = netcomp::fromUtf8(base);
     server.addRoute("/", "text/html", "<html></html>\n");
-    server.addRoute(targetOf(service::sampleDocumentAddress(base16, kSampleCode), base),
-                    "application/json",
+    addSampleRoutes(server, kSampleCode, kSampleType,
                     netcomp::toAnsi(u"{\"CustomerName\": \"Familie Weiß\", "
                                     u"\"SampleName\": \"Küche, Kaltwasser\", "
                                     u"\"SampleType\": \"" +
-                                    kSampleType + u"\"}"));
-    server.addRoute(targetOf(service::reportAddress(base16, kSampleCode), base), "application/pdf",
-                    "%PDF-1.4\n");
-    server.addRoute(targetOf(service::interpreterAddress(base16, kSampleType), base),
-                    "application/json; charset=utf-8", makeInterpreterDocument(kParameters, 1));
+                                    kSampleType + u"\"}"),
+                    makeInterpreterDocument(kParameters, 1));
     for (const auto roundTrip : {std::chrono::milliseconds(50), std::chrono::milliseconds(100)})
         measure(server, caBundle, roundTrip);
     return 0;

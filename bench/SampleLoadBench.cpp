@@ -2,6 +2,7 @@
 // interleaved with curl fetching the same three addresses in one invocation; the trust
 // store and connection checks; and the gaps between event pump calls while a transfer
 // waits 2 s. Prints one JSON object.
+#include "BenchLoad.h"
 #include "BenchServer.h"
 #include "CodePage.h"
 #include "CurlRun.h"
@@ -41,22 +42,6 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-std::string targetOf(const std::u16string& address, const std::string& baseUrl)
-{
-    return "/" + netcomp::toUtf8(address).substr(baseUrl.size());
-}
-
-// The window's five components, configured as the window configures them.
-struct Components {
-    Components() { configureSampleComponents({netREST1, netJSON1, netHTTP, netREST2, netJSON2}); }
-
-    TnetJSON netJSON1;
-    TnetREST netREST1;
-    TnetREST netREST2;
-    TnetJSON netJSON2;
-    TnetHTTP netHTTP;
-};
-
 // Largest distance between the start of a transfer, each pump call and its end.
 double largestPumpGap(const std::function<void()>& transfer)
 {
@@ -89,27 +74,20 @@ int run()
     const std::u16string sampleAddress = service::sampleDocumentAddress(base16, kSampleCode);
     const std::u16string reportAddress = service::reportAddress(base16, kSampleCode);
     const std::u16string interpreterAddress = service::interpreterAddress(base16, kSampleType);
-    server.addRoute(targetOf(sampleAddress, base), "application/json",
+    addSampleRoutes(server, kSampleCode, kSampleType,
                     netcomp::toAnsi(u"{\"CustomerName\": \"Familie Weiß\", "
                                     u"\"SampleName\": \"Küche, Kaltwasser\", "
                                     u"\"SampleType\": \"" +
-                                    kSampleType + u"\"}"));
-    server.addRoute(targetOf(reportAddress, base), "application/pdf", "%PDF-1.4\n");
-    server.addRoute(targetOf(interpreterAddress, base), "application/json; charset=utf-8",
+                                    kSampleType + u"\"}"),
                     makeInterpreterDocument(kParameters, 1));
     server.addRoute("/wait", "text/plain", "ok\n", kWait);
 
-    Components net;
-    LoadedSample sample;
-    FakeSampleView view;
-    view.code = kSampleCode;
-    SampleLoader loader({net.netREST1, net.netJSON1, net.netHTTP, net.netREST2, net.netJSON2},
-                        sample, view, base16);
+    BenchLoad net(base16, kSampleCode);
     auto load = [&] {
         const auto start = Clock::now();
-        loader.load();
+        net.load();
         const double elapsed = millisecondsSince(start);
-        if (!view.messages.empty() || view.parameters.size() != kParameters)
+        if (!net.view().messages.empty() || net.view().parameters.size() != kParameters)
             throw std::runtime_error("the sample load did not complete");
         return elapsed;
     };

@@ -29,6 +29,9 @@ void unlock(CURL*, curl_lock_data data, void*)
 
 CURLSH* makeShare()
 {
+    // The share may come before the first easy handle of the process.
+    if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
+        return nullptr;
     CURLSH* share = curl_share_init();
     if (!share)
         return nullptr;
@@ -45,19 +48,50 @@ CURLSH* makeShare()
     return share;
 }
 
+// The share and how many transfer objects use it. The cores that see the same
+// process-shared table see the same one, so its layout is the same in each.
+struct SharedConnections {
+    std::mutex mutex;
+    CURLSH* share = nullptr;
+    int users = 0;
+};
+
+SharedConnections& sharedConnections()
+{
+    static SharedConnections* const shared = [] {
+        const auto table = reinterpret_cast<netcomp_process_shared_fn>(
+            dlsym(RTLD_DEFAULT, NETCOMP_PROCESS_SHARED_SYMBOL));
+        if (!table)
+            return new SharedConnections;
+        return static_cast<SharedConnections*>(table(
+            "netcomp.curl-connections", +[]() -> void* { return new SharedConnections; }));
+    }();
+    return *shared;
+}
+
 } // namespace
 
-CURLSH* sharedConnections()
+ConnectionShareUse::ConnectionShareUse()
 {
-    static CURLSH* const share = [] {
-        const auto shared = reinterpret_cast<netcomp_process_shared_fn>(
-            dlsym(RTLD_DEFAULT, NETCOMP_PROCESS_SHARED_SYMBOL));
-        if (!shared)
-            return makeShare();
-        return static_cast<CURLSH*>(shared(
-            "netcomp.curl-connections", +[]() -> void* { return makeShare(); }));
-    }();
-    return share;
+    SharedConnections& shared = sharedConnections();
+    std::lock_guard lock(shared.mutex);
+    if (!shared.share)
+        shared.share = makeShare();
+    m_share = shared.share;
+    if (m_share)
+        ++shared.users;
+}
+
+ConnectionShareUse::~ConnectionShareUse()
+{
+    if (!m_share)
+        return;
+    SharedConnections& shared = sharedConnections();
+    std::lock_guard lock(shared.mutex);
+    if (--shared.users == 0) {
+        curl_share_cleanup(shared.share);
+        shared.share = nullptr;
+    }
 }
 
 } // namespace netcomp::http

@@ -80,7 +80,7 @@ HttpSession::HttpSession(TransferObserver& observer)
         require(easy, CURLOPT_WRITEFUNCTION, &HttpSession::bodyCallback);
         require(easy, CURLOPT_WRITEDATA, this);
         require(easy, CURLOPT_ERRORBUFFER, m_errorBuffer.data());
-        if (CURLSH* share = sharedConnections())
+        if (CURLSH* share = m_connections.share())
             require(easy, CURLOPT_SHARE, share);
     } catch (...) {
         curl_easy_cleanup(m_easy);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConnectionShare.h"
 #include "CurlErrors.h"
 #include "ResponseHead.h"
 #include "TransferObserver.h"
@@ -59,6 +60,8 @@ private:
     void finish(Method method, int curlCode, const TransferSettings& settings);
 
     TransferObserver& m_observer;
+    // Declared first: the easy handle must let go of the share before it may close.
+    ConnectionShareUse m_connections;
     void* m_easy = nullptr;
     void* m_multi = nullptr;
     bool m_busy = false;
