@@ -37,6 +37,7 @@ void InterpretationRun::run()
     const std::string preparedValue = prepareValue(m_view.valueText(), m_view.unitText());
     m_view.setIntroText(textAt(members::introtext));
 
+    // Params counts one more than the entries, which come first in the document.
     for (int32_t index = 1; index < m_parameterCount; ++index) {
         const bool matches = textAt(entryPath(index, members::param)) == m_view.parameterText();
         if (matches && !interpretEntry(index, preparedValue)) {
@@ -57,7 +58,8 @@ bool InterpretationRun::interpretEntry(int32_t index, const std::string& prepare
     if (outcome == Outcome::Exceeded) {
         appendField(index, members::mclLevel1);
         m_view.setOutputColour(OutputColour::Yellow);
-        // The within texts follow their own comparison.
+        // The within texts follow their own comparison. It reads the same two numbers
+        // again, so it cannot turn an exceeded value into a within one.
         outcome = classifyEntry(index, preparedValue);
     }
     if (outcome == Outcome::WithinWithNote) {

@@ -43,6 +43,8 @@ void SampleLoader::load()
     }
 
     documents::parseStoredText(m_net.netJSON1, m_sample.sampleDocumentText);
+    // Selecting CustomerName only checks that it is there: a document without it is no
+    // activated sample, and the failed path ends the load.
     m_net.netJSON1.setXPath(members::customerName);
     m_net.netJSON1.setXPath(members::sampleName);
     const std::u16string sampleName = m_net.netJSON1.XText();
@@ -96,6 +98,7 @@ void SampleLoader::load()
     m_net.netJSON2.setXPath(members::params);
     m_sample.parameterCount = readParameterCount(m_net.netJSON2.XText());
 
+    // Params counts one more than the entries, which come first in the document.
     for (int32_t i = 1; i < m_sample.parameterCount; ++i) {
         m_net.netJSON2.setXPath(entryPath(i, members::param));
         m_view.appendParameter(m_net.netJSON2.XText());

@@ -31,6 +31,8 @@ std::u16string reportAddress(std::u16string_view serviceBaseUrl, std::u16string_
     return sampleAddress(serviceBaseUrl, sampleCode, "/reports/", ".pdf");
 }
 
+// Unlike a sample's addresses, the interpreter document's is not under the data folder,
+// and its segment is the sample type's UTF-8, not the ANSI bytes of a typed code.
 std::u16string interpreterAddress(std::u16string_view serviceBaseUrl,
                                   std::u16string_view sampleType)
 {
