@@ -1,13 +1,12 @@
 #include "ComponentDocument.h"
 
+#include "DocumentParsers.h"
 #include "TnetJSON.h"
 
 void parseInterpreterDocument(TnetJSON& json, std::u16string_view text)
 {
     json.Reset();
-    json.Config(u"StringProcessingOptions=3");
-    json.Config(u"CodePage=65001");
-    json.setBuildDOM(true);
+    documents::prepareInterpreterDocumentParser(json);
     json.setInputData(text);
     json.Parse();
 }

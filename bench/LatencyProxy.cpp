@@ -114,6 +114,16 @@ private:
     std::thread m_writer;
 };
 
+// Closes its socket when it goes: declared before the pipes that use it, it outlives
+// their threads.
+struct Socket {
+    explicit Socket(int fd) : fd(fd) {}
+    ~Socket() { close(fd); }
+    Socket(const Socket&) = delete;
+    Socket& operator=(const Socket&) = delete;
+    int fd;
+};
+
 struct Connection {
     Connection(int client, int server, Clock::duration roundTrip)
         : client(client), server(server),
@@ -121,13 +131,8 @@ struct Connection {
           down(server, client, roundTrip / 2, Clock::time_point{})
     {
     }
-    ~Connection()
-    {
-        close(client);
-        close(server);
-    }
-    int client;
-    int server;
+    Socket client;
+    Socket server;
     DelayedPipe up;
     DelayedPipe down;
 };
@@ -193,8 +198,8 @@ LatencyProxy::~LatencyProxy()
     close(m_impl->listener);
     // Ends every pipe: the readers see the end of their streams.
     for (Connection& c : m_impl->open) {
-        shutdown(c.client, SHUT_RDWR);
-        shutdown(c.server, SHUT_RDWR);
+        shutdown(c.client.fd, SHUT_RDWR);
+        shutdown(c.server.fd, SHUT_RDWR);
     }
     m_impl->open.clear();
 }

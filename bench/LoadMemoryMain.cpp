@@ -5,6 +5,7 @@
 #include "BenchLoad.h"
 #include "BenchServer.h"
 #include "CodePage.h"
+#include "HttpLimits.h"
 #include "JsonLimits.h"
 #include "TestPki.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 const std::u16string kSampleCode = u"W-2026-0001";
 const std::u16string kSampleType = u"Grenzwasser";
-constexpr std::size_t kMaxBodyBytes = std::size_t{8} << 20;
+using netcomp::http::kMaxBodyBytes;
 
 // VmRSS or VmHWM (the peak since the last reset) of this process.
 long statusKiB(const std::string& field)

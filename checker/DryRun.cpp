@@ -106,7 +106,7 @@ std::vector<Case> casesFor(const InterpreterEntry& entry)
 std::vector<Finding> dryRun(const std::string& file, const InterpreterDocumentResult& document)
 {
     std::vector<Finding> findings;
-    if (!document.sound) {
+    if (!document.sound()) {
         return findings;
     }
     TnetJSON parser;
@@ -120,7 +120,8 @@ std::vector<Finding> dryRun(const std::string& file, const InterpreterDocumentRe
         std::vector<std::pair<std::string, std::string>> failures; // input, message
         std::vector<std::string> wrongOutcomes;
         for (const auto& c : casesFor(entry)) {
-            DryRunView view(entry.param, netcomp::fromUtf8(c.value), c.unit, u"keins");
+            DryRunView view(entry.param, netcomp::fromUtf8(c.value), c.unit,
+                            std::u16string(prefixChoices[0]));
             try {
                 InterpretationRun(parser, document.parameterCount, view).run();
             } catch (const std::exception& error) {

@@ -17,7 +17,7 @@ public:
     std::u16string unitText() const override { return m_unit; }
     std::u16string prefixText() const override { return m_prefix; }
     std::u16string parameterText() const override { return m_parameter; }
-    void setIntroText(std::u16string_view text) override { m_intro = text; }
+    void setIntroText(std::u16string_view) override {}
 
     void setOutputText(std::u16string_view text) override { m_output = text; }
     void appendOutputLine(std::u16string_view text) override;
@@ -32,7 +32,6 @@ private:
     std::u16string m_value;
     std::u16string m_unit;
     std::u16string m_prefix;
-    std::u16string m_intro;
     std::u16string m_output;
     std::optional<OutputColour> m_colour;
 };

@@ -57,9 +57,6 @@ public:
 private:
     void add(Severity severity, const char* kind, std::string member, std::string text)
     {
-        if (severity == Severity::Error) {
-            m_result.sound = false;
-        }
         m_result.findings.push_back({severity, kind, m_name, std::move(member), std::move(text)});
     }
     void checkUtf8(const std::string& bytes, const std::u16string& decoded);
@@ -92,7 +89,6 @@ InterpreterDocumentResult InterpreterCheck::run()
     }
     const std::u16string decoded = netcomp::decode(bytes, documents::interpreterDocumentCodePage);
     checkUtf8(bytes, decoded);
-    m_result.sound = true;
 
     documents::prepareInterpreterDocumentParser(m_shown);
     m_result.storedText = documents::storedText(decoded);
@@ -267,7 +263,7 @@ void InterpreterCheck::checkEntry(int32_t index, const std::u16string& keyText, 
         return;
     }
 
-    InterpreterEntry entry{index, key, {}, {}, {}, false};
+    InterpreterEntry entry{key, {}, {}, {}, false};
     std::u16string param = keyText;
     bool mclRead = false;
     for (const auto field : members::entryFields) {

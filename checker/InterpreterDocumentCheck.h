@@ -3,6 +3,7 @@
 #include "Finding.h"
 #include "WebSpace.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -10,7 +11,6 @@
 
 // A parameter entry as the interpretation reads it.
 struct InterpreterEntry {
-    int32_t index;
     std::string key; // the entry's member name in the document, UTF-8
     std::u16string param;
     std::u16string mcl;
@@ -20,12 +20,17 @@ struct InterpreterEntry {
 
 struct InterpreterDocumentResult {
     std::vector<Finding> findings;
-    // No error: every entry can be interpreted, so a dry run says something.
-    bool sound = false;
     // The document as the program stores it after its transfer.
     std::string storedText;
     int32_t parameterCount = 0;
     std::vector<InterpreterEntry> entries;
+
+    // No error: every entry can be interpreted, so a dry run says something.
+    bool sound() const
+    {
+        return std::none_of(findings.begin(), findings.end(),
+                            [](const Finding& f) { return f.severity == Severity::Error; });
+    }
 };
 
 // Reads an interpreter document the way loading and interpreting do: UTF-8, valid JSON,

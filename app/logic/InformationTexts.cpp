@@ -18,8 +18,8 @@ std::u16string join(std::initializer_list<std::u16string_view> pieces)
     return text;
 }
 
-// The lines separated by line breaks, with one after the last if asked.
-std::u16string lines(std::initializer_list<std::u16string> lines, bool breakAfterLast)
+// The lines separated by line breaks.
+std::u16string lines(std::initializer_list<std::u16string> lines)
 {
     std::u16string text;
     for (const std::u16string& line : lines) {
@@ -27,9 +27,6 @@ std::u16string lines(std::initializer_list<std::u16string> lines, bool breakAfte
             text += u'\n';
         }
         text += line;
-    }
-    if (breakAfterLast) {
-        text += u'\n';
     }
     return text;
 }
@@ -43,51 +40,49 @@ std::u16string windowCaption()
 
 std::u16string impressumText()
 {
-    return lines(
-        {
-            u"Nutzungsbedingungen:",
-            join({u"Diese Software wird als Freeware bereitgestellt und ist nur kompatibel mit "
-                  u"Prüfberichten, welche online auf ",
-                  serviceWebSite,
-                  u" aktiviert worden sind und unter der Bedingung, dass der Prüfbericht online "
-                  u"zum Abruf bereitsteht."}),
-            u"Jede Modifikation der Software, einschließlich Debugging, ist untersagt.",
-            u"Angezeigte Bilder sind urheberrechtlich geschützt.",
-            u"Nutzungsrecht an Dritte wird untersagt.",
-            u"",
-            u"Impressum",
-            u"",
-            std::u16string(companyName),
-            join({u"Inhaber ", ownerName}),
-            std::u16string(streetAndNumber),
-            join({postalCode, u"  ", city}),
-            join({u"Email: ", supportEmail, u" (Keine Softwareberatung!)"}),
-            join({u"Tel:", telephone, u"(Keine Softwareberatung!)"}),
-            join({u"UmStID: ", vatId}),
-            u"",
-            u"",
-            u"Bugs entdeckt oder Verbesserungsvorschläge?",
-            u"Bitte mit Screenshot und genauer Beschreibung an o.g. Email senden.Danke!",
-        },
-        false);
+    return lines({
+        u"Nutzungsbedingungen:",
+        join({u"Diese Software wird als Freeware bereitgestellt und ist nur kompatibel mit "
+              u"Prüfberichten, welche online auf ",
+              serviceWebSite,
+              u" aktiviert worden sind und unter der Bedingung, dass der Prüfbericht online "
+              u"zum Abruf bereitsteht."}),
+        u"Jede Modifikation der Software, einschließlich Debugging, ist untersagt.",
+        u"Angezeigte Bilder sind urheberrechtlich geschützt.",
+        u"Nutzungsrecht an Dritte wird untersagt.",
+        u"",
+        u"Impressum",
+        u"",
+        std::u16string(companyName),
+        join({u"Inhaber ", ownerName}),
+        std::u16string(streetAndNumber),
+        join({postalCode, u"  ", city}),
+        join({u"Email: ", supportEmail, u" (Keine Softwareberatung!)"}),
+        join({u"Tel:", telephone, u"(Keine Softwareberatung!)"}),
+        join({u"UmStID: ", vatId}),
+        u"",
+        u"",
+        u"Bugs entdeckt oder Verbesserungsvorschläge?",
+        u"Bitte mit Screenshot und genauer Beschreibung an o.g. Email senden.Danke!",
+    });
 }
 
 std::u16string kundendienstText()
 {
-    return lines(
-        {
-            u"Hinweis!",
-            join({u"Diese Software ist eine FREEWARE, welche als kostenloser Bonus den Kunden von ",
-                  sorbenoWebAddress, u" und ", veltranikWebAddress, u" zur Verfügung steht."}),
-            u"Ein Kundendienst wird für diese Software NICHT angeboten.",
-            u"",
-            join({u"Falls Softwarefehler oder Fehler inhaltlicher Art oder Verbesserungswünsche "
-                  u"vorliegen, senden Sie bitte eine Email an ",
-                  supportEmail, u" mit einer eindeutigen Beschreibung sowie einem Screenshot."}),
-            u"",
-            u"Ein Kundendienst im Sinne einer Anwenderhilfe wird derzeit nicht angeboten.",
-            u"Wir bitten Sie daher auf Anrufe bei der Hotline zu technischen Fragen oder Emails "
-            u"zu verzichten.",
-        },
-        true);
+    return lines({
+               u"Hinweis!",
+               join({u"Diese Software ist eine FREEWARE, welche als kostenloser Bonus den Kunden "
+                     u"von ",
+                     sorbenoWebAddress, u" und ", veltranikWebAddress, u" zur Verfügung steht."}),
+               u"Ein Kundendienst wird für diese Software NICHT angeboten.",
+               u"",
+               join({u"Falls Softwarefehler oder Fehler inhaltlicher Art oder Verbesserungswünsche "
+                     u"vorliegen, senden Sie bitte eine Email an ",
+                     supportEmail, u" mit einer eindeutigen Beschreibung sowie einem Screenshot."}),
+               u"",
+               u"Ein Kundendienst im Sinne einer Anwenderhilfe wird derzeit nicht angeboten.",
+               u"Wir bitten Sie daher auf Anrufe bei der Hotline zu technischen Fragen oder Emails "
+               u"zu verzichten.",
+           }) +
+           u'\n';
 }

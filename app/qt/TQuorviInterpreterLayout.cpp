@@ -37,7 +37,7 @@ QFont tahoma(int pixelSize)
 QPalette windowPalette()
 {
     const QColor black(0, 0, 0);
-    const QColor greyed(96, 96, 96);
+    const QColor greyed = toQColor(colours::greyedText);
     QPalette colours(QColor(240, 240, 240), toQColor(layout::background));
     colours.setColor(QPalette::WindowText, black);
     colours.setColor(QPalette::Text, black);

@@ -1,10 +1,12 @@
 #include "ToolTipStyle.h"
 
+#include "WindowLayout.h"
+
 int ToolTipStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                             QStyleHintReturn* returnData) const
 {
     if (hint == QStyle::SH_ToolTip_WakeUpDelay) {
-        return wakeUpDelay;
+        return layout::toolTipDelayMs;
     }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }

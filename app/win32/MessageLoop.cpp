@@ -4,7 +4,6 @@ bool MessageLoop::dispatch(HWND window, MSG& message)
 {
     if (message.message == WM_QUIT) {
         m_quit = true;
-        m_exitCode = static_cast<int>(message.wParam);
         return false;
     }
     if (!IsWindow(window) || !IsDialogMessageW(window, &message)) {
@@ -24,19 +23,11 @@ void MessageLoop::pump(HWND window)
     }
 }
 
-int MessageLoop::run(HWND window)
+void MessageLoop::run(HWND window)
 {
     MSG message;
-    while (!m_quit) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == -1) {
-            break;
-        }
-        if (got == 0) {
-            m_exitCode = static_cast<int>(message.wParam);
-            break;
-        }
+    // GetMessage gives 0 for the quit request and -1 for a failure.
+    while (!m_quit && GetMessageW(&message, nullptr, 0, 0) > 0) {
         dispatch(window, message);
     }
-    return m_exitCode;
 }

@@ -8,7 +8,7 @@ class MessageLoop {
 public:
     // Handles the messages of the window (keyboard navigation included) until a quit
     // request arrives.
-    int run(HWND window);
+    void run(HWND window);
     // Dispatches what is queued now and returns.
     void pump(HWND window);
 
@@ -16,5 +16,4 @@ private:
     bool dispatch(HWND window, MSG& message);
 
     bool m_quit = false;
-    int m_exitCode = 0;
 };

@@ -60,7 +60,7 @@ void NativeBackground::setColour(COLORREF colour)
 
 template <class Interface> void NativeControlOf<Interface>::setBackground(Rgb colour)
 {
-    setColour(RGB(colour.red, colour.green, colour.blue));
+    setColour(colourRef(colour));
     InvalidateRect(m_window, nullptr, TRUE);
     if (HWND field = FindWindowExW(m_window, nullptr, L"Edit", nullptr)) {
         InvalidateRect(field, nullptr, TRUE);

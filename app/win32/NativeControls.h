@@ -1,11 +1,17 @@
 #pragma once
 
+#include "Colour.h"
 #include "Control.h"
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
+
+inline constexpr COLORREF colourRef(Rgb colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
 
 // The background a control paints; none set means the system's window colour.
 class NativeBackground {

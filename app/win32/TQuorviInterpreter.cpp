@@ -22,12 +22,7 @@ constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPC
 // The height of a combo box's list when it is open, at 96 dpi.
 constexpr int listHeight = 160;
 
-constexpr COLORREF greyedText = RGB(96, 96, 96);
-
-COLORREF colourRef(Rgb colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
-}
+constexpr COLORREF greyedText = colourRef(colours::greyedText);
 
 UINT dpiOf(HWND window)
 {
@@ -81,7 +76,7 @@ std::pair<const wchar_t*, DWORD> nativeClass(const layout::ControlLayout& spec)
     return {L"Static", 0};
 }
 
-void registerWindowClass()
+void registerWindowClass(WNDPROC procedure)
 {
     static bool registered = false;
     if (registered) {
@@ -90,7 +85,7 @@ void registerWindowClass()
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClassInfo{};
     windowClassInfo.cbSize = sizeof(windowClassInfo);
-    windowClassInfo.lpfnWndProc = DefWindowProcW;
+    windowClassInfo.lpfnWndProc = procedure;
     windowClassInfo.hInstance = instance;
     windowClassInfo.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClassInfo.hIcon = static_cast<HICON>(
@@ -110,7 +105,7 @@ TQuorviInterpreter::TQuorviInterpreter(MessageBoxPresenter& messages, std::u16st
       m_handlers(m_logicControls, {netREST1, netJSON1, netHTTP, netREST2, netJSON2}, messages,
                  std::move(serviceBaseUrl))
 {
-    registerWindowClass();
+    registerWindowClass(&windowProcedure);
     m_skyBlue = CreateSolidBrush(colourRef(layout::background));
     // Created at its 96-dpi size, which show() then scales: under Wine the children of a
     // window created without a size stayed clipped to part of it.
@@ -123,8 +118,8 @@ TQuorviInterpreter::TQuorviInterpreter(MessageBoxPresenter& messages, std::u16st
     if (!m_window) {
         throw std::runtime_error("Das Hauptfenster konnte nicht erzeugt werden");
     }
+    // Until here the window's messages take the default way.
     SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProcedure));
     messages.setOwner(m_window);
 
     createControls();
@@ -225,16 +220,19 @@ void TQuorviInterpreter::createControls()
 
     for (const Native& native : m_controls) {
         const layout::ControlLayout& spec = *native.spec;
-        for (std::u16string_view item : spec.items) {
-            SendMessageW(native.window, CB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(toWide(item).c_str()));
-        }
         if (spec.kind == layout::Kind::ComboBox) {
+            for (std::u16string_view item : spec.items) {
+                native.comboBox->appendItem(item);
+            }
             // A combo box does not take its text from the creation call.
             native.comboBox->setTextQuietly(toWide(spec.text));
         }
         if (spec.maxLength > 0) {
             SendMessageW(native.window, EM_LIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
+        } else if (spec.kind == layout::Kind::TextArea) {
+            // Lines are appended by replacing the selection, which stops at the edit
+            // control's default limit of about 32,000 characters.
+            SendMessageW(native.window, EM_SETLIMITTEXT, 0, 0);
         }
         // Clicks into an edit box with a click handler; the keys of the output area.
         if ((spec.kind == layout::Kind::EditBox && eventsOf(spec.name).click) ||
@@ -506,6 +504,9 @@ LRESULT CALLBACK TQuorviInterpreter::controlProcedure(HWND control, UINT message
 {
     auto* self = reinterpret_cast<TQuorviInterpreter*>(data);
     const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+    if (message != WM_LBUTTONDOWN && message != WM_GETDLGCODE) {
+        return result;
+    }
     const Native* native = self->nativeOf(control);
     if (!native) {
         return result;

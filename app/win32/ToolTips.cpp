@@ -4,7 +4,8 @@
 
 ToolTips::~ToolTips()
 {
-    if (m_tip) {
+    // Usually gone already, destroyed with the window that owns it.
+    if (m_tip && IsWindow(m_tip)) {
         DestroyWindow(m_tip);
     }
 }
@@ -20,40 +21,39 @@ void ToolTips::create(HWND window, int delayMs, int displayMs)
     SendMessageW(m_tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(displayMs, 0));
 }
 
-TTTOOLINFOW ToolTips::info(UINT_PTR id, UINT flags, const std::wstring& text) const
+TTTOOLINFOW ToolTips::info(UINT_PTR id, UINT flags, const wchar_t* text) const
 {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = flags | TTF_SUBCLASS;
     tool.hwnd = m_window;
     tool.uId = id;
-    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    tool.lpszText = const_cast<wchar_t*>(text);
     return tool;
 }
 
-void ToolTips::add(HWND control, std::wstring text)
+void ToolTips::add(HWND control, const std::wstring& text)
 {
-    m_tools.push_back({control, std::move(text)});
-    const Tool& tool = m_tools.back();
+    m_controls.push_back(control);
     std::vector<HWND> windows{control};
     // The text field of a combo box gets the mouse over most of the box.
     if (HWND field = FindWindowExW(control, nullptr, L"Edit", nullptr)) {
         windows.push_back(field);
     }
     for (HWND window : windows) {
-        TTTOOLINFOW byWindow = info(reinterpret_cast<UINT_PTR>(window), TTF_IDISHWND, tool.text);
+        TTTOOLINFOW byWindow = info(reinterpret_cast<UINT_PTR>(window), TTF_IDISHWND, text.c_str());
         SendMessageW(m_tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&byWindow));
     }
-    TTTOOLINFOW byArea = info(m_tools.size(), 0, tool.text);
+    TTTOOLINFOW byArea = info(m_controls.size(), 0, text.c_str());
     SendMessageW(m_tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&byArea));
 }
 
 void ToolTips::updateRectangles(int maxWidth)
 {
     SendMessageW(m_tip, TTM_SETMAXTIPWIDTH, 0, maxWidth);
-    for (size_t i = 0; i < m_tools.size(); ++i) {
-        TTTOOLINFOW tool = info(i + 1, 0, m_tools[i].text);
-        GetWindowRect(m_tools[i].control, &tool.rect);
+    for (size_t i = 0; i < m_controls.size(); ++i) {
+        TTTOOLINFOW tool = info(i + 1, 0);
+        GetWindowRect(m_controls[i], &tool.rect);
         MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&tool.rect), 2);
         SendMessageW(m_tip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }

@@ -16,19 +16,16 @@ public:
     ~ToolTips();
 
     void create(HWND window, int delayMs, int displayMs);
-    void add(HWND control, std::wstring text);
+    void add(HWND control, const std::wstring& text);
     // After the controls moved (a new DPI), their rectangles follow.
     void updateRectangles(int maxWidth);
 
 private:
-    struct Tool {
-        HWND control;
-        std::wstring text;
-    };
-
-    TTTOOLINFOW info(UINT_PTR id, UINT flags, const std::wstring& text) const;
+    // The tooltip control keeps its own copy of the text.
+    TTTOOLINFOW info(UINT_PTR id, UINT flags, const wchar_t* text = nullptr) const;
 
     HWND m_window = nullptr;
     HWND m_tip = nullptr;
-    std::vector<Tool> m_tools;
+    // Tool n + 1 is the rectangle of control n.
+    std::vector<HWND> m_controls;
 };

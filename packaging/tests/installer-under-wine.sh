@@ -20,10 +20,7 @@ fail() {
 }
 
 pe_machine() {
-  [ "$(head -c 2 "$1")" = MZ ] || return 0
-  local pe_offset
-  pe_offset=$(od -An -t u4 -j 60 -N 4 "$1" | tr -d ' ')
-  od -An -t x2 -j $((pe_offset + 4)) -N 2 "$1" | tr -d ' '
+  "$packaging/../scripts/pe-machine" "$1"
 }
 
 [ -f "$program" ] || {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "netcomp_api.h"
+
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -18,5 +20,11 @@ private:
     int32_t m_code;
     std::string m_text;
 };
+
+// A call on an object that is still running one it may not interfere with.
+inline CoreError busyError()
+{
+    return CoreError(NETCOMP_ERR_BUSY, "Busy performing current action.");
+}
 
 } // namespace netcomp::core

@@ -84,7 +84,6 @@ protected:
 
     // Destroy arrived while a call runs: end that call soon. Events are already silenced.
     virtual void stopRunningCall() {}
-    bool destroyPending() const { return m_destroyPending; }
 
     static void requireArgs(int32_t argCount, int32_t expected);
     [[noreturn]] static void unknownProperty(int32_t id);

@@ -95,7 +95,7 @@ void TransferCore::afterGet(const TransferResult&)
 void TransferCore::requireIdle() const
 {
     if (m_session.busy())
-        throw core::CoreError(NETCOMP_ERR_BUSY, "Busy performing current action.");
+        throw core::busyError();
 }
 
 void TransferCore::dropAnswer()

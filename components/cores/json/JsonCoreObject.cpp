@@ -144,25 +144,16 @@ std::optional<std::string> JsonCoreObject::configValue(std::string_view name,
     return std::to_string(m_stringOptions);
 }
 
-// An event handler that parsed again or reset would free the input and the tree the
-// running parse still walks.
+// Events fire only while Parse runs, so a call nested in this object's own call comes
+// from an event handler: parsing again or resetting would free the input and the tree
+// the running parse still walks.
 void JsonCoreObject::refuseWhileParsing() const
 {
-    if (m_parsing)
-        throw CoreError(NETCOMP_ERR_BUSY, "Busy performing current action.");
+    if (callDepth() > 1)
+        throw core::busyError();
 }
 
 void JsonCoreObject::parse()
-{
-    m_parsing = true;
-    struct Done {
-        bool& parsing;
-        ~Done() { parsing = false; }
-    } done{m_parsing};
-    parseInput();
-}
-
-void JsonCoreObject::parseInput()
 {
     const bool wasComplete = m_parser.complete();
     const std::size_t before = m_parser.input().size();

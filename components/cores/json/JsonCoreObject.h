@@ -27,7 +27,6 @@ protected:
 
 private:
     void parse();
-    void parseInput();
     void refuseWhileParsing() const;
     void reset();
     void setXPath(const std::string& path);
@@ -36,7 +35,6 @@ private:
     JsonParser m_parser;
     JsonEvents m_events;
     bool m_buildDom = true;
-    bool m_parsing = false;
     bool m_overwrite = false;
     int m_stringOptions = 0;
     std::string m_inputData;

@@ -1,12 +1,12 @@
 #include "JsonParser.h"
 
 #include "CoreError.h"
+#include "JsonChars.h"
 #include "JsonEscapes.h"
 #include "JsonLimits.h"
 #include "netcomp_api.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstring>
@@ -59,31 +59,11 @@ bool hasStringSpecial(uint64_t w)
     return (control | anyZeroByte(w ^ (kOnes * '"')) | anyZeroByte(w ^ (kOnes * '\\'))) != 0;
 }
 
-constexpr std::array<bool, 256> makeTable(bool controls, std::string_view chars)
-{
-    std::array<bool, 256> table{};
-    for (int c = 0; c < 0x20; ++c)
-        table[c] = controls;
-    for (char c : chars)
-        table[static_cast<unsigned char>(c)] = true;
-    return table;
-}
-
-constexpr auto kWhitespace = makeTable(false, " \t\n\r");
-constexpr auto kStringSpecial = makeTable(true, "\"\\");
-
-unsigned char byte(char c)
-{
-    return static_cast<unsigned char>(c);
-}
-bool isDigit(char c)
-{
-    return static_cast<unsigned char>(c - '0') < 10;
-}
-bool isHex(char c)
-{
-    return isDigit(c) || static_cast<unsigned char>((c | 0x20) - 'a') < 6;
-}
+using chars::byte;
+using chars::isDigit;
+using chars::isHex;
+using chars::kStringSpecial;
+using chars::kWhitespace;
 
 // Skips a run of digits, a word at a time where the byte order allows. XOR with '0' turns
 // a digit into 0-9, the only values whose high nibble stays clear also once 6 is added; a
@@ -235,7 +215,7 @@ bool JsonParser::parse(const ParseSettings& settings)
     }
     const char* start = skipWhitespace(begin);
     if (start == m_end) {
-        scanFrom(0, settings);
+        startScanning(settings);
         return false;
     }
     const char* after = nullptr;
@@ -245,7 +225,7 @@ bool JsonParser::parse(const ParseSettings& settings)
         checkTail();
     } catch (const Incomplete&) {
         discardDocument();
-        scanFrom(0, settings);
+        startScanning(settings);
         return false;
     } catch (...) {
         discardDocument();
@@ -260,13 +240,13 @@ bool JsonParser::parse(const ParseSettings& settings)
 
 // The first parse that finds the value incomplete scans what it has, so that later
 // calls go on from there instead of building from the start again.
-void JsonParser::scanFrom(std::size_t offset, const ParseSettings& settings)
+void JsonParser::startScanning(const ParseSettings& settings)
 {
     if (m_scanning)
         return;
     m_scanning = true;
     m_scanned = m_input.size();
-    m_scanner.scan(std::string_view(m_input).substr(offset), kMaxDepth, settings.maxValues);
+    m_scanner.scan(m_input, kMaxDepth, settings.maxValues);
 }
 
 void JsonParser::checkTail()

@@ -67,7 +67,7 @@ private:
     void closeContainer(const Frame& frame, const char* closer);
     const char* skipWhitespace(const char* p) const;
     void checkTail();
-    void scanFrom(std::size_t offset, const ParseSettings& settings);
+    void startScanning(const ParseSettings& settings);
     [[noreturn]] void fail(const char* p) const;
 
     std::string m_input;

@@ -1,24 +1,17 @@
 #include "JsonSyntaxScanner.h"
 
 #include "CoreError.h"
+#include "JsonChars.h"
 #include "JsonLimits.h"
 #include "netcomp_api.h"
 
 namespace netcomp::json {
 namespace {
 
-bool isWhitespace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-bool isDigit(char c)
-{
-    return static_cast<unsigned char>(c - '0') < 10;
-}
-bool isHex(char c)
-{
-    return isDigit(c) || static_cast<unsigned char>((c | 0x20) - 'a') < 6;
-}
+using chars::isDigit;
+using chars::isHex;
+using chars::isWhitespace;
+
 bool isExponentMark(char c)
 {
     return (c | 0x20) == 'e';
@@ -34,7 +27,7 @@ void JsonSyntaxScanner::reset()
 void JsonSyntaxScanner::fail(int32_t code, std::string text)
 {
     m_failure.emplace(code, std::move(text));
-    throw core::CoreError(code, m_failure->second);
+    throw *m_failure;
 }
 
 void JsonSyntaxScanner::startValue(char c, std::size_t maxDepth, std::size_t maxValues)
@@ -94,7 +87,7 @@ void JsonSyntaxScanner::close(char c)
 bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::size_t maxValues)
 {
     if (m_failure)
-        throw core::CoreError(m_failure->first, m_failure->second);
+        throw *m_failure;
     const char* p = piece.data();
     const char* const end = p + piece.size();
     while (p < end && m_state != State::Complete) {
@@ -135,7 +128,7 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
             break;
         case State::String:
             // Plain string bytes in a tight loop.
-            while (p < end && *p != '"' && *p != '\\' && static_cast<unsigned char>(*p) >= 0x20)
+            while (p < end && !chars::kStringSpecial[chars::byte(*p)])
                 ++p;
             if (p == end)
                 return false;

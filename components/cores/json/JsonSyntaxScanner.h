@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CoreError.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -57,7 +59,7 @@ private:
     std::size_t m_literalAt = 0;
     std::size_t m_values = 0;
     std::vector<bool> m_objects; // open containers, innermost last
-    std::optional<std::pair<int32_t, std::string>> m_failure;
+    std::optional<core::CoreError> m_failure;
 };
 
 } // namespace netcomp::json

@@ -111,7 +111,6 @@ public:
                             interpretation, disclaimer};
     WindowHandlers handlers;
 };
-#include <string>
 
 // "visible enabled yellow": what a user sees of a control, in one comparable text.
 template <class Fake> std::string state(const Fake& control)

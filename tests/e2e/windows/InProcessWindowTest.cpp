@@ -1,7 +1,8 @@
 // The Win32 window inside the test's own process, for what another process cannot see:
-// the mouse pointer each control shows.
+// the mouse pointer each control shows, what the output area holds.
 #include "ControlIds.h"
 #include "MessageBoxPresenter.h"
+#include "NativeControls.h"
 #include "TQuorviInterpreter.h"
 
 #include <commctrl.h>
@@ -50,6 +51,19 @@ TEST(InProcessWindow, EachControlShowsItsMousePointer)
         EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, c.pointer));
     }
     EXPECT_TRUE(messages.errors.empty());
+}
+
+TEST(InProcessWindow, TheOutputAreaTakesMoreThanTheEditControlsDefaultLimit)
+{
+    RecordingBoxes messages;
+    TQuorviInterpreter window(messages, u"https://127.0.0.1:1/");
+    window.show();
+    NativeTextArea area;
+    area.attach(GetDlgItem(window.handle(), controlId("interpretation")));
+    area.appendLine(std::u16string(40'000, u'x'));
+    area.appendLine(u"Ende");
+    // Each line ends in CR LF on the screen.
+    EXPECT_EQ(SendMessageW(area.handle(), WM_GETTEXTLENGTH, 0, 0), 40'000 + 2 + 4 + 2);
 }
 
 } // namespace

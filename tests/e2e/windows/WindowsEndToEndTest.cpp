@@ -1,5 +1,6 @@
 // QuorviV2.exe against the demo laboratory service, worked with the mouse and the
 // keyboard under Wine as a user would. ServiceDown runs while the service is stopped.
+#include "NativeControls.h"
 #include "ProgramDriver.h"
 
 #include <cstdlib>
@@ -7,9 +8,9 @@
 
 namespace {
 
-constexpr COLORREF yellow = RGB(255, 255, 0);
-constexpr COLORREF lime = RGB(0, 255, 0);
-constexpr COLORREF red = RGB(255, 0, 0);
+constexpr COLORREF yellow = colourRef(colours::yellow);
+constexpr COLORREF lime = colourRef(colours::lime);
+constexpr COLORREF red = colourRef(colours::red);
 
 std::wstring program()
 {
@@ -215,11 +216,7 @@ TEST_F(Program, TabSkipsDisabledAndHiddenControlsAndEnterAndEscapePressNothing)
 TEST_F(Program, TextsStandOutFromTheirBackground)
 {
     ASSERT_EQ(load(L"TW-2026-0815"), nullptr);
-    driver->choose("ParameterComboBox", L"Nitrat");
-    driver->choose("PrefixComboBox", L"keins");
-    driver->click("valueEdit");
-    driver->type(L"12,5");
-    driver->choose("Unit", L"mg/L");
+    fill(L"Nitrat", L"12,5", L"mg/L");
     driver->click("process");
     ASSERT_FALSE(driver->text("disclaimer").empty());
     for (const char* name :

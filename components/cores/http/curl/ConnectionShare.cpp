@@ -1,9 +1,9 @@
 #include "ConnectionShare.h"
 
-#include "netcomp_api.h"
+#include "CurlLibrary.h"
+#include "ProcessSharedValue.h"
 
 #include <curl/curl.h>
-#include <dlfcn.h>
 #include <mutex>
 
 namespace netcomp::http {
@@ -30,8 +30,7 @@ void unlock(CURL*, curl_lock_data data, void*)
 CURLSH* makeShare()
 {
     // The share may come before the first easy handle of the process.
-    if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
-        return nullptr;
+    initialiseCurl();
     CURLSH* share = curl_share_init();
     if (!share)
         return nullptr;
@@ -58,14 +57,8 @@ struct SharedConnections {
 
 SharedConnections& sharedConnections()
 {
-    static SharedConnections* const shared = [] {
-        const auto table = reinterpret_cast<netcomp_process_shared_fn>(
-            dlsym(RTLD_DEFAULT, NETCOMP_PROCESS_SHARED_SYMBOL));
-        if (!table)
-            return new SharedConnections;
-        return static_cast<SharedConnections*>(table(
-            "netcomp.curl-connections", +[]() -> void* { return new SharedConnections; }));
-    }();
+    static SharedConnections* const shared = static_cast<SharedConnections*>(processSharedValue(
+        "netcomp.curl-connections", +[]() -> void* { return new SharedConnections; }));
     return *shared;
 }
 

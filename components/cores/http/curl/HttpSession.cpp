@@ -2,6 +2,7 @@
 
 #include "ConnectionShare.h"
 #include "CoreObject.h"
+#include "CurlLibrary.h"
 #include "HttpLimits.h"
 #include "LocalFile.h"
 #include "ResponseHead.h"
@@ -28,13 +29,6 @@ CURLcode installTrustStore(CURL*, void* sslContext, void*)
         return CURLE_OUT_OF_MEMORY;
     SSL_CTX_set1_cert_store(static_cast<SSL_CTX*>(sslContext), store);
     return CURLE_OK;
-}
-
-void initialiseCurl()
-{
-    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    if (!initialised)
-        throw core::CoreError(NETCOMP_ERR_TRANSPORT, "The HTTP library could not be initialised.");
 }
 
 template <class Value> void require(CURL* easy, CURLoption option, Value value)
@@ -104,7 +98,7 @@ void HttpSession::interrupt()
 void HttpSession::perform(Method method, std::string_view url, const TransferSettings& settings)
 {
     if (m_busy)
-        throw core::CoreError(NETCOMP_ERR_BUSY, "Busy performing current action.");
+        throw core::busyError();
     const TransferUrl parts = parseTransferUrl(url);
 
     struct BusyScope {

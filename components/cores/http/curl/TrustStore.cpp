@@ -1,9 +1,8 @@
 #include "TrustStore.h"
 
-#include "netcomp_api.h"
+#include "ProcessSharedValue.h"
 
 #include <cstdlib>
-#include <dlfcn.h>
 #include <filesystem>
 #include <openssl/err.h>
 #include <openssl/x509.h>
@@ -42,14 +41,8 @@ X509_STORE* buildTrustStore()
 X509_STORE* sharedTrustStore()
 {
     // One store for the whole process when the program offers it, else one for this core.
-    static X509_STORE* const store = [] {
-        const auto shared = reinterpret_cast<netcomp_process_shared_fn>(
-            dlsym(RTLD_DEFAULT, NETCOMP_PROCESS_SHARED_SYMBOL));
-        if (!shared)
-            return buildTrustStore();
-        return static_cast<X509_STORE*>(
-            shared("netcomp.trust-store", +[]() -> void* { return buildTrustStore(); }));
-    }();
+    static X509_STORE* const store = static_cast<X509_STORE*>(processSharedValue(
+        "netcomp.trust-store", +[]() -> void* { return buildTrustStore(); }));
     return store;
 }
 

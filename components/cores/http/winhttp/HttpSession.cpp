@@ -379,7 +379,7 @@ void HttpSession::dispatchEvents(WinHttpTransfer& transfer)
 void HttpSession::perform(Method method, std::string_view url, const TransferSettings& settings)
 {
     if (m_busy)
-        throw core::CoreError(NETCOMP_ERR_BUSY, "Busy performing current action.");
+        throw core::busyError();
     auto transfer = std::make_shared<WinHttpTransfer>();
     transfer->method = method;
     transfer->url = parseTransferUrl(url);
