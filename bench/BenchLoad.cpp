@@ -1,9 +1,9 @@
-#include "BenchLoad.h"
+#include "bench/BenchLoad.h"
 
-#include "BenchServer.h"
-#include "CodePage.h"
-#include "SampleComponents.h"
-#include "ServiceAddresses.h"
+#include "bench/BenchServer.h"
+#include "components/codepage/CodePage.h"
+#include "retrieval/SampleComponents.h"
+#include "retrieval/ServiceAddresses.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "BenchServer.h"
+#include "bench/BenchServer.h"
 
-#include "TestPki.h"
+#include "tests/support/TestPki.h"
 
 #include <httplib.h>
 #include <map>

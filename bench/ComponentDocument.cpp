@@ -1,7 +1,7 @@
-#include "ComponentDocument.h"
+#include "bench/ComponentDocument.h"
 
-#include "DocumentParsers.h"
-#include "TnetJSON.h"
+#include "retrieval/DocumentParsers.h"
+#include "components/wrappers/TnetJSON.h"
 
 void parseInterpreterDocument(TnetJSON& json, std::u16string_view text)
 {

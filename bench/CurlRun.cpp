@@ -1,4 +1,4 @@
-#include "CurlRun.h"
+#include "bench/CurlRun.h"
 
 #include <chrono>
 #include <spawn.h>

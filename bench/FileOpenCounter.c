@@ -1,5 +1,5 @@
 #define _GNU_SOURCE
-#include "FileOpenCounter.h"
+#include "bench/FileOpenCounter.h"
 
 #include <dlfcn.h>
 #include <stdatomic.h>

@@ -7,10 +7,10 @@
 //   lookup engine|component INDEX     1000 lookups of "/json/[INDEX]/Param", 15,000 entries
 //   run ENTRIES MATCHING              one interpretation run
 //   component-parse ENTRIES           one TnetJSON parse of that run's document
-#include "InterpretationCase.h"
-#include "JsonParsing.h"
-#include "LookupCase.h"
-#include "ParserDocuments.h"
+#include "bench/InterpretationCase.h"
+#include "bench/JsonParsing.h"
+#include "bench/LookupCase.h"
+#include "bench/ParserDocuments.h"
 
 #include <benchmark/benchmark.h>
 #include <exception>

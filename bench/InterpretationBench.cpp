@@ -1,7 +1,7 @@
 // One interpretation run over 150, 1,500 and 15,000 entries (the largest near the JSON
 // component's bound of 8 MiB) with one and with ten
 // matching entries, and a parse of the same document through TnetJSON.
-#include "InterpretationCase.h"
+#include "bench/InterpretationCase.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>

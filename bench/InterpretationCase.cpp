@@ -1,9 +1,9 @@
-#include "InterpretationCase.h"
+#include "bench/InterpretationCase.h"
 
-#include "CodePage.h"
-#include "ComponentDocument.h"
-#include "InterpretationRun.h"
-#include "InterpreterDocument.h"
+#include "components/codepage/CodePage.h"
+#include "bench/ComponentDocument.h"
+#include "interpretation/InterpretationRun.h"
+#include "bench/InterpreterDocument.h"
 
 #include <stdexcept>
 

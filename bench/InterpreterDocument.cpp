@@ -1,4 +1,4 @@
-#include "InterpreterDocument.h"
+#include "bench/InterpreterDocument.h"
 
 #include <array>
 #include <stdexcept>

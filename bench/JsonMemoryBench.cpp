@@ -1,9 +1,9 @@
 // What one parse allocates, set against the size of its input. Prints one JSON object
 // per document on its own line.
-#include "AllocationCounter.h"
-#include "JsonParser.h"
-#include "JsonParsing.h"
-#include "ParserDocuments.h"
+#include "bench/AllocationCounter.h"
+#include "components/cores/json/JsonParser.h"
+#include "bench/JsonParsing.h"
+#include "bench/ParserDocuments.h"
 
 #include <exception>
 #include <iostream>

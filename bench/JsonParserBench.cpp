@@ -1,6 +1,6 @@
 // Parse and tree build: our JSON engine beside RapidJSON's DOM parser on the same bytes.
-#include "JsonParsing.h"
-#include "ParserDocuments.h"
+#include "bench/JsonParsing.h"
+#include "bench/ParserDocuments.h"
 
 #include <benchmark/benchmark.h>
 

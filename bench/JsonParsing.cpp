@@ -1,6 +1,6 @@
-#include "JsonParsing.h"
+#include "bench/JsonParsing.h"
 
-#include "JsonParser.h"
+#include "components/cores/json/JsonParser.h"
 
 #include <limits>
 #include <rapidjson/document.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ParseSettings.h"
+#include "components/cores/json/ParseSettings.h"
 
 #include <cstddef>
 #include <string_view>

@@ -1,6 +1,6 @@
 // "/json/[i]/Param" over a 15,000-entry document, at the first and the last entry, in the
 // JSON engine and through TnetJSON (XPath, then XText).
-#include "LookupCase.h"
+#include "bench/LookupCase.h"
 
 #include <benchmark/benchmark.h>
 

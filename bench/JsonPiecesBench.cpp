@@ -1,8 +1,8 @@
 // Parsing one document given in pieces, as a caller that sets InputData and calls Parse
 // for each piece does: the total time should not grow with the number of pieces.
-#include "InterpreterDocument.h"
-#include "JsonParser.h"
-#include "JsonParsing.h"
+#include "bench/InterpreterDocument.h"
+#include "components/cores/json/JsonParser.h"
+#include "bench/JsonParsing.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>

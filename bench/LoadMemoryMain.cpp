@@ -2,12 +2,12 @@
 // largest documents the components take in. Run once per case, each in a fresh process:
 //   bench_load_memory CASE      CASE: at-bounds | body-too-large | too-many-values | small
 // Prints one JSON object with the resident set before the load and its peak during it.
-#include "BenchLoad.h"
-#include "BenchServer.h"
-#include "CodePage.h"
-#include "HttpLimits.h"
-#include "JsonLimits.h"
-#include "TestPki.h"
+#include "bench/BenchLoad.h"
+#include "bench/BenchServer.h"
+#include "components/codepage/CodePage.h"
+#include "components/cores/http/HttpLimits.h"
+#include "components/cores/json/JsonLimits.h"
+#include "tests/support/TestPki.h"
 
 #include <algorithm>
 #include <fstream>

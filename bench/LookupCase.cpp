@@ -1,9 +1,9 @@
-#include "LookupCase.h"
+#include "bench/LookupCase.h"
 
-#include "CodePage.h"
-#include "ComponentDocument.h"
-#include "InterpreterDocument.h"
-#include "JsonPath.h"
+#include "components/codepage/CodePage.h"
+#include "bench/ComponentDocument.h"
+#include "bench/InterpreterDocument.h"
+#include "components/cores/json/JsonPath.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "JsonParser.h"
-#include "TnetJSON.h"
+#include "components/cores/json/JsonParser.h"
+#include "components/wrappers/TnetJSON.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "ParserDocuments.h"
+#include "bench/ParserDocuments.h"
 
-#include "InterpreterDocument.h"
+#include "bench/InterpreterDocument.h"
 
 #include <fstream>
 #include <sstream>

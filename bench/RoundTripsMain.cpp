@@ -2,14 +2,14 @@
 // load after it, a later load, and curl fetching the same three addresses in one
 // invocation, through a loopback proxy that delays each direction by half the round-trip
 // time. Prints one JSON object per round-trip time.
-#include "BenchLoad.h"
-#include "BenchServer.h"
-#include "CodePage.h"
-#include "CurlRun.h"
-#include "InterpreterDocument.h"
-#include "LatencyProxy.h"
-#include "ServiceAddresses.h"
-#include "TestPki.h"
+#include "bench/BenchLoad.h"
+#include "bench/BenchServer.h"
+#include "components/codepage/CodePage.h"
+#include "bench/CurlRun.h"
+#include "bench/InterpreterDocument.h"
+#include "bench/LatencyProxy.h"
+#include "retrieval/ServiceAddresses.h"
+#include "tests/support/TestPki.h"
 
 #include <chrono>
 #include <iostream>

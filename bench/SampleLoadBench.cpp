@@ -2,21 +2,21 @@
 // interleaved with curl fetching the same three addresses in one invocation; the trust
 // store and connection checks; and the gaps between event pump calls while a transfer
 // waits 2 s. Prints one JSON object.
-#include "BenchLoad.h"
-#include "BenchServer.h"
-#include "CodePage.h"
-#include "CurlRun.h"
-#include "EventPump.h"
-#include "FakeSampleView.h"
-#include "FileOpenCounter.h"
-#include "InterpreterDocument.h"
-#include "JsonList.h"
-#include "SampleLoader.h"
-#include "ServiceAddresses.h"
-#include "TestPki.h"
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
+#include "bench/BenchLoad.h"
+#include "bench/BenchServer.h"
+#include "components/codepage/CodePage.h"
+#include "bench/CurlRun.h"
+#include "components/wrappers/EventPump.h"
+#include "tests/retrieval/FakeSampleView.h"
+#include "bench/FileOpenCounter.h"
+#include "bench/InterpreterDocument.h"
+#include "bench/JsonList.h"
+#include "retrieval/SampleLoader.h"
+#include "retrieval/ServiceAddresses.h"
+#include "tests/support/TestPki.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,8 +3,8 @@
 // the same size. Both run with the offscreen platform. Prints one JSON object.
 //   bench_startup                  interleaved starts, times in milliseconds
 //   bench_startup --callgrind DIR  one start of each under callgrind, profiles in DIR
-#include "BenchServer.h"
-#include "JsonList.h"
+#include "bench/BenchServer.h"
+#include "bench/JsonList.h"
 
 #include <cstdlib>
 #include <ctime>

@@ -1,8 +1,8 @@
-#include "CheckerCommand.h"
+#include "checker/CheckerCommand.h"
 
-#include "FindingReport.h"
-#include "WebSpace.h"
-#include "WebSpaceCheck.h"
+#include "checker/FindingReport.h"
+#include "checker/WebSpace.h"
+#include "checker/WebSpaceCheck.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "CustomerMessage.h"
+#include "checker/CustomerMessage.h"
 
-#include "CodePage.h"
-#include "FailureReport.h"
+#include "components/codepage/CodePage.h"
+#include "app/logic/FailureReport.h"
 
 std::string customerMessage(const std::exception& error)
 {

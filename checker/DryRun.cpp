@@ -1,15 +1,15 @@
-#include "DryRun.h"
+#include "checker/DryRun.h"
 
-#include "CodePage.h"
-#include "CustomerMessage.h"
-#include "DocumentParsers.h"
-#include "DryRunView.h"
-#include "InputChoices.h"
-#include "InterpretationRun.h"
-#include "NumberReading.h"
-#include "PreparedValue.h"
-#include "TnetJSON.h"
-#include "UnitScaling.h"
+#include "components/codepage/CodePage.h"
+#include "checker/CustomerMessage.h"
+#include "retrieval/DocumentParsers.h"
+#include "checker/DryRunView.h"
+#include "interpretation/InputChoices.h"
+#include "interpretation/InterpretationRun.h"
+#include "interpretation/NumberReading.h"
+#include "interpretation/PreparedValue.h"
+#include "components/wrappers/TnetJSON.h"
+#include "interpretation/UnitScaling.h"
 
 #include <optional>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Finding.h"
-#include "InterpreterDocumentCheck.h"
+#include "checker/Finding.h"
+#include "checker/InterpreterDocumentCheck.h"
 
 #include <string>
 #include <vector>

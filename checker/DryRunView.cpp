@@ -1,4 +1,4 @@
-#include "DryRunView.h"
+#include "checker/DryRunView.h"
 
 DryRunView::DryRunView(std::u16string parameter, std::u16string value, std::u16string unit,
                        std::u16string prefix)

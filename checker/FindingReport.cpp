@@ -1,4 +1,4 @@
-#include "FindingReport.h"
+#include "checker/FindingReport.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Finding.h"
+#include "checker/Finding.h"
 
 #include <cstddef>
 #include <ostream>

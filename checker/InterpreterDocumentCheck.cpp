@@ -1,14 +1,14 @@
-#include "InterpreterDocumentCheck.h"
+#include "checker/InterpreterDocumentCheck.h"
 
-#include "CodePage.h"
-#include "CustomerMessage.h"
-#include "DocumentMembers.h"
-#include "DocumentParsers.h"
-#include "EntryPath.h"
-#include "LimitClassification.h"
-#include "ParameterCount.h"
-#include "PreparedValue.h"
-#include "TnetJSON.h"
+#include "components/codepage/CodePage.h"
+#include "checker/CustomerMessage.h"
+#include "retrieval/DocumentMembers.h"
+#include "retrieval/DocumentParsers.h"
+#include "retrieval/EntryPath.h"
+#include "interpretation/LimitClassification.h"
+#include "retrieval/ParameterCount.h"
+#include "interpretation/PreparedValue.h"
+#include "components/wrappers/TnetJSON.h"
 
 #include <cmath>
 #include <cstdio>

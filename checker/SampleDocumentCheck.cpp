@@ -1,12 +1,12 @@
-#include "SampleDocumentCheck.h"
+#include "checker/SampleDocumentCheck.h"
 
-#include "CodePage.h"
-#include "CustomerMessage.h"
-#include "DocumentMembers.h"
-#include "DocumentParsers.h"
-#include "LoadMessages.h"
-#include "ServiceAddresses.h"
-#include "TnetJSON.h"
+#include "components/codepage/CodePage.h"
+#include "checker/CustomerMessage.h"
+#include "retrieval/DocumentMembers.h"
+#include "retrieval/DocumentParsers.h"
+#include "retrieval/LoadMessages.h"
+#include "retrieval/ServiceAddresses.h"
+#include "components/wrappers/TnetJSON.h"
 
 #include <algorithm>
 #include <cstdio>

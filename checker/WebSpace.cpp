@@ -1,7 +1,7 @@
-#include "WebSpace.h"
+#include "checker/WebSpace.h"
 
-#include "CodePage.h"
-#include "ServiceAddresses.h"
+#include "components/codepage/CodePage.h"
+#include "retrieval/ServiceAddresses.h"
 
 #include <algorithm>
 #include <fstream>

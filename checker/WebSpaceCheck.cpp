@@ -1,9 +1,9 @@
-#include "WebSpaceCheck.h"
+#include "checker/WebSpaceCheck.h"
 
-#include "CustomerMessage.h"
-#include "DryRun.h"
-#include "InterpreterDocumentCheck.h"
-#include "SampleDocumentCheck.h"
+#include "checker/CustomerMessage.h"
+#include "checker/DryRun.h"
+#include "checker/InterpreterDocumentCheck.h"
+#include "checker/SampleDocumentCheck.h"
 
 #include <algorithm>
 

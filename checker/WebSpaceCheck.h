@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Finding.h"
-#include "WebSpace.h"
+#include "checker/Finding.h"
+#include "checker/WebSpace.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,11 +1,11 @@
-#include "CheckerCommand.h"
+#include "checker/CheckerCommand.h"
 
 #include <iostream>
 #include <string>
 #include <vector>
 
 #if defined(_WIN32)
-#include "CodePage.h"
+#include "components/codepage/CodePage.h"
 
 #include <windows.h>
 

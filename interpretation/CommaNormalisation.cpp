@@ -1,4 +1,4 @@
-#include "CommaNormalisation.h"
+#include "interpretation/CommaNormalisation.h"
 
 #include <algorithm>
 

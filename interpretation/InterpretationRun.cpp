@@ -1,13 +1,13 @@
-#include "InterpretationRun.h"
+#include "interpretation/InterpretationRun.h"
 
-#include "CommaNormalisation.h"
-#include "DocumentMembers.h"
-#include "EntryPath.h"
-#include "Placeholders.h"
-#include "PrefixTexts.h"
-#include "PreparedValue.h"
-#include "SpecialResults.h"
-#include "TnetJSON.h"
+#include "interpretation/CommaNormalisation.h"
+#include "retrieval/DocumentMembers.h"
+#include "retrieval/EntryPath.h"
+#include "interpretation/Placeholders.h"
+#include "interpretation/PrefixTexts.h"
+#include "interpretation/PreparedValue.h"
+#include "interpretation/SpecialResults.h"
+#include "components/wrappers/TnetJSON.h"
 
 InterpretationRun::InterpretationRun(TnetJSON& document, int32_t parameterCount,
                                      InterpretationView& view)

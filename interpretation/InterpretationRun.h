@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InterpretationView.h"
-#include "LimitClassification.h"
+#include "interpretation/InterpretationView.h"
+#include "interpretation/LimitClassification.h"
 
 #include <cstdint>
 #include <string>

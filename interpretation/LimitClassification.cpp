@@ -1,6 +1,6 @@
-#include "LimitClassification.h"
+#include "interpretation/LimitClassification.h"
 
-#include "NumberReading.h"
+#include "interpretation/NumberReading.h"
 
 double limitValue(std::u16string_view mclText)
 {

@@ -1,6 +1,6 @@
-#include "NumberReading.h"
+#include "interpretation/NumberReading.h"
 
-#include "Exception.h"
+#include "components/exceptions/Exception.h"
 
 #include <algorithm>
 #include <charconv>

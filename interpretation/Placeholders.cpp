@@ -1,4 +1,4 @@
-#include "Placeholders.h"
+#include "interpretation/Placeholders.h"
 
 std::u16string replacePlaceholder(std::u16string_view text, std::u16string_view placeholder,
                                   std::u16string_view replacement)

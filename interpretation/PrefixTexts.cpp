@@ -1,4 +1,4 @@
-#include "PrefixTexts.h"
+#include "interpretation/PrefixTexts.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "PreparedValue.h"
+#include "interpretation/PreparedValue.h"
 
-#include "Exception.h"
-#include "NumberReading.h"
-#include "UnitScaling.h"
+#include "components/exceptions/Exception.h"
+#include "interpretation/NumberReading.h"
+#include "interpretation/UnitScaling.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "SpecialResults.h"
+#include "interpretation/SpecialResults.h"
 
 #include <array>
 #include <utility>

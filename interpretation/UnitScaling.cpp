@@ -1,4 +1,4 @@
-#include "UnitScaling.h"
+#include "interpretation/UnitScaling.h"
 
 double scaleFactor(std::u16string_view unitText)
 {

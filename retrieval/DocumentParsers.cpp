@@ -1,6 +1,6 @@
-#include "DocumentParsers.h"
+#include "retrieval/DocumentParsers.h"
 
-#include "TnetJSON.h"
+#include "components/wrappers/TnetJSON.h"
 
 namespace documents {
 

@@ -1,4 +1,4 @@
-#include "EntryPath.h"
+#include "retrieval/EntryPath.h"
 
 #include <charconv>
 

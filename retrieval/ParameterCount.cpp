@@ -1,7 +1,7 @@
-#include "ParameterCount.h"
+#include "retrieval/ParameterCount.h"
 
-#include "CodePage.h"
-#include "Exception.h"
+#include "components/codepage/CodePage.h"
+#include "components/exceptions/Exception.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "PercentEncoding.h"
+#include "retrieval/PercentEncoding.h"
 
 namespace {
 

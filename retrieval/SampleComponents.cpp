@@ -1,8 +1,8 @@
-#include "SampleComponents.h"
+#include "retrieval/SampleComponents.h"
 
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
 
 void configureSampleComponents(const SampleComponents& c)
 {

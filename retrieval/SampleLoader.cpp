@@ -1,16 +1,16 @@
-#include "SampleLoader.h"
+#include "retrieval/SampleLoader.h"
 
-#include "CodePage.h"
-#include "DocumentMembers.h"
-#include "DocumentParsers.h"
-#include "EntryPath.h"
-#include "LoadMessages.h"
-#include "ParameterCount.h"
-#include "ServiceAddresses.h"
-#include "ShownText.h"
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
+#include "components/codepage/CodePage.h"
+#include "retrieval/DocumentMembers.h"
+#include "retrieval/DocumentParsers.h"
+#include "retrieval/EntryPath.h"
+#include "retrieval/LoadMessages.h"
+#include "retrieval/ParameterCount.h"
+#include "retrieval/ServiceAddresses.h"
+#include "components/codepage/ShownText.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
 
 SampleLoader::SampleLoader(SampleComponents components, LoadedSample& sample, SampleView& view,
                            std::u16string serviceBaseUrl)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LoadedSample.h"
-#include "SampleComponents.h"
-#include "SampleView.h"
+#include "retrieval/LoadedSample.h"
+#include "retrieval/SampleComponents.h"
+#include "retrieval/SampleView.h"
 
 #include <string>
 

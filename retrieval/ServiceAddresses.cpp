@@ -1,7 +1,7 @@
-#include "ServiceAddresses.h"
+#include "retrieval/ServiceAddresses.h"
 
-#include "CodePage.h"
-#include "PercentEncoding.h"
+#include "components/codepage/CodePage.h"
+#include "retrieval/PercentEncoding.h"
 
 namespace service {
 namespace {

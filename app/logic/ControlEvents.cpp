@@ -1,4 +1,4 @@
-#include "ControlEvents.h"
+#include "app/logic/ControlEvents.h"
 
 #include <algorithm>
 

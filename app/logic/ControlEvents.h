@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowHandlers.h"
+#include "app/logic/WindowHandlers.h"
 
 #include <span>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "ControlInterpretationView.h"
+#include "app/logic/ControlInterpretationView.h"
 
-#include "Control.h"
+#include "app/logic/Control.h"
 
 ControlInterpretationView::ControlInterpretationView(WindowControls& controls)
     : m_controls(controls)

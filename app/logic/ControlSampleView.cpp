@@ -1,7 +1,7 @@
-#include "ControlSampleView.h"
+#include "app/logic/ControlSampleView.h"
 
-#include "Control.h"
-#include "MessagePresenter.h"
+#include "app/logic/Control.h"
+#include "app/logic/MessagePresenter.h"
 
 ControlSampleView::ControlSampleView(WindowControls& controls, MessagePresenter& messages)
     : m_controls(controls), m_messages(messages)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SampleView.h"
+#include "retrieval/SampleView.h"
 
 struct WindowControls;
 class MessagePresenter;

@@ -1,4 +1,4 @@
-#include "FailureReport.h"
+#include "app/logic/FailureReport.h"
 
 std::u16string failureReportText(std::u16string message)
 {

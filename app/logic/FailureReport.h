@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CodePage.h"
-#include "MessagePresenter.h"
+#include "components/codepage/CodePage.h"
+#include "app/logic/MessagePresenter.h"
 
 #include <exception>
 #include <string>

@@ -1,6 +1,6 @@
-#include "InformationTexts.h"
+#include "app/logic/InformationTexts.h"
 
-#include "ProviderContacts.h"
+#include "app/logic/ProviderContacts.h"
 
 #include <initializer_list>
 

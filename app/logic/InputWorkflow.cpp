@@ -1,6 +1,6 @@
-#include "InputWorkflow.h"
+#include "app/logic/InputWorkflow.h"
 
-#include "Control.h"
+#include "app/logic/Control.h"
 
 namespace workflow {
 

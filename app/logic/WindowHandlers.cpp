@@ -1,14 +1,14 @@
-#include "WindowHandlers.h"
+#include "app/logic/WindowHandlers.h"
 
-#include "ControlInterpretationView.h"
-#include "ControlSampleView.h"
-#include "FailureReport.h"
-#include "InformationTexts.h"
-#include "InputWorkflow.h"
-#include "InterpretationRun.h"
-#include "SampleLoader.h"
-#include "TnetHTTP.h"
-#include "TnetREST.h"
+#include "app/logic/ControlInterpretationView.h"
+#include "app/logic/ControlSampleView.h"
+#include "app/logic/FailureReport.h"
+#include "app/logic/InformationTexts.h"
+#include "app/logic/InputWorkflow.h"
+#include "interpretation/InterpretationRun.h"
+#include "retrieval/SampleLoader.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetREST.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LoadedSample.h"
-#include "MessagePresenter.h"
-#include "SampleComponents.h"
+#include "retrieval/LoadedSample.h"
+#include "app/logic/MessagePresenter.h"
+#include "retrieval/SampleComponents.h"
 
 #include <string>
 

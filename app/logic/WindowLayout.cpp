@@ -1,6 +1,6 @@
-#include "WindowLayout.h"
+#include "app/logic/WindowLayout.h"
 
-#include "InputChoices.h"
+#include "interpretation/InputChoices.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Colour.h"
+#include "app/logic/Colour.h"
 
 #include <span>
 #include <string_view>

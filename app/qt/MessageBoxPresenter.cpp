@@ -1,6 +1,6 @@
-#include "MessageBoxPresenter.h"
+#include "app/qt/MessageBoxPresenter.h"
 
-#include "TextConversion.h"
+#include "app/qt/TextConversion.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

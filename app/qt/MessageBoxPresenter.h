@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessagePresenter.h"
+#include "app/logic/MessagePresenter.h"
 
 // Shows each message in a modal QMessageBox centred on the screen, titled with the
 // application's name (the executable's file name without extension).

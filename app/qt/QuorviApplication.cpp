@@ -1,7 +1,7 @@
-#include "QuorviApplication.h"
+#include "app/qt/QuorviApplication.h"
 
-#include "FailureReport.h"
-#include "ToolTipStyle.h"
+#include "app/logic/FailureReport.h"
+#include "app/qt/ToolTipStyle.h"
 
 QuorviApplication::QuorviApplication(int& argc, char** argv, MessagePresenter& failures)
     : QApplication(argc, argv), m_failures(failures)

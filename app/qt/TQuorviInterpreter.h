@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
 
 #include <QWidget>
 #include <memory>

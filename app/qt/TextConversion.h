@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Colour.h"
+#include "app/logic/Colour.h"
 
 #include <QColor>
 #include <QString>

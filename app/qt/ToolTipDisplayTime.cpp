@@ -1,4 +1,4 @@
-#include "ToolTipDisplayTime.h"
+#include "app/qt/ToolTipDisplayTime.h"
 
 #include <QApplication>
 #include <QHelpEvent>

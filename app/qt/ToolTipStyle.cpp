@@ -1,6 +1,6 @@
-#include "ToolTipStyle.h"
+#include "app/qt/ToolTipStyle.h"
 
-#include "WindowLayout.h"
+#include "app/logic/WindowLayout.h"
 
 int ToolTipStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                             QStyleHintReturn* returnData) const

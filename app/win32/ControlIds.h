@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowLayout.h"
+#include "app/logic/WindowLayout.h"
 
 #include <string_view>
 

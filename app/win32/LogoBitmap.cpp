@@ -1,6 +1,6 @@
-#include "LogoBitmap.h"
+#include "app/win32/LogoBitmap.h"
 
-#include "WindowResources.h"
+#include "app/win32/WindowResources.h"
 
 #include <algorithm>
 #include <wincodec.h>

@@ -1,6 +1,6 @@
-#include "MessageBoxPresenter.h"
+#include "app/win32/MessageBoxPresenter.h"
 
-#include "WideText.h"
+#include "app/win32/WideText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessagePresenter.h"
+#include "app/logic/MessagePresenter.h"
 
 #include <windows.h>
 

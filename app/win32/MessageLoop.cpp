@@ -1,4 +1,4 @@
-#include "MessageLoop.h"
+#include "app/win32/MessageLoop.h"
 
 bool MessageLoop::dispatch(HWND window, MSG& message)
 {

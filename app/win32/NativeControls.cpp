@@ -1,6 +1,6 @@
-#include "NativeControls.h"
+#include "app/win32/NativeControls.h"
 
-#include "WideText.h"
+#include "app/win32/WideText.h"
 
 std::wstring windowText(HWND window)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Colour.h"
-#include "Control.h"
+#include "app/logic/Colour.h"
+#include "app/logic/Control.h"
 
 #include <windows.h>
 

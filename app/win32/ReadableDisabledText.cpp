@@ -1,6 +1,6 @@
-#include "ReadableDisabledText.h"
+#include "app/win32/ReadableDisabledText.h"
 
-#include "NativeControls.h"
+#include "app/win32/NativeControls.h"
 
 #include <commctrl.h>
 

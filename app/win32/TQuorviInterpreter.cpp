@@ -1,15 +1,15 @@
-#include "TQuorviInterpreter.h"
+#include "app/win32/TQuorviInterpreter.h"
 
-#include "ControlEvents.h"
-#include "ControlIds.h"
-#include "FailureReport.h"
-#include "InformationTexts.h"
-#include "MessageBoxPresenter.h"
-#include "ReadableDisabledText.h"
-#include "WideText.h"
-#include "WindowHandlers.h"
-#include "WindowLayout.h"
-#include "WindowResources.h"
+#include "app/logic/ControlEvents.h"
+#include "app/win32/ControlIds.h"
+#include "app/logic/FailureReport.h"
+#include "app/logic/InformationTexts.h"
+#include "app/win32/MessageBoxPresenter.h"
+#include "app/win32/ReadableDisabledText.h"
+#include "app/win32/WideText.h"
+#include "app/logic/WindowHandlers.h"
+#include "app/logic/WindowLayout.h"
+#include "app/win32/WindowResources.h"
 
 #include <algorithm>
 #include <commctrl.h>

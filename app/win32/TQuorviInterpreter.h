@@ -1,12 +1,12 @@
 #pragma once
 
-#include "LogoBitmap.h"
-#include "NativeControls.h"
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
-#include "ToolTips.h"
-#include "WindowHandlers.h"
+#include "app/win32/LogoBitmap.h"
+#include "app/win32/NativeControls.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
+#include "app/win32/ToolTips.h"
+#include "app/logic/WindowHandlers.h"
 
 #include <windows.h>
 

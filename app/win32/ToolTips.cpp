@@ -1,4 +1,4 @@
-#include "ToolTips.h"
+#include "app/win32/ToolTips.h"
 
 #include <commctrl.h>
 

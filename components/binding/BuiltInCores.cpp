@@ -1,7 +1,7 @@
-#include "BuiltInCores.h"
+#include "components/binding/BuiltInCores.h"
 
-#include "CoreImage.h"
-#include "netcomp_api.h"
+#include "components/binding/CoreImage.h"
+#include "components/cores/netcomp_api.h"
 
 #include <cstring>
 #include <iterator>

@@ -1,6 +1,6 @@
-#include "CoreClass.h"
+#include "components/binding/CoreClass.h"
 
-#include "Exception.h"
+#include "components/exceptions/Exception.h"
 
 namespace netcomp::binding {
 

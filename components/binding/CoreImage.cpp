@@ -1,4 +1,4 @@
-#include "CoreImage.h"
+#include "components/binding/CoreImage.h"
 
 // Symbols of the embedded images, laid down by EmbeddedCores.S.
 extern "C" {

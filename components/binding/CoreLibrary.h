@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CoreImage.h"
+#include "components/binding/CoreImage.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "CoreLibrary.h"
+#include "components/binding/CoreLibrary.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "CoreLibrary.h"
+#include "components/binding/CoreLibrary.h"
 
-#include "BuiltInCores.h"
-#include "CodePage.h"
+#include "components/binding/BuiltInCores.h"
+#include "components/codepage/CodePage.h"
 
 #include <windows.h>
 

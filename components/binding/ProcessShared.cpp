@@ -1,6 +1,6 @@
-#include "ProcessShared.h"
+#include "components/binding/ProcessShared.h"
 
-#include "netcomp_api.h"
+#include "components/cores/netcomp_api.h"
 
 #include <map>
 #include <mutex>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "netcomp_api.h"
+#include "components/cores/netcomp_api.h"
 
 #include <string>
 

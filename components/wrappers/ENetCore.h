@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Exception.h"
+#include "components/exceptions/Exception.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "EventPump.h"
+#include "components/wrappers/EventPump.h"
 
 namespace netcomp {
 namespace {

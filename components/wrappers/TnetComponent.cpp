@@ -1,8 +1,9 @@
-#include "TnetComponent.h"
+#include "components/wrappers/TnetComponent.h"
+#include "components/cores/ErrorTexts.h"
 
-#include "CodePage.h"
-#include "CoreClass.h"
-#include "ENetCore.h"
+#include "components/codepage/CodePage.h"
+#include "components/binding/CoreClass.h"
+#include "components/wrappers/ENetCore.h"
 
 #include <cstring>
 
@@ -142,7 +143,8 @@ void TnetComponent::checkIndex(int32_t id, int32_t index, const char* indexName)
 {
     const int32_t result = entry().checkIndex(m_handle, id, index);
     if (result != 0)
-        throw ENetCore(result, std::string("Invalid array index (") + indexName + ").");
+        throw ENetCore(result, std::string(netcomp::errorText(NETCOMP_ERR_INVALID_INDEX)) + " (" +
+                                  indexName + ").");
 }
 
 void TnetComponent::setBool(int32_t id, bool value)

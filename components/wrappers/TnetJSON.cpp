@@ -1,8 +1,8 @@
-#include "TnetJSON.h"
+#include "components/wrappers/TnetJSON.h"
 
-#include "CoreClass.h"
-#include "EventParams.h"
-#include "netcomp_api.h"
+#include "components/binding/CoreClass.h"
+#include "components/wrappers/EventParams.h"
+#include "components/cores/netcomp_api.h"
 
 TnetJSON::TnetJSON() : TnetComponent(netcomp::binding::jsonCoreClass()) {}
 TnetJSON::~TnetJSON() = default;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TnetComponent.h"
-#include "TnetEvents.h"
+#include "components/wrappers/TnetComponent.h"
+#include "components/wrappers/TnetEvents.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
-#include "CheckerCommand.h"
-#include "CodePage.h"
-#include "Finding.h"
-#include "TnetJSON.h"
-#include "WebSpace.h"
-#include "WebSpaceCheck.h"
+#include "checker/CheckerCommand.h"
+#include "components/codepage/CodePage.h"
+#include "checker/Finding.h"
+#include "components/wrappers/TnetJSON.h"
+#include "checker/WebSpace.h"
+#include "checker/WebSpaceCheck.h"
 
 #include <atomic>
 #include <filesystem>

@@ -1,8 +1,8 @@
 // The code page conversions. The input is read three ways: as bytes to decode, as
 // little-endian UTF-16 to encode, as 32-bit code points for appendCodePoint.
 
-#include "CodePage.h"
-#include "FuzzCheck.h"
+#include "components/codepage/CodePage.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <array>
 #include <cstddef>

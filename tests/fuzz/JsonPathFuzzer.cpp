@@ -7,12 +7,12 @@
 // 0, 1252, 28591, 65001) and the chunk size (high nibble below 4: whole, else nibble - 3).
 // Without an empty line everything after the settings byte is the document.
 
-#include "CodePage.h"
-#include "CoreError.h"
-#include "FuzzCheck.h"
-#include "JsonParser.h"
-#include "JsonPath.h"
-#include "netcomp_api.h"
+#include "components/codepage/CodePage.h"
+#include "components/cores/common/CoreError.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "components/cores/json/JsonParser.h"
+#include "components/cores/json/JsonPath.h"
+#include "components/cores/netcomp_api.h"
 
 #include <algorithm>
 #include <array>

@@ -2,13 +2,13 @@
 // value text as typed, then after a line break the unit text. Its first eight bytes are
 // also taken as a double for preparedValueText.
 
-#include "CodePage.h"
-#include "CommaNormalisation.h"
-#include "Exception.h"
-#include "FuzzCheck.h"
-#include "NumberReading.h"
-#include "PreparedValue.h"
-#include "UnitScaling.h"
+#include "components/codepage/CodePage.h"
+#include "interpretation/CommaNormalisation.h"
+#include "components/exceptions/Exception.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "interpretation/NumberReading.h"
+#include "interpretation/PreparedValue.h"
+#include "interpretation/UnitScaling.h"
 
 #include <cerrno>
 #include <cmath>

@@ -2,10 +2,10 @@
 // service base address and how the rest is read: as UTF-8, or (bit 2) as little-endian
 // UTF-16, which also reaches lone surrogates. That text is both sample code and sample type.
 
-#include "CodePage.h"
-#include "FuzzCheck.h"
-#include "PercentEncoding.h"
-#include "ServiceAddresses.h"
+#include "components/codepage/CodePage.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "retrieval/PercentEncoding.h"
+#include "retrieval/ServiceAddresses.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InterpretationView.h"
+#include "interpretation/InterpretationView.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
-#include "InterpretationRun.h"
+#include "interpretation/InterpretationRun.h"
 
-#include "Exception.h"
-#include "FakeInterpretationView.h"
-#include "PrefixTexts.h"
-#include "TnetJSON.h"
+#include "components/exceptions/Exception.h"
+#include "tests/interpretation/FakeInterpretationView.h"
+#include "interpretation/PrefixTexts.h"
+#include "components/wrappers/TnetJSON.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "LimitClassification.h"
+#include "interpretation/LimitClassification.h"
 
-#include "Exception.h"
+#include "components/exceptions/Exception.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,5 +1,5 @@
-#include "Placeholders.h"
-#include "PrefixTexts.h"
+#include "interpretation/Placeholders.h"
+#include "interpretation/PrefixTexts.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "CommaNormalisation.h"
-#include "Exception.h"
-#include "NumberReading.h"
-#include "PreparedValue.h"
-#include "SpecialResults.h"
-#include "UnitScaling.h"
+#include "interpretation/CommaNormalisation.h"
+#include "components/exceptions/Exception.h"
+#include "interpretation/NumberReading.h"
+#include "interpretation/PreparedValue.h"
+#include "interpretation/SpecialResults.h"
+#include "interpretation/UnitScaling.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,15 +1,15 @@
-#include "SampleLoader.h"
+#include "retrieval/SampleLoader.h"
 
-#include "CodePage.h"
-#include "ENetCore.h"
-#include "EventPump.h"
-#include "Exception.h"
-#include "FakeSampleView.h"
-#include "HttpsTestServer.h"
-#include "TestPki.h"
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
+#include "components/codepage/CodePage.h"
+#include "components/wrappers/ENetCore.h"
+#include "components/wrappers/EventPump.h"
+#include "components/exceptions/Exception.h"
+#include "tests/retrieval/FakeSampleView.h"
+#include "tests/support/HttpsTestServer.h"
+#include "tests/support/TestPki.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
 
 #include <gtest/gtest.h>
 

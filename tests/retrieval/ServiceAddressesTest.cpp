@@ -1,9 +1,9 @@
-#include "ServiceAddresses.h"
+#include "retrieval/ServiceAddresses.h"
 
-#include "EntryPath.h"
-#include "Exception.h"
-#include "ParameterCount.h"
-#include "PercentEncoding.h"
+#include "retrieval/EntryPath.h"
+#include "components/exceptions/Exception.h"
+#include "retrieval/ParameterCount.h"
+#include "retrieval/PercentEncoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Gzip.h"
+#include "tests/support/Gzip.h"
 
 #include <cstdint>
 #include <memory>

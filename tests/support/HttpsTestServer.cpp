@@ -1,7 +1,7 @@
-#include "HttpsTestServer.h"
+#include "tests/support/HttpsTestServer.h"
 
-#include "Gzip.h"
-#include "TestPki.h"
+#include "tests/support/Gzip.h"
+#include "tests/support/TestPki.h"
 
 #include <algorithm>
 #include <condition_variable>

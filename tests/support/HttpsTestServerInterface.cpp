@@ -1,4 +1,4 @@
-#include "HttpsTestServer.h"
+#include "tests/support/HttpsTestServer.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "LoopbackSockets.h"
+#include "tests/support/LoopbackSockets.h"
 
 #if defined(_WIN32)
 #include <winsock2.h>

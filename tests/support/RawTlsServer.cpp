@@ -1,4 +1,4 @@
-#include "RawTlsServer.h"
+#include "tests/support/RawTlsServer.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestPki.h"
+#include "tests/support/TestPki.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,9 +1,9 @@
 // HttpsTestServer for test programs under Wine: each instance is a server of the test
 // server host on Linux, driven over its own control connection on 127.0.0.1. The port of
 // the host is read from the file QUORVI_TEST_SERVER_HOST names.
-#include "HttpsTestServer.h"
-#include "TestPki.h"
-#include "TestServerWire.h"
+#include "tests/support/HttpsTestServer.h"
+#include "tests/support/TestPki.h"
+#include "tests/support/TestServerWire.h"
 
 #include <winsock2.h>
 

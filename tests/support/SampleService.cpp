@@ -1,7 +1,7 @@
-#include "SampleService.h"
+#include "tests/support/SampleService.h"
 
-#include "CodePage.h"
-#include "ServiceAddresses.h"
+#include "components/codepage/CodePage.h"
+#include "retrieval/ServiceAddresses.h"
 
 using quorvi::test::TestRoute;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HttpsTestServer.h"
+#include "tests/support/HttpsTestServer.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "TestPki.h"
+#include "tests/support/TestPki.h"
 
 #include <ctime>
 #include <fcntl.h>

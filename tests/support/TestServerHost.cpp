@@ -3,9 +3,9 @@
 // start servers, add routes, read their logs and stop them; a closed connection stops
 // its servers. Usage: quorvi-test-server-host PORT-FILE (the control port is written
 // there once the test PKI exists and the host listens on 127.0.0.1).
-#include "HttpsTestServer.h"
-#include "TestPki.h"
-#include "TestServerWire.h"
+#include "tests/support/HttpsTestServer.h"
+#include "tests/support/TestPki.h"
+#include "tests/support/TestServerWire.h"
 
 #include <arpa/inet.h>
 #include <cstdio>

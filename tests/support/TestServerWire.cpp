@@ -1,4 +1,4 @@
-#include "TestServerWire.h"
+#include "tests/support/TestServerWire.h"
 
 #include <stdexcept>
 

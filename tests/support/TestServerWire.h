@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HttpsTestServer.h"
+#include "tests/support/HttpsTestServer.h"
 
 #include <cstdint>
 #include <string>

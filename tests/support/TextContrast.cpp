@@ -1,4 +1,4 @@
-#include "TextContrast.h"
+#include "tests/support/TextContrast.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "BackgroundColour.h"
+#include "app/qt/controls/BackgroundColour.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "ClickLabel.h"
+#include "app/qt/controls/ClickLabel.h"
 
 ClickLabel::ClickLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent)
 {

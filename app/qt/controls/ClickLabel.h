@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MouseClick.h"
+#include "app/qt/controls/MouseClick.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "ComboBox.h"
+#include "app/qt/controls/ComboBox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "EditBox.h"
+#include "app/qt/controls/EditBox.h"
 
 EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
 {

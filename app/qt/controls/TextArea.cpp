@@ -1,4 +1,4 @@
-#include "TextArea.h"
+#include "app/qt/controls/TextArea.h"
 
 #include <QTextCursor>
 

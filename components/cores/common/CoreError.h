@@ -1,10 +1,11 @@
 #pragma once
 
-#include "netcomp_api.h"
+#include "components/cores/ErrorTexts.h"
 
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace netcomp::core {
 
@@ -21,10 +22,14 @@ private:
     std::string m_text;
 };
 
-// A call on an object that is still running one it may not interfere with.
-inline CoreError busyError()
-{
-    return CoreError(NETCOMP_ERR_BUSY, "Busy performing current action.");
-}
+// Trims trailing white space and ends the text with ".".
+std::string asSentence(std::string text);
+
+// The code's text alone: "Busy performing current action."
+CoreError failure(int32_t code);
+// The code's text with the detail in brackets: "Unknown property (99)."
+CoreError failure(int32_t code, std::string_view detail);
+// The code's text followed by the reason: "Server certificate rejected: expired."
+CoreError failureBecause(int32_t code, std::string_view reason);
 
 } // namespace netcomp::core

@@ -1,6 +1,7 @@
-#include "CoreObject.h"
+#include "components/cores/common/CoreObject.h"
+#include "components/cores/common/CoreError.h"
 
-#include "CodePage.h"
+#include "components/codepage/CodePage.h"
 
 #include <charconv>
 #include <cstring>
@@ -191,24 +192,23 @@ void CoreObject::fire(int32_t eventId, std::vector<EventParam>& params)
 void CoreObject::requireArgs(int32_t argCount, int32_t expected)
 {
     if (argCount != expected)
-        throw CoreError(NETCOMP_ERR_ARGUMENT_COUNT, "Wrong number of arguments (" +
-                                                        std::to_string(argCount) + ", expected " +
-                                                        std::to_string(expected) + ").");
+        throw failure(NETCOMP_ERR_ARGUMENT_COUNT,
+                      std::to_string(argCount) + ", expected " + std::to_string(expected));
 }
 
 void CoreObject::unknownProperty(int32_t id)
 {
-    throw CoreError(NETCOMP_ERR_UNKNOWN_PROPERTY, "Unknown property (" + std::to_string(id) + ").");
+    throw failure(NETCOMP_ERR_UNKNOWN_PROPERTY, std::to_string(id));
 }
 
 void CoreObject::unknownMethod(int32_t id)
 {
-    throw CoreError(NETCOMP_ERR_UNKNOWN_METHOD, "Unknown method (" + std::to_string(id) + ").");
+    throw failure(NETCOMP_ERR_UNKNOWN_METHOD, std::to_string(id));
 }
 
 void CoreObject::readOnly(int32_t id)
 {
-    throw CoreError(NETCOMP_ERR_READ_ONLY, "Property is read-only (" + std::to_string(id) + ").");
+    throw failure(NETCOMP_ERR_READ_ONLY, std::to_string(id));
 }
 
 } // namespace netcomp::core

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CoreError.h"
-#include "netcomp_api.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/netcomp_api.h"
 
 #include <cstdint>
 #include <initializer_list>

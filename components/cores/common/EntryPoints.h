@@ -3,8 +3,9 @@
 // Implements the ten entry points of a core library for one CoreObject class.
 // Only these symbols leave a shared core library (it is built with hidden visibility).
 
-#include "CoreObject.h"
-#include "HandleRegistry.h"
+#include "components/cores/common/CoreObject.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/common/HandleRegistry.h"
 
 #include <new>
 
@@ -40,7 +41,7 @@ template <class Class, class Fn> int32_t guarded(void* handle, Fn&& fn)
         object->setLastError(code, e.text());
     } catch (const std::bad_alloc&) {
         code = NETCOMP_ERR_TRANSPORT;
-        object->setLastError(code, "Out of memory.");
+        object->setLastError(code, std::string(outOfMemoryText));
     } catch (const std::exception& e) {
         code = NETCOMP_ERR_TRANSPORT;
         object->setLastError(code, e.what());

@@ -1,6 +1,6 @@
-#include "HandleRegistry.h"
+#include "components/cores/common/HandleRegistry.h"
 
-#include "CoreObject.h"
+#include "components/cores/common/CoreObject.h"
 
 namespace netcomp::core {
 

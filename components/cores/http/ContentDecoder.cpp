@@ -1,9 +1,10 @@
-#include "ContentDecoder.h"
+#include "components/cores/http/ContentDecoder.h"
+#include "components/cores/common/CoreError.h"
 
-#include "CoreObject.h"
-#include "HttpLimits.h"
-#include "TransferErrors.h"
-#include "netcomp_api.h"
+#include "components/cores/common/CoreObject.h"
+#include "components/cores/http/HttpLimits.h"
+#include "components/cores/http/TransferErrors.h"
+#include "components/cores/netcomp_api.h"
 
 #include <zlib.h>
 
@@ -23,9 +24,7 @@ namespace {
 
 [[noreturn]] void undecodable(const char* why)
 {
-    throw core::CoreError(NETCOMP_ERR_DECODING,
-                          asSentence(std::string("Response body could not be decoded (") +
-                                     (why ? why : "invalid data") + ")"));
+    throw core::failure(NETCOMP_ERR_DECODING, why ? why : "invalid data");
 }
 
 // "deflate" is meant as zlib data, yet some servers send raw deflate.

@@ -1,8 +1,8 @@
-#include "LocalFile.h"
+#include "components/cores/http/LocalFile.h"
 
-#include "CodePage.h"
-#include "CoreError.h"
-#include "netcomp_api.h"
+#include "components/codepage/CodePage.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/netcomp_api.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "ResponseHead.h"
+#include "components/cores/http/ResponseHead.h"
 
-#include "CoreObject.h"
+#include "components/cores/common/CoreObject.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "TransferCore.h"
+#include "components/cores/http/TransferCore.h"
 
 #include <limits>
 
@@ -15,7 +15,7 @@ bool is(int32_t id, int32_t member)
 
 } // namespace
 
-TransferCore::TransferCore(netcomp_event_sink sink, void* context, const TransferIds& ids)
+TransferCore::TransferCore(netcomp_event_sink sink, void* context, const TransferClassIds& ids)
     : CoreObject(sink, context), m_ids(ids), m_session(*this)
 {
 }
@@ -95,7 +95,7 @@ void TransferCore::afterGet(const TransferResult&)
 void TransferCore::requireIdle() const
 {
     if (m_session.busy())
-        throw core::busyError();
+        throw core::failure(NETCOMP_ERR_BUSY);
 }
 
 void TransferCore::dropAnswer()

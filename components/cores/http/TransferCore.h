@@ -1,33 +1,25 @@
 #pragma once
 
-#include "CoreObject.h"
-#include "HttpSession.h"
+#include "components/cores/TransferClassIds.h"
+#include "components/cores/common/CoreObject.h"
+
+// The transport: WinHTTP on Windows, libcurl elsewhere, behind the same HttpSession.
+#ifdef _WIN32
+#include "components/cores/http/winhttp/HttpSession.h"
+#else
+#include "components/cores/http/curl/HttpSession.h"
+#endif
 
 #include <cstdint>
 #include <string>
 
 namespace netcomp::http {
 
-// Property and method ids of one class; -1 where the class lacks the member.
-struct TransferIds {
-    int32_t allowCompression = -1;
-    int32_t followRedirects = -1;
-    int32_t localFile = -1;
-    int32_t sslCertStore = -1;
-    int32_t statusLine = -1;
-    int32_t timeout = -1;
-    int32_t transferredData = -1;
-    int32_t configMethod = -1;
-    int32_t getMethod = -1;
-    int32_t headMethod = -1;
-    int32_t interruptMethod = -1;
-};
-
 // The core object of the HTTP and REST classes: transfer settings, the last answer
 // and the events, over one HttpSession. Events share the HTTP numbering.
 class TransferCore : public core::CoreObject, private TransferObserver {
 public:
-    TransferCore(netcomp_event_sink sink, void* context, const TransferIds& ids);
+    TransferCore(netcomp_event_sink sink, void* context, const TransferClassIds& ids);
 
     netcomp_value getProperty(int32_t id, int32_t index, int32_t* length) override;
     void setProperty(int32_t id, int32_t index, netcomp_value value, int32_t length) override;
@@ -52,7 +44,7 @@ private:
     void onHeader(std::string_view field, std::string_view value) override;
     void onTransfer(int64_t bytesSoFar, std::string_view chunk) override;
 
-    TransferIds m_ids;
+    const TransferClassIds& m_ids;
     HttpSession m_session;
     TransferSettings m_settings;
     std::string m_sslCertStore;

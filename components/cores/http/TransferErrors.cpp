@@ -1,13 +1,15 @@
-#include "TransferErrors.h"
+#include "components/cores/http/TransferErrors.h"
+#include "components/cores/common/CoreError.h"
 
-#include "ShownText.h"
-#include "netcomp_api.h"
+#include "components/codepage/ShownText.h"
+#include "components/cores/netcomp_api.h"
 
 namespace netcomp::http {
 
 std::string httpStatusErrorText(int statusCode, std::string_view reasonPhrase)
 {
-    std::string text = "HTTP protocol error. " + std::to_string(statusCode) + " ";
+    std::string text = std::string(errorText(NETCOMP_ERR_HTTP_STATUS)) + " " +
+                       std::to_string(statusCode) + " ";
     text += shownServerText(reasonPhrase);
     if (text.back() != '.')
         text += '.';
@@ -19,30 +21,21 @@ bool isSuccessStatus(int statusCode)
     return (statusCode >= 200 && statusCode <= 299) || statusCode == 101;
 }
 
-std::string asSentence(std::string text)
-{
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
-                             text.back() == '\t'))
-        text.pop_back();
-    if (text.empty() || text.back() != '.')
-        text += '.';
-    return text;
-}
-
 core::CoreError connectFailure()
 {
-    return core::CoreError(NETCOMP_ERR_CONNECT, "Could not connect to the server.");
+    return core::failure(NETCOMP_ERR_CONNECT);
 }
 
 core::CoreError timeoutFailure(int timeoutSeconds)
 {
-    return core::CoreError(NETCOMP_ERR_TIMEOUT, "No answer within the timeout of " +
-                                                    std::to_string(timeoutSeconds) + " seconds.");
+    return core::CoreError(NETCOMP_ERR_TIMEOUT, std::string(errorText(NETCOMP_ERR_TIMEOUT)) +
+                                                    " " + std::to_string(timeoutSeconds) +
+                                                    " seconds.");
 }
 
 core::CoreError connectionLostFailure()
 {
-    return core::CoreError(NETCOMP_ERR_RECEIVE, "Connection lost during the transfer.");
+    return core::failure(NETCOMP_ERR_RECEIVE);
 }
 
 core::CoreError malformedAnswerFailure()
@@ -52,7 +45,7 @@ core::CoreError malformedAnswerFailure()
 
 core::CoreError outOfMemoryFailure()
 {
-    return core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+    return core::CoreError(NETCOMP_ERR_TRANSPORT, std::string(outOfMemoryText));
 }
 
 } // namespace netcomp::http

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "CoreError.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/common/CoreError.h"
 
 #include <string>
 #include <string_view>
@@ -16,8 +17,7 @@ std::string httpStatusErrorText(int statusCode, std::string_view reasonPhrase);
 // Whether a final status counts as success.
 bool isSuccessStatus(int statusCode);
 
-// Trims trailing white space and ends the text with ".".
-std::string asSentence(std::string text);
+using core::asSentence;
 
 // The failures every transport reports alike.
 core::CoreError connectFailure();

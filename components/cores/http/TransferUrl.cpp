@@ -1,7 +1,8 @@
-#include "TransferUrl.h"
+#include "components/cores/http/TransferUrl.h"
+#include "components/cores/common/CoreError.h"
 
-#include "CoreError.h"
-#include "netcomp_api.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/netcomp_api.h"
 
 namespace netcomp::http {
 
@@ -55,7 +56,7 @@ void splitAuthority(std::string_view authority, TransferUrl& parts)
 
 [[noreturn]] void refuse(const std::string& why)
 {
-    throw core::CoreError(NETCOMP_ERR_INVALID_URL, "Invalid URL: " + why + ".");
+    throw core::failureBecause(NETCOMP_ERR_INVALID_URL, why);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "EntryPoints.h"
-#include "JsonCoreObject.h"
+#include "components/cores/common/EntryPoints.h"
+#include "components/cores/json/JsonCoreObject.h"
 
 NETCOMP_DEFINE_ENTRY_POINTS(NetComp_JSON_, netcomp::json::JsonCoreObject)

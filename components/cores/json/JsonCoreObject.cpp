@@ -1,6 +1,7 @@
-#include "JsonCoreObject.h"
+#include "components/cores/json/JsonCoreObject.h"
+#include "components/cores/common/CoreError.h"
 
-#include "JsonPath.h"
+#include "components/cores/json/JsonPath.h"
 
 #include <charconv>
 
@@ -98,7 +99,7 @@ void JsonCoreObject::checkIndex(int32_t id, int32_t index)
         return;
     }
     if (index < 0 || static_cast<uint32_t>(index) >= childCount())
-        throw CoreError(NETCOMP_ERR_INVALID_INDEX, "Invalid array index (XChildName).");
+        throw core::failure(NETCOMP_ERR_INVALID_INDEX, "XChildName");
 }
 
 void JsonCoreObject::invoke(int32_t id, int32_t argCount, netcomp_value* args,
@@ -150,7 +151,7 @@ std::optional<std::string> JsonCoreObject::configValue(std::string_view name,
 void JsonCoreObject::refuseWhileParsing() const
 {
     if (callDepth() > 1)
-        throw core::busyError();
+        throw core::failure(NETCOMP_ERR_BUSY);
 }
 
 void JsonCoreObject::parse()
@@ -208,7 +209,7 @@ void JsonCoreObject::setXPath(const std::string& path)
                         "DOM tree unavailable (set BuildDOM to TRUE and reparse).");
     const std::optional<JsonDocument::NodeId> node = selectPath(*doc, m_current, path);
     if (!node)
-        throw CoreError(NETCOMP_ERR_XPATH, "Invalid XPath.");
+        throw core::failure(NETCOMP_ERR_XPATH);
     m_current = node;
     m_xpath = path;
 }

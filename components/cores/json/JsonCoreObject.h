@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CoreObject.h"
-#include "JsonEvents.h"
-#include "JsonParser.h"
+#include "components/cores/common/CoreObject.h"
+#include "components/cores/json/JsonEvents.h"
+#include "components/cores/json/JsonParser.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "JsonDocument.h"
+#include "components/cores/json/JsonDocument.h"
 
 #include <algorithm>
 

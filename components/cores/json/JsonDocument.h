@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GrowableArray.h"
+#include "components/cores/json/GrowableArray.h"
 
 #include <cstddef>
 #include <cstdint>

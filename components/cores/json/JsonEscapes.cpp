@@ -1,6 +1,6 @@
-#include "JsonEscapes.h"
+#include "components/cores/json/JsonEscapes.h"
 
-#include "CodePage.h"
+#include "components/codepage/CodePage.h"
 
 #include <algorithm>
 #include <string>

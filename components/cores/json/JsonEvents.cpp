@@ -1,6 +1,6 @@
-#include "JsonEvents.h"
+#include "components/cores/json/JsonEvents.h"
 
-#include "CodePage.h"
+#include "components/codepage/CodePage.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "JsonDocument.h"
-#include "netcomp_api.h"
+#include "components/cores/json/JsonDocument.h"
+#include "components/cores/netcomp_api.h"
 
 #include <string>
 #include <string_view>

@@ -1,10 +1,11 @@
-#include "JsonParser.h"
+#include "components/cores/json/JsonParser.h"
+#include "components/cores/common/CoreError.h"
 
-#include "CoreError.h"
-#include "JsonChars.h"
-#include "JsonEscapes.h"
-#include "JsonLimits.h"
-#include "netcomp_api.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/json/JsonChars.h"
+#include "components/cores/json/JsonEscapes.h"
+#include "components/cores/json/JsonLimits.h"
+#include "components/cores/netcomp_api.h"
 
 #include <algorithm>
 #include <bit>
@@ -194,7 +195,7 @@ void JsonParser::fail(const char* p) const
 {
     if (p >= m_end)
         throw Incomplete{};
-    throw CoreError(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+    throw core::failure(NETCOMP_ERR_JSON_MARKUP);
 }
 
 bool JsonParser::parse(const ParseSettings& settings)
@@ -253,7 +254,7 @@ void JsonParser::checkTail()
 {
     const char* p = skipWhitespace(m_input.data() + m_checked);
     if (p != m_end)
-        throw CoreError(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+        throw core::failure(NETCOMP_ERR_JSON_MARKUP);
     m_checked = m_input.size();
 }
 

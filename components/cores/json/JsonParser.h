@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GrowableArray.h"
-#include "JsonDocument.h"
-#include "JsonSyntaxScanner.h"
-#include "ParseSettings.h"
+#include "components/cores/json/GrowableArray.h"
+#include "components/cores/json/JsonDocument.h"
+#include "components/cores/json/JsonSyntaxScanner.h"
+#include "components/cores/json/ParseSettings.h"
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,6 @@
-#include "JsonPath.h"
+#include "components/cores/json/JsonPath.h"
 
-#include "CoreObject.h"
+#include "components/cores/common/CoreObject.h"
 
 #include <cstdint>
 

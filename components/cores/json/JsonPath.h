@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonDocument.h"
+#include "components/cores/json/JsonDocument.h"
 
 #include <optional>
 #include <string_view>

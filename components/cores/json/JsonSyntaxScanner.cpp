@@ -1,9 +1,10 @@
-#include "JsonSyntaxScanner.h"
+#include "components/cores/json/JsonSyntaxScanner.h"
+#include "components/cores/common/CoreError.h"
 
-#include "CoreError.h"
-#include "JsonChars.h"
-#include "JsonLimits.h"
-#include "netcomp_api.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/json/JsonChars.h"
+#include "components/cores/json/JsonLimits.h"
+#include "components/cores/netcomp_api.h"
 
 namespace netcomp::json {
 namespace {
@@ -30,6 +31,11 @@ void JsonSyntaxScanner::fail(int32_t code, std::string text)
     throw *m_failure;
 }
 
+void JsonSyntaxScanner::failMarkup()
+{
+    fail(NETCOMP_ERR_JSON_MARKUP, std::string(errorText(NETCOMP_ERR_JSON_MARKUP)));
+}
+
 void JsonSyntaxScanner::startValue(char c, std::size_t maxDepth, std::size_t maxValues)
 {
     // In the parser's order: the value bound, the depth, the markup.
@@ -41,7 +47,7 @@ void JsonSyntaxScanner::startValue(char c, std::size_t maxDepth, std::size_t max
     const bool startsValue =
         opens || c == '"' || c == '-' || isDigit(c) || c == 't' || c == 'f' || c == 'n';
     if (!startsValue)
-        fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+        failMarkup();
     ++m_values;
     switch (c) {
     case '{':
@@ -79,7 +85,7 @@ void JsonSyntaxScanner::endValue()
 void JsonSyntaxScanner::close(char c)
 {
     if (m_objects.empty() || c != (m_objects.back() ? '}' : ']'))
-        fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+        failMarkup();
     m_objects.pop_back();
     endValue();
 }
@@ -111,14 +117,14 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
             } else if (c == '}' && m_state == State::FirstKey) {
                 close(c);
             } else if (!isWhitespace(c)) {
-                fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+                failMarkup();
             }
             break;
         case State::AfterKey:
             if (c == ':')
                 m_state = State::Value;
             else if (!isWhitespace(c))
-                fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+                failMarkup();
             break;
         case State::AfterValue:
             if (c == ',')
@@ -140,7 +146,7 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
             } else if (*p == '\\') {
                 m_state = State::Escape;
             } else {
-                fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+                failMarkup();
             }
             break;
         case State::Escape:
@@ -151,24 +157,24 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
                        c == 'r' || c == 't') {
                 m_state = State::String;
             } else {
-                fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+                failMarkup();
             }
             break;
         case State::Hex:
             if (!isHex(c))
-                fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+                failMarkup();
             if (--m_hexLeft == 0)
                 m_state = State::String;
             break;
         case State::Minus:
             if (!isDigit(c))
-                fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+                failMarkup();
             m_state = c == '0' ? State::Zero : State::Integer;
             break;
         case State::Point:
         case State::ExponentSign:
             if (!isDigit(c))
-                fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+                failMarkup();
             m_state = m_state == State::Point ? State::Fraction : State::ExponentDigits;
             break;
         case State::Exponent:
@@ -177,7 +183,7 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
             else if (isDigit(c))
                 m_state = State::ExponentDigits;
             else
-                fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+                failMarkup();
             break;
         case State::Zero:
         case State::Integer:
@@ -198,7 +204,7 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
             continue;
         case State::Literal:
             if (c != m_literal[m_literalAt])
-                fail(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+                failMarkup();
             if (++m_literalAt == m_literal.size())
                 endValue();
             break;

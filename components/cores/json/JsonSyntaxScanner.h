@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CoreError.h"
+#include "components/cores/common/CoreError.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -51,6 +51,7 @@ private:
     void endValue();
     void close(char c);
     [[noreturn]] void fail(int32_t code, std::string text);
+    [[noreturn]] void failMarkup();
 
     State m_state = State::Value;
     bool m_inKey = false;

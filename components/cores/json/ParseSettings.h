@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonLimits.h"
+#include "components/cores/json/JsonLimits.h"
 
 namespace netcomp::json {
 

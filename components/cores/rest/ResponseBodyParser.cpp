@@ -1,9 +1,10 @@
-#include "ResponseBodyParser.h"
+#include "components/cores/rest/ResponseBodyParser.h"
+#include "components/cores/common/CoreError.h"
 
-#include "CoreError.h"
-#include "JsonParser.h"
-#include "XmlCheck.h"
-#include "netcomp_api.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/json/JsonParser.h"
+#include "components/cores/rest/XmlCheck.h"
+#include "components/cores/netcomp_api.h"
 
 #include <algorithm>
 #include <string>
@@ -30,7 +31,7 @@ void parseJson(std::string_view body, int codePage)
     json::JsonParser parser;
     parser.append(body);
     if (!parser.parse(json::ParseSettings::fromOptions(0, codePage)))
-        throw core::CoreError(NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup.");
+        throw core::failure(NETCOMP_ERR_JSON_MARKUP);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
-#include "XmlCheck.h"
+#include "components/cores/rest/XmlCheck.h"
+#include "components/cores/common/CoreError.h"
 
-#include "CoreError.h"
-#include "netcomp_api.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/netcomp_api.h"
 
 #include <expat.h>
 #include <memory>
@@ -14,7 +15,7 @@ void checkXml(std::string_view body)
     const std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(
         XML_ParserCreate(nullptr), &XML_ParserFree);
     if (!parser)
-        throw core::CoreError(NETCOMP_ERR_TRANSPORT, "Out of memory.");
+        throw core::CoreError(NETCOMP_ERR_TRANSPORT, std::string(outOfMemoryText));
     // Fed in pieces, since expat takes an int length.
     constexpr std::size_t piece = std::size_t{1} << 20;
     bool ok = true;

@@ -1,7 +1,7 @@
-#include "XmlCheck.h"
+#include "components/cores/rest/XmlCheck.h"
 
-#include "CoreError.h"
-#include "netcomp_api.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/netcomp_api.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "FakeWindow.h"
+#include "tests/app/logic/FakeWindow.h"
 
-#include "ControlSampleView.h"
-#include "WindowLayout.h"
+#include "app/logic/ControlSampleView.h"
+#include "app/logic/WindowLayout.h"
 
 namespace {
 

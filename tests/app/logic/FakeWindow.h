@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Control.h"
-#include "ControlEvents.h"
-#include "MessagePresenter.h"
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
-#include "WindowHandlers.h"
+#include "app/logic/Control.h"
+#include "app/logic/ControlEvents.h"
+#include "app/logic/MessagePresenter.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
+#include "app/logic/WindowHandlers.h"
 
 #include <functional>
 #include <initializer_list>

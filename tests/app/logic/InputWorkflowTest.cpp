@@ -1,5 +1,5 @@
 // The rules that unlock and colour the inputs, over the window logic alone.
-#include "FakeWindow.h"
+#include "tests/app/logic/FakeWindow.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // What the front ends rely on when they make controls from the layout table.
-#include "WindowLayout.h"
+#include "app/logic/WindowLayout.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

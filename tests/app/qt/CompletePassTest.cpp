@@ -1,13 +1,13 @@
 // A complete pass through the input workflow in the usual order of use, with real mouse
 // clicks, key presses and list choices. Each row replays the steps up to its own on a
 // fresh window and checks the five controls after it.
-#include "ComboBox.h"
-#include "ControlState.h"
-#include "EditBox.h"
-#include "RecordingPresenter.h"
-#include "TQuorviInterpreter.h"
-#include "WindowDriver.h"
-#include "WindowTestMain.h"
+#include "app/qt/controls/ComboBox.h"
+#include "tests/support/window/ControlState.h"
+#include "app/qt/controls/EditBox.h"
+#include "tests/support/window/RecordingPresenter.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QApplication>
 #include <QPushButton>

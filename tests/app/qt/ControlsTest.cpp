@@ -1,11 +1,11 @@
 // The event semantics of the controls layer, driven with real mouse and key input.
-#include "BackgroundColour.h"
-#include "ClickLabel.h"
-#include "ComboBox.h"
-#include "EditBox.h"
-#include "TextArea.h"
-#include "WindowDriver.h"
-#include "WindowTestMain.h"
+#include "app/qt/controls/BackgroundColour.h"
+#include "app/qt/controls/ClickLabel.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/qt/controls/EditBox.h"
+#include "app/qt/controls/TextArea.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

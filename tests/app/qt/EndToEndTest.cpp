@@ -1,18 +1,18 @@
 // The window against a local HTTPS service: the start-up probe, a sample load and an
 // interpretation, all through the real components and user input.
-#include "ComboBox.h"
-#include "ControlState.h"
-#include "EditBox.h"
-#include "EventPump.h"
-#include "RecordingPresenter.h"
-#include "ServiceAddresses.h"
-#include "TQuorviInterpreter.h"
-#include "TestPki.h"
-#include "TextArea.h"
-#include "TextConversion.h"
-#include "WindowDriver.h"
-#include "WindowService.h"
-#include "WindowTestMain.h"
+#include "app/qt/controls/ComboBox.h"
+#include "tests/support/window/ControlState.h"
+#include "app/qt/controls/EditBox.h"
+#include "components/wrappers/EventPump.h"
+#include "tests/support/window/RecordingPresenter.h"
+#include "retrieval/ServiceAddresses.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "tests/support/TestPki.h"
+#include "app/qt/controls/TextArea.h"
+#include "app/qt/TextConversion.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowService.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QPushButton>
 #include <QTest>

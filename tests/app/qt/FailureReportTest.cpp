@@ -1,13 +1,13 @@
 // The general failure report in the Qt window: around every handler, and the
 // application's last guard.
-#include "ComboBox.h"
-#include "ControlState.h"
-#include "EditBox.h"
-#include "RecordingPresenter.h"
-#include "TQuorviInterpreter.h"
-#include "TextArea.h"
-#include "WindowDriver.h"
-#include "WindowTestMain.h"
+#include "app/qt/controls/ComboBox.h"
+#include "tests/support/window/ControlState.h"
+#include "app/qt/controls/EditBox.h"
+#include "tests/support/window/RecordingPresenter.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/controls/TextArea.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -2,17 +2,17 @@
 // million deep, parameter counts outside every list, huge lists, broken bytes and broken
 // transfers. Each load ends in its message or the failure report, keeps what the window
 // held before, and the next load and interpretation work as usual.
-#include "ComboBox.h"
-#include "ControlState.h"
-#include "EditBox.h"
-#include "EventPump.h"
-#include "RecordingPresenter.h"
-#include "TQuorviInterpreter.h"
-#include "TestPki.h"
-#include "TextArea.h"
-#include "WindowDriver.h"
-#include "WindowService.h"
-#include "WindowTestMain.h"
+#include "app/qt/controls/ComboBox.h"
+#include "tests/support/window/ControlState.h"
+#include "app/qt/controls/EditBox.h"
+#include "components/wrappers/EventPump.h"
+#include "tests/support/window/RecordingPresenter.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "tests/support/TestPki.h"
+#include "app/qt/controls/TextArea.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowService.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,14 +1,14 @@
 // The two information texts behind the footer labels, and what clicking the labels does.
-#include "InformationTexts.h"
+#include "app/logic/InformationTexts.h"
 
-#include "ControlState.h"
-#include "ProviderContacts.h"
-#include "RecordingPresenter.h"
-#include "TQuorviInterpreter.h"
-#include "TextArea.h"
-#include "TextConversion.h"
-#include "WindowDriver.h"
-#include "WindowTestMain.h"
+#include "tests/support/window/ControlState.h"
+#include "app/logic/ProviderContacts.h"
+#include "tests/support/window/RecordingPresenter.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/controls/TextArea.h"
+#include "app/qt/TextConversion.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QLabel>
 #include <QLineEdit>

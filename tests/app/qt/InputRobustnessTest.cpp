@@ -2,19 +2,19 @@
 // either does what it should or ends in a message or the failure report, and stays
 // usable: random inputs from a fixed seed, checked against rules that hold for every
 // input, with a known pass repeated in between that must give the same result each time.
-#include "ComboBox.h"
-#include "ControlState.h"
-#include "EditBox.h"
-#include "EventPump.h"
-#include "RecordingPresenter.h"
-#include "ServiceAddresses.h"
-#include "TQuorviInterpreter.h"
-#include "TestPki.h"
-#include "TextArea.h"
-#include "TextConversion.h"
-#include "WindowDriver.h"
-#include "WindowService.h"
-#include "WindowTestMain.h"
+#include "app/qt/controls/ComboBox.h"
+#include "tests/support/window/ControlState.h"
+#include "app/qt/controls/EditBox.h"
+#include "components/wrappers/EventPump.h"
+#include "tests/support/window/RecordingPresenter.h"
+#include "retrieval/ServiceAddresses.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "tests/support/TestPki.h"
+#include "app/qt/controls/TextArea.h"
+#include "app/qt/TextConversion.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowService.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QPushButton>
 #include <QRegularExpression>

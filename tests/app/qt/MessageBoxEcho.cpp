@@ -1,7 +1,7 @@
 // Linked into the probe-check build of the program only: prints every message box and
 // the main window's showing to stdout, and presses OK, so the program runs unattended
 // and a test sees what a user would have seen.
-#include "MessageBoxWatcher.h"
+#include "tests/support/window/MessageBoxWatcher.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // The real message boxes: title, icon, button, modality and place.
-#include "MessageBoxPresenter.h"
-#include "MessageBoxWatcher.h"
-#include "TextConversion.h"
-#include "WindowTestMain.h"
+#include "app/qt/MessageBoxPresenter.h"
+#include "tests/support/window/MessageBoxWatcher.h"
+#include "app/qt/TextConversion.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QTest>
 

@@ -1,15 +1,15 @@
 // How sample loading and the interpretation run reach the window, and the two button
 // handlers that construct them, without a service.
-#include "ComboBox.h"
-#include "ControlInterpretationView.h"
-#include "ControlSampleView.h"
-#include "ControlState.h"
-#include "EditBox.h"
-#include "RecordingPresenter.h"
-#include "TQuorviInterpreter.h"
-#include "TextArea.h"
-#include "WindowDriver.h"
-#include "WindowTestMain.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/logic/ControlInterpretationView.h"
+#include "app/logic/ControlSampleView.h"
+#include "tests/support/window/ControlState.h"
+#include "app/qt/controls/EditBox.h"
+#include "tests/support/window/RecordingPresenter.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/controls/TextArea.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,15 +1,15 @@
 // The main window as it opens: frame, places, texts, states, tab order, tooltips,
 // accessibility, the logo and the components' settings.
-#include "BackgroundColour.h"
-#include "ComboBox.h"
-#include "ControlState.h"
-#include "EditBox.h"
-#include "RecordingPresenter.h"
-#include "TQuorviInterpreter.h"
-#include "TextArea.h"
-#include "ToolTipDisplayTime.h"
-#include "WindowDriver.h"
-#include "WindowTestMain.h"
+#include "app/qt/controls/BackgroundColour.h"
+#include "app/qt/controls/ComboBox.h"
+#include "tests/support/window/ControlState.h"
+#include "app/qt/controls/EditBox.h"
+#include "tests/support/window/RecordingPresenter.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/controls/TextArea.h"
+#include "app/qt/ToolTipDisplayTime.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QGroupBox>
 #include <QHelpEvent>

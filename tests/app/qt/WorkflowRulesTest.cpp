@@ -1,11 +1,11 @@
 // The seven rules that unlock and colour the input controls, one behaviour at a time.
-#include "ComboBox.h"
-#include "ControlState.h"
-#include "EditBox.h"
-#include "RecordingPresenter.h"
-#include "TQuorviInterpreter.h"
-#include "WindowDriver.h"
-#include "WindowTestMain.h"
+#include "app/qt/controls/ComboBox.h"
+#include "tests/support/window/ControlState.h"
+#include "app/qt/controls/EditBox.h"
+#include "tests/support/window/RecordingPresenter.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowTestMain.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

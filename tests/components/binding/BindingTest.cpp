@@ -1,6 +1,6 @@
-#include "CoreClass.h"
-#include "ENetCore.h"
-#include "TnetComponent.h"
+#include "components/binding/CoreClass.h"
+#include "components/wrappers/ENetCore.h"
+#include "components/wrappers/TnetComponent.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A core library for binding tests: it answers through the same entry-point table as the
 // real cores, with behaviour the tests can steer. NetComp_FAKE_ is a working class;
 // NetComp_NULL_ refuses to create objects.
-#include "netcomp_api.h"
+#include "components/cores/netcomp_api.h"
 
 #include <string>
 

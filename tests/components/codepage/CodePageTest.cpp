@@ -1,4 +1,4 @@
-#include "CodePage.h"
+#include "components/codepage/CodePage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ShownText.h"
+#include "components/codepage/ShownText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ContentDecoder.h"
-#include "CoreError.h"
-#include "Gzip.h"
+#include "components/cores/http/ContentDecoder.h"
+#include "components/cores/common/CoreError.h"
+#include "tests/support/Gzip.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "CoreClient.h"
+#include "tests/components/http/CoreClient.h"
 
-#include "CodePage.h"
+#include "components/codepage/CodePage.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CoreEntryPoints.h"
+#include "components/cores/CoreEntryPoints.h"
 
 #include <cstdint>
 #include <functional>

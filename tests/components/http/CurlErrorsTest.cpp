@@ -1,6 +1,6 @@
-#include "CurlErrors.h"
+#include "components/cores/http/curl/CurlErrors.h"
 
-#include "CoreError.h"
+#include "components/cores/common/CoreError.h"
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,9 @@
-#include "CoreClient.h"
-#include "Gzip.h"
-#include "HttpsTestServer.h"
-#include "LoopbackSockets.h"
-#include "TestPki.h"
+#include "components/cores/TransferClassIds.h"
+#include "tests/components/http/CoreClient.h"
+#include "tests/support/Gzip.h"
+#include "tests/support/HttpsTestServer.h"
+#include "tests/support/LoopbackSockets.h"
+#include "tests/support/TestPki.h"
 
 #include <filesystem>
 #include <fstream>
@@ -21,6 +22,8 @@ using namespace quorvi::test;
 #endif
 
 namespace {
+
+using netcomp::httpClassIds;
 
 constexpr std::size_t kBodyLimit = std::size_t{8} << 20;
 
@@ -50,15 +53,15 @@ protected:
     }
     Outcome head(std::string_view target)
     {
-        return http().call(NETCOMP_HTTP_METHOD_HEAD, url(target));
+        return http().call(httpClassIds.headMethod, url(target));
     }
     Outcome get(std::string_view target)
     {
-        return http().call(NETCOMP_HTTP_METHOD_GET, url(target));
+        return http().call(httpClassIds.getMethod, url(target));
     }
     std::string url(std::string_view target) { return server().url(target); }
-    std::string statusLine() { return http().text(NETCOMP_HTTP_PROP_STATUS_LINE); }
-    std::string body() { return http().bytes(NETCOMP_HTTP_PROP_TRANSFERRED_DATA); }
+    std::string statusLine() { return http().text(httpClassIds.statusLine); }
+    std::string body() { return http().bytes(httpClassIds.transferredData); }
 
 private:
     std::unique_ptr<HttpsTestServer> m_server;
@@ -79,41 +82,41 @@ TEST_F(HttpCoreTest, TransfersReportStatusLineAndBody)
 {
     const std::string notFound = "Not found.\n";
     const std::vector<TransferCase> cases = {
-        {"head ok", NETCOMP_HTTP_METHOD_HEAD, routes::kOk, kSuccess, "HTTP/1.1 200 OK", ""},
-        {"get ok", NETCOMP_HTTP_METHOD_GET, routes::kOk, kSuccess, "HTTP/1.1 200 OK",
+        {"head ok", httpClassIds.headMethod, routes::kOk, kSuccess, "HTTP/1.1 200 OK", ""},
+        {"get ok", httpClassIds.getMethod, routes::kOk, kSuccess, "HTTP/1.1 200 OK",
          routes::kOkBody},
         {"head 404",
-         NETCOMP_HTTP_METHOD_HEAD,
+         httpClassIds.headMethod,
          routes::kNotFound,
          {151, "HTTP protocol error. 404 Not Found."},
          "HTTP/1.1 404 Not Found",
          ""},
         {"get 404",
-         NETCOMP_HTTP_METHOD_GET,
+         httpClassIds.getMethod,
          routes::kNotFound,
          {151, "HTTP protocol error. 404 Not Found."},
          "HTTP/1.1 404 Not Found",
          notFound},
         {"unknown target",
-         NETCOMP_HTTP_METHOD_GET,
+         httpClassIds.getMethod,
          "/no/such/document.json",
          {151, "HTTP protocol error. 404 Not Found."},
          "HTTP/1.1 404 Not Found",
          notFound},
         {"head 301",
-         NETCOMP_HTTP_METHOD_HEAD,
+         httpClassIds.headMethod,
          routes::kMoved,
          {151, "HTTP protocol error. 301 Moved Permanently."},
          "HTTP/1.1 301 Moved Permanently",
          ""},
         {"get 301 not followed",
-         NETCOMP_HTTP_METHOD_GET,
+         httpClassIds.getMethod,
          routes::kMoved,
          {151, "HTTP protocol error. 301 Moved Permanently."},
          "HTTP/1.1 301 Moved Permanently",
          ""},
         {"get 500",
-         NETCOMP_HTTP_METHOD_GET,
+         httpClassIds.getMethod,
          routes::kServerError,
          {151, "HTTP protocol error. 500 Internal Server Error."},
          "HTTP/1.1 500 Internal Server Error",
@@ -125,7 +128,7 @@ TEST_F(HttpCoreTest, TransfersReportStatusLineAndBody)
         EXPECT_EQ(statusLine(), c.statusLine);
         EXPECT_EQ(body(), c.body);
         EXPECT_EQ(server().lastRequest()->method,
-                  c.method == NETCOMP_HTTP_METHOD_HEAD ? "HEAD" : "GET");
+                  c.method == httpClassIds.headMethod ? "HEAD" : "GET");
         EXPECT_EQ(server().lastRequest()->target, c.target);
     }
     // One object did all of it over one connection.
@@ -137,7 +140,7 @@ TEST_F(HttpCoreTest, TransfersReportStatusLineAndBody)
 TEST_F(HttpCoreTest, ObjectsShareOneConnectionAndReplaceABrokenOne)
 {
     ASSERT_EQ(head(routes::kOk), kSuccess);
-    ASSERT_EQ(other().call(NETCOMP_HTTP_METHOD_HEAD, url(routes::kOk)), kSuccess);
+    ASSERT_EQ(other().call(httpClassIds.headMethod, url(routes::kOk)), kSuccess);
     ASSERT_EQ(head(routes::kOk), kSuccess);
     EXPECT_EQ(server().requests().size(), 3u);
     SKIP_ON_WINDOWS("WinHTTP under Wine opens a connection per request here");
@@ -145,9 +148,9 @@ TEST_F(HttpCoreTest, ObjectsShareOneConnectionAndReplaceABrokenOne)
 
     // The server ends the connection in the middle of a body: the next transfer, of
     // either object, opens a new one by itself.
-    EXPECT_EQ(other().call(NETCOMP_HTTP_METHOD_GET, url(routes::kTruncated)).code, 307);
+    EXPECT_EQ(other().call(httpClassIds.getMethod, url(routes::kTruncated)).code, 307);
     EXPECT_EQ(get(routes::kOk), kSuccess);
-    EXPECT_EQ(other().call(NETCOMP_HTTP_METHOD_HEAD, url(routes::kOk)), kSuccess);
+    EXPECT_EQ(other().call(httpClassIds.headMethod, url(routes::kOk)), kSuccess);
     EXPECT_EQ(server().connectionCount(), 2u);
 }
 
@@ -170,8 +173,8 @@ TEST_F(HttpCoreTest, CompressionAsksForGzipAndDeflateAndDecodes)
     };
     for (const CompressionCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(http().setValue(NETCOMP_HTTP_PROP_ALLOW_HTTP_COMPRESSION, c.allow), kSuccess);
-        EXPECT_EQ(http().value(NETCOMP_HTTP_PROP_ALLOW_HTTP_COMPRESSION), c.allow ? 1 : 0);
+        ASSERT_EQ(http().setValue(httpClassIds.allowCompression, c.allow), kSuccess);
+        EXPECT_EQ(http().value(httpClassIds.allowCompression), c.allow ? 1 : 0);
         ASSERT_EQ(get(c.target), kSuccess);
         EXPECT_EQ(server().lastRequest()->header("Accept-Encoding"), c.acceptEncodingSeen);
         EXPECT_EQ(body(), c.body);
@@ -180,7 +183,7 @@ TEST_F(HttpCoreTest, CompressionAsksForGzipAndDeflateAndDecodes)
 
 TEST_F(HttpCoreTest, BrokenGzipFailsWithDecodingError)
 {
-    ASSERT_EQ(http().setValue(NETCOMP_HTTP_PROP_ALLOW_HTTP_COMPRESSION, 1), kSuccess);
+    ASSERT_EQ(http().setValue(httpClassIds.allowCompression, 1), kSuccess);
     const Outcome outcome = get(routes::kBrokenGzip);
     EXPECT_EQ(outcome.code, NETCOMP_ERR_DECODING);
     EXPECT_EQ(outcome.text.rfind("Response body could not be decoded (", 0), 0u) << outcome.text;
@@ -205,9 +208,9 @@ TEST_F(HttpCoreTest, TransportFailuresLeaveTheObjectUsable)
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(http().setValue(NETCOMP_HTTP_PROP_TIMEOUT, c.timeoutSeconds), kSuccess);
+        ASSERT_EQ(http().setValue(httpClassIds.timeout, c.timeoutSeconds), kSuccess);
         EXPECT_EQ(get(c.target), c.outcome);
-        EXPECT_EQ(http().value(NETCOMP_HTTP_PROP_TIMEOUT), c.timeoutSeconds);
+        EXPECT_EQ(http().value(httpClassIds.timeout), c.timeoutSeconds);
         EXPECT_EQ(head(routes::kOk), kSuccess);
         EXPECT_EQ(statusLine(), "HTTP/1.1 200 OK");
     }
@@ -216,11 +219,11 @@ TEST_F(HttpCoreTest, TransportFailuresLeaveTheObjectUsable)
 TEST_F(HttpCoreTest, ConnectionRefusedAndNonTlsServerFail)
 {
     const std::string refused = "https://127.0.0.1:" + std::to_string(unusedPort()) + "/";
-    EXPECT_EQ(http().call(NETCOMP_HTTP_METHOD_HEAD, refused),
+    EXPECT_EQ(http().call(httpClassIds.headMethod, refused),
               (Outcome{303, "Could not connect to the server."}));
 
     PlainHttpListener plain;
-    const Outcome outcome = http().call(NETCOMP_HTTP_METHOD_HEAD,
+    const Outcome outcome = http().call(httpClassIds.headMethod,
                                         "https://127.0.0.1:" + std::to_string(plain.port()) + "/");
     EXPECT_EQ(outcome.code, NETCOMP_ERR_TLS);
     EXPECT_EQ(outcome.text.rfind("TLS handshake failed (", 0), 0u) << outcome.text;
@@ -234,7 +237,7 @@ TEST_F(HttpCoreTest, UntrustedCertificateIsRejected)
     options.certificate = HttpsTestServer::Certificate::Untrusted;
     HttpsTestServer untrusted(options);
     EXPECT_EQ(
-        http().call(NETCOMP_HTTP_METHOD_HEAD, untrusted.url(routes::kOk)),
+        http().call(httpClassIds.headMethod, untrusted.url(routes::kOk)),
         (Outcome{305, "Server certificate rejected: unable to get local issuer certificate."}));
 #if !defined(_WIN32)
     // With the extra CA, WinHTTP checks the chain only after the request went out; the
@@ -250,7 +253,7 @@ TEST_F(HttpCoreTest, CertificateIsCheckedForIpAddressesToo)
 {
     SKIP_ON_WINDOWS("Wine does not match a certificate's IP address names");
     const std::string byAddress = "https://127.0.0.1:" + std::to_string(server().port()) + "/ok";
-    EXPECT_EQ(http().call(NETCOMP_HTTP_METHOD_HEAD, byAddress), kSuccess);
+    EXPECT_EQ(http().call(httpClassIds.headMethod, byAddress), kSuccess);
 }
 
 struct UrlCase {
@@ -279,10 +282,10 @@ TEST_F(HttpCoreTest, BadUrlsAreRefusedBeforeSending)
     };
     for (const UrlCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(http().call(NETCOMP_HTTP_METHOD_GET, c.url), (Outcome{301, c.text}));
+        EXPECT_EQ(http().call(httpClassIds.getMethod, c.url), (Outcome{301, c.text}));
     }
     EXPECT_TRUE(server().requests().empty());
-    EXPECT_EQ(http().call(NETCOMP_HTTP_METHOD_HEAD,
+    EXPECT_EQ(http().call(httpClassIds.headMethod,
                           "HTTPS://localhost:" + std::to_string(server().port()) + "/ok"),
               kSuccess);
 }
@@ -299,7 +302,7 @@ TEST_F(HttpCoreTest, UrlGoesOutAsGivenInTheCodePage)
     ASSERT_EQ(get(target), kSuccess)
         << server().lastRequest()->target; // code page 0: "ä" becomes E4
     EXPECT_EQ(body(), "ansi");
-    ASSERT_EQ(http().config(NETCOMP_HTTP_METHOD_CONFIG, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(http().config(httpClassIds.configMethod, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get(target), kSuccess);
     EXPECT_EQ(body(), "utf-8");
     EXPECT_EQ(server().lastRequest()->target, target);
@@ -309,12 +312,12 @@ TEST_F(HttpCoreTest, TransferredDataIsDecodedWithTheCodePage)
 {
     server().addRoute("/umlauts", TestRoute().withBody("Gr\xC3\xBC\xC3\x9F"
                                                        "e"));
-    ASSERT_EQ(http().config(NETCOMP_HTTP_METHOD_CONFIG, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(http().config(httpClassIds.configMethod, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get("/umlauts"), kSuccess);
-    EXPECT_EQ(http().text(NETCOMP_HTTP_PROP_TRANSFERRED_DATA), "Gr\xC3\xBC\xC3\x9F"
+    EXPECT_EQ(http().text(httpClassIds.transferredData), "Gr\xC3\xBC\xC3\x9F"
                                                                "e");
-    ASSERT_EQ(http().config(NETCOMP_HTTP_METHOD_CONFIG, "codepage=1252"), kSuccess);
-    EXPECT_EQ(http().text(NETCOMP_HTTP_PROP_TRANSFERRED_DATA), "Gr\xC3\x83\xC2\xBC\xC3\x83\xC5\xB8"
+    ASSERT_EQ(http().config(httpClassIds.configMethod, "codepage=1252"), kSuccess);
+    EXPECT_EQ(http().text(httpClassIds.transferredData), "Gr\xC3\x83\xC2\xBC\xC3\x83\xC5\xB8"
                                                                "e");
     EXPECT_EQ(body(), "Gr\xC3\xBC\xC3\x9F"
                       "e");
@@ -365,7 +368,7 @@ TEST_F(HttpCoreTest, TransferAskedWhileBusyFailsAtOnce)
         if (inner.empty()) {
             inner.push_back(head(routes::kOk));
             inner.push_back(get(routes::kOk));
-            inner.push_back(http().call(NETCOMP_HTTP_METHOD_HEAD, "not even a url"));
+            inner.push_back(http().call(httpClassIds.headMethod, "not even a url"));
         }
     };
     EXPECT_EQ(get("/delayed"), kSuccess);
@@ -383,20 +386,20 @@ TEST_F(HttpCoreTest, TransferOfAnotherObjectRunsInsideDoEvents)
     std::string innerStatus;
     http().onDoEvents = [&] {
         if (!inner) {
-            inner = other().call(NETCOMP_HTTP_METHOD_GET, url(routes::kGzip));
-            innerStatus = other().text(NETCOMP_HTTP_PROP_STATUS_LINE);
+            inner = other().call(httpClassIds.getMethod, url(routes::kGzip));
+            innerStatus = other().text(httpClassIds.statusLine);
         }
     };
     EXPECT_EQ(get("/delayed"), kSuccess);
     EXPECT_EQ(inner, kSuccess);
     EXPECT_EQ(innerStatus, "HTTP/1.1 200 OK");
-    EXPECT_EQ(other().bytes(NETCOMP_HTTP_PROP_TRANSFERRED_DATA), routes::kOkBody);
+    EXPECT_EQ(other().bytes(httpClassIds.transferredData), routes::kOkBody);
     EXPECT_EQ(body(), "late");
 }
 
 TEST_F(HttpCoreTest, InterruptAbortsTheRunningTransfer)
 {
-    http().onDoEvents = [&] { EXPECT_EQ(http().call(NETCOMP_HTTP_METHOD_INTERRUPT), kSuccess); };
+    http().onDoEvents = [&] { EXPECT_EQ(http().call(httpClassIds.interruptMethod), kSuccess); };
     EXPECT_EQ(get(routes::kSlow), (Outcome{311, "Transfer interrupted."}));
     http().onDoEvents = nullptr;
     EXPECT_EQ(head(routes::kOk), kSuccess);
@@ -435,12 +438,12 @@ TEST_F(HttpCoreTest, DestroyDuringTheObjectsOwnTransferEndsItWithoutFurtherEvent
         const std::u16string address = utf16(url(routes::kSlow));
         netcomp_value args[2] = {reinterpret_cast<netcomp_value>(address.c_str()), 0};
         netcomp_value lengths[2] = {0, 0};
-        EXPECT_EQ(api.doMethod(context.handle, NETCOMP_HTTP_METHOD_GET + NETCOMP_ID_UTF16, 1, args,
+        EXPECT_EQ(api.doMethod(context.handle, httpClassIds.getMethod + NETCOMP_ID_UTF16, 1, args,
                                lengths),
                   NETCOMP_ERR_INTERRUPTED);
         EXPECT_TRUE(context.destroyed);
         EXPECT_EQ(context.eventsAfterDestroy, 0);
-        EXPECT_EQ(api.doMethod(context.handle, NETCOMP_HTTP_METHOD_GET + NETCOMP_ID_UTF16, 1, args,
+        EXPECT_EQ(api.doMethod(context.handle, httpClassIds.getMethod + NETCOMP_ID_UTF16, 1, args,
                                lengths),
                   NETCOMP_ERR_NULL_HANDLE);
     }
@@ -489,7 +492,7 @@ TEST_F(HttpCoreTest, BodyIsLimitedTo8MiB)
         {"declared length, one byte more", kBodyLimit + 1, BodyEncoding::Identity,
          Delivery::ContentLength, tooLarge},
     };
-    ASSERT_EQ(http().setValue(NETCOMP_HTTP_PROP_ALLOW_HTTP_COMPRESSION, 1), kSuccess);
+    ASSERT_EQ(http().setValue(httpClassIds.allowCompression, 1), kSuccess);
     for (const LimitCase& c : cases) {
         SCOPED_TRACE(c.name);
         server().addRoute("/large", TestRoute()
@@ -521,7 +524,7 @@ TEST_F(HttpCoreTest, LocalFileReceivesTheBody)
         std::filesystem::temp_directory_path() /
         std::filesystem::path(std::u8string(name.begin(), name.end()));
     const std::u8string utf8Name = file.u8string();
-    ASSERT_EQ(http().setFileName(NETCOMP_HTTP_PROP_LOCAL_FILE,
+    ASSERT_EQ(http().setFileName(httpClassIds.localFile,
                                  std::string(utf8Name.begin(), utf8Name.end())),
               kSuccess);
     ASSERT_EQ(get(routes::kOk), kSuccess);
@@ -533,7 +536,7 @@ TEST_F(HttpCoreTest, LocalFileReceivesTheBody)
     }
     std::filesystem::remove(file);
 
-    ASSERT_EQ(http().setFileName(NETCOMP_HTTP_PROP_LOCAL_FILE, "/nonexistent-dir/out.txt"),
+    ASSERT_EQ(http().setFileName(httpClassIds.localFile, "/nonexistent-dir/out.txt"),
               kSuccess);
     EXPECT_EQ(get(routes::kOk),
               (Outcome{313, "Could not write the local file /nonexistent-dir/out.txt: No such "
@@ -544,32 +547,32 @@ TEST_F(HttpCoreTest, LocalFileReceivesTheBody)
 TEST(HttpCoreProperties, DefaultsAndChecks)
 {
     CoreClient http(httpCoreApi());
-    EXPECT_EQ(http.value(NETCOMP_HTTP_PROP_TIMEOUT), 60);
-    EXPECT_EQ(http.value(NETCOMP_HTTP_PROP_ALLOW_HTTP_COMPRESSION), 0);
-    EXPECT_EQ(http.value(NETCOMP_HTTP_PROP_FOLLOW_REDIRECTS), 0);
-    EXPECT_EQ(http.text(NETCOMP_HTTP_PROP_STATUS_LINE), "");
-    EXPECT_EQ(http.setValue(NETCOMP_HTTP_PROP_FOLLOW_REDIRECTS, 0), kSuccess);
-    EXPECT_EQ(http.setValue(NETCOMP_HTTP_PROP_FOLLOW_REDIRECTS, 1),
+    EXPECT_EQ(http.value(httpClassIds.timeout), 60);
+    EXPECT_EQ(http.value(httpClassIds.allowCompression), 0);
+    EXPECT_EQ(http.value(httpClassIds.followRedirects), 0);
+    EXPECT_EQ(http.text(httpClassIds.statusLine), "");
+    EXPECT_EQ(http.setValue(httpClassIds.followRedirects, 0), kSuccess);
+    EXPECT_EQ(http.setValue(httpClassIds.followRedirects, 1),
               (Outcome{207, "Redirects are never followed: FollowRedirects must be 0."}));
-    EXPECT_EQ(http.setValue(NETCOMP_HTTP_PROP_TIMEOUT, 0),
+    EXPECT_EQ(http.setValue(httpClassIds.timeout, 0),
               (Outcome{207, "Timeout must be between 1 and 2147483 seconds."}));
-    EXPECT_EQ(http.value(NETCOMP_HTTP_PROP_TIMEOUT), 60);
-    EXPECT_EQ(http.setText(NETCOMP_HTTP_PROP_STATUS_LINE, "x"),
+    EXPECT_EQ(http.value(httpClassIds.timeout), 60);
+    EXPECT_EQ(http.setText(httpClassIds.statusLine, "x"),
               (Outcome{203, "Property is read-only (10052)."}));
-    EXPECT_EQ(http.setBytes(NETCOMP_HTTP_PROP_TRANSFERRED_DATA, "x"),
+    EXPECT_EQ(http.setBytes(httpClassIds.transferredData, "x"),
               (Outcome{203, "Property is read-only (56)."}));
 
-    ASSERT_EQ(http.setText(NETCOMP_HTTP_PROP_SSL_CERT_STORE, "MY"), kSuccess);
-    EXPECT_EQ(http.bytes(NETCOMP_HTTP_PROP_SSL_CERT_STORE), "MY");
-    ASSERT_EQ(http.setBytes(NETCOMP_HTTP_PROP_SSL_CERT_STORE, std::string("a\0b", 3)), kSuccess);
-    EXPECT_EQ(http.bytes(NETCOMP_HTTP_PROP_SSL_CERT_STORE), std::string("a\0b", 3));
-    EXPECT_EQ(http.text(NETCOMP_HTTP_PROP_SSL_CERT_STORE), std::string("a\0b", 3));
+    ASSERT_EQ(http.setText(httpClassIds.sslCertStore, "MY"), kSuccess);
+    EXPECT_EQ(http.bytes(httpClassIds.sslCertStore), "MY");
+    ASSERT_EQ(http.setBytes(httpClassIds.sslCertStore, std::string("a\0b", 3)), kSuccess);
+    EXPECT_EQ(http.bytes(httpClassIds.sslCertStore), std::string("a\0b", 3));
+    EXPECT_EQ(http.text(httpClassIds.sslCertStore), std::string("a\0b", 3));
 
     std::string answer;
-    ASSERT_EQ(http.config(NETCOMP_HTTP_METHOD_CONFIG, "CodePage=65001"), kSuccess);
-    ASSERT_EQ(http.config(NETCOMP_HTTP_METHOD_CONFIG, "CodePage", &answer), kSuccess);
+    ASSERT_EQ(http.config(httpClassIds.configMethod, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(http.config(httpClassIds.configMethod, "CodePage", &answer), kSuccess);
     EXPECT_EQ(answer, "65001");
-    EXPECT_EQ(http.config(NETCOMP_HTTP_METHOD_CONFIG, "NoSuchSetting=1"),
+    EXPECT_EQ(http.config(httpClassIds.configMethod, "NoSuchSetting=1"),
               (Outcome{206, "Unknown configuration setting (NoSuchSetting)."}));
 }
 

@@ -1,12 +1,16 @@
-#include "CoreClient.h"
-#include "HttpsTestServer.h"
-#include "TestPki.h"
+#include "components/cores/TransferClassIds.h"
+#include "tests/components/http/CoreClient.h"
+#include "tests/support/HttpsTestServer.h"
+#include "tests/support/TestPki.h"
 
 #include <gtest/gtest.h>
 
 using namespace quorvi::test;
 
 namespace {
+
+using netcomp::httpClassIds;
+using netcomp::restClassIds;
 
 class RestCoreTest : public ::testing::Test {
 protected:
@@ -26,9 +30,9 @@ protected:
     CoreClient& rest() { return *m_rest; }
     Outcome get(std::string_view target)
     {
-        return rest().call(NETCOMP_REST_METHOD_GET, server().url(target));
+        return rest().call(restClassIds.getMethod, server().url(target));
     }
-    std::string body() { return rest().bytes(NETCOMP_REST_PROP_TRANSFERRED_DATA); }
+    std::string body() { return rest().bytes(restClassIds.transferredData); }
 
 private:
     std::unique_ptr<HttpsTestServer> m_server;
@@ -69,14 +73,14 @@ TEST_F(RestCoreTest, GetChecksJsonAndXmlBodies)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(get(c.target), c.outcome);
         // The body stays readable whether or not it parsed.
-        EXPECT_EQ(rest().text(NETCOMP_REST_PROP_STATUS_LINE), "HTTP/1.1 200 OK");
+        EXPECT_EQ(rest().text(restClassIds.statusLine), "HTTP/1.1 200 OK");
         EXPECT_EQ(server().lastRequest()->target, c.target);
     }
 }
 
 TEST_F(RestCoreTest, HeadDoesNotParse)
 {
-    EXPECT_EQ(rest().call(NETCOMP_REST_METHOD_HEAD, server().url(routes::kMalformedJson)),
+    EXPECT_EQ(rest().call(restClassIds.headMethod, server().url(routes::kMalformedJson)),
               kSuccess);
     EXPECT_EQ(body(), "");
 }
@@ -92,29 +96,29 @@ TEST_F(RestCoreTest, StatusFailureComesBeforeParsing)
 
 TEST_F(RestCoreTest, ResetDropsTheAnswerAndKeepsSettings)
 {
-    ASSERT_EQ(rest().setValue(NETCOMP_REST_PROP_TIMEOUT, 5), kSuccess);
-    ASSERT_EQ(rest().setValue(NETCOMP_REST_PROP_BUILD_DOM, 0), kSuccess);
-    ASSERT_EQ(rest().setText(NETCOMP_REST_PROP_SSL_CERT_STORE, "MY"), kSuccess);
-    ASSERT_EQ(rest().config(NETCOMP_REST_METHOD_CONFIG, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(rest().setValue(restClassIds.timeout, 5), kSuccess);
+    ASSERT_EQ(rest().setValue(restClassIds.buildDom, 0), kSuccess);
+    ASSERT_EQ(rest().setText(restClassIds.sslCertStore, "MY"), kSuccess);
+    ASSERT_EQ(rest().config(restClassIds.configMethod, "CodePage=65001"), kSuccess);
     const std::string file = "/tmp/quorvi-rest-reset-" + std::to_string(getpid()) + ".json";
-    ASSERT_EQ(rest().setFileName(NETCOMP_REST_PROP_LOCAL_FILE, file), kSuccess);
+    ASSERT_EQ(rest().setFileName(restClassIds.localFile, file), kSuccess);
     ASSERT_EQ(get(routes::kValidJson), kSuccess);
     std::remove(file.c_str());
     ASSERT_FALSE(body().empty());
 
-    ASSERT_EQ(rest().call(NETCOMP_REST_METHOD_RESET), kSuccess);
+    ASSERT_EQ(rest().call(restClassIds.resetMethod), kSuccess);
     EXPECT_EQ(body(), "");
-    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_TRANSFERRED_DATA), "");
-    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_STATUS_LINE), "");
-    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_LOCAL_FILE), "");
-    EXPECT_EQ(rest().value(NETCOMP_REST_PROP_TIMEOUT), 5);
-    EXPECT_EQ(rest().value(NETCOMP_REST_PROP_BUILD_DOM), 0);
-    EXPECT_EQ(rest().bytes(NETCOMP_REST_PROP_SSL_CERT_STORE), "MY");
+    EXPECT_EQ(rest().text(restClassIds.transferredData), "");
+    EXPECT_EQ(rest().text(restClassIds.statusLine), "");
+    EXPECT_EQ(rest().text(restClassIds.localFile), "");
+    EXPECT_EQ(rest().value(restClassIds.timeout), 5);
+    EXPECT_EQ(rest().value(restClassIds.buildDom), 0);
+    EXPECT_EQ(rest().bytes(restClassIds.sslCertStore), "MY");
     std::string codePage;
-    ASSERT_EQ(rest().config(NETCOMP_REST_METHOD_CONFIG, "CodePage", &codePage), kSuccess);
+    ASSERT_EQ(rest().config(restClassIds.configMethod, "CodePage", &codePage), kSuccess);
     EXPECT_EQ(codePage, "65001");
 
-    ASSERT_EQ(rest().setValue(NETCOMP_REST_PROP_BUILD_DOM, 1), kSuccess);
+    ASSERT_EQ(rest().setValue(restClassIds.buildDom, 1), kSuccess);
     EXPECT_EQ(get(routes::kValidJson), kSuccess);
 }
 
@@ -130,7 +134,7 @@ TEST_F(RestCoreTest, ResetWhileBusyIsRefused)
         std::vector<Outcome> inner;
         const auto resetOnce = [&](int32_t id) {
             if (id == event && inner.empty())
-                inner.push_back(rest().call(NETCOMP_REST_METHOD_RESET));
+                inner.push_back(rest().call(restClassIds.resetMethod));
         };
         rest().onDoEvents = [&] { resetOnce(NETCOMP_HTTP_EVENT_ON_DO_EVENTS); };
         rest().onEvent = resetOnce;
@@ -148,23 +152,23 @@ TEST_F(RestCoreTest, TransferredDataUsesTheCodePage)
                                           .withContentType("application/json")
                                           .withBody("{\"Name\": \"M\xC3\xBC"
                                                     "ller\"}"));
-    ASSERT_EQ(rest().config(NETCOMP_REST_METHOD_CONFIG, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(rest().config(restClassIds.configMethod, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get("/umlaut.json"), kSuccess);
-    EXPECT_EQ(rest().text(NETCOMP_REST_PROP_TRANSFERRED_DATA), "{\"Name\": \"M\xC3\xBC"
+    EXPECT_EQ(rest().text(restClassIds.transferredData), "{\"Name\": \"M\xC3\xBC"
                                                                "ller\"}");
 }
 
 TEST(RestCoreProperties, Defaults)
 {
     CoreClient rest(restCoreApi());
-    EXPECT_EQ(rest.value(NETCOMP_REST_PROP_BUILD_DOM), 1);
-    EXPECT_EQ(rest.value(NETCOMP_REST_PROP_TIMEOUT), 60);
-    EXPECT_EQ(rest.value(NETCOMP_REST_PROP_FOLLOW_REDIRECTS), 0);
-    EXPECT_EQ(rest.setValue(NETCOMP_REST_PROP_FOLLOW_REDIRECTS, 2).code, 207);
+    EXPECT_EQ(rest.value(restClassIds.buildDom), 1);
+    EXPECT_EQ(rest.value(restClassIds.timeout), 60);
+    EXPECT_EQ(rest.value(restClassIds.followRedirects), 0);
+    EXPECT_EQ(rest.setValue(restClassIds.followRedirects, 2).code, 207);
     // The REST class has no AllowHTTPCompression.
-    EXPECT_EQ(rest.setValue(NETCOMP_HTTP_PROP_ALLOW_HTTP_COMPRESSION, 1),
+    EXPECT_EQ(rest.setValue(httpClassIds.allowCompression, 1),
               (Outcome{201, "Unknown property (2)."}));
-    EXPECT_EQ(rest.setText(NETCOMP_REST_PROP_TRANSFERRED_DATA, "x"),
+    EXPECT_EQ(rest.setText(restClassIds.transferredData, "x"),
               (Outcome{203, "Property is read-only (10053)."}));
 }
 

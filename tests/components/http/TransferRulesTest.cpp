@@ -1,7 +1,7 @@
-#include "CoreError.h"
-#include "ResponseHead.h"
-#include "TransferErrors.h"
-#include "TransferUrl.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/http/ResponseHead.h"
+#include "components/cores/http/TransferErrors.h"
+#include "components/cores/http/TransferUrl.h"
 
 #include <gtest/gtest.h>
 
@@ -130,9 +130,9 @@ TEST(TransferUrl, RefusesAddressWithoutHost)
 
 TEST(AsSentence, TrimsAndEndsWithAFullStop)
 {
-    EXPECT_EQ(asSentence("done."), "done.");
-    EXPECT_EQ(asSentence("failed \r\n"), "failed.");
-    EXPECT_EQ(asSentence(""), ".");
+    EXPECT_EQ(netcomp::core::asSentence("done."), "done.");
+    EXPECT_EQ(netcomp::core::asSentence("failed \r\n"), "failed.");
+    EXPECT_EQ(netcomp::core::asSentence(""), ".");
 }
 
 } // namespace

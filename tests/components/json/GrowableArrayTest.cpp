@@ -1,4 +1,4 @@
-#include "GrowableArray.h"
+#include "components/cores/json/GrowableArray.h"
 
 #include <array>
 #include <gtest/gtest.h>

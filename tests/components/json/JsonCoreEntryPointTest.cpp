@@ -1,5 +1,5 @@
-#include "CoreClass.h"
-#include "netcomp_api.h"
+#include "components/binding/CoreClass.h"
+#include "components/cores/netcomp_api.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "JsonParser.h"
-#include "JsonPath.h"
-#include "JsonTestSupport.h"
+#include "components/cores/json/JsonParser.h"
+#include "components/cores/json/JsonPath.h"
+#include "tests/components/json/JsonTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

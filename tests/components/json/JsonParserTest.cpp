@@ -1,9 +1,9 @@
-#include "JsonParser.h"
+#include "components/cores/json/JsonParser.h"
 
-#include "CoreError.h"
-#include "JsonPath.h"
-#include "JsonTestSupport.h"
-#include "netcomp_api.h"
+#include "components/cores/common/CoreError.h"
+#include "components/cores/json/JsonPath.h"
+#include "tests/components/json/JsonTestSupport.h"
+#include "components/cores/netcomp_api.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
-#include "JsonPath.h"
+#include "components/cores/json/JsonPath.h"
 
-#include "JsonParser.h"
-#include "JsonTestSupport.h"
+#include "components/cores/json/JsonParser.h"
+#include "tests/components/json/JsonTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonParser.h"
+#include "components/cores/json/JsonParser.h"
 
 #include <stdexcept>
 #include <string_view>

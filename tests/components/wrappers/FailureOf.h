@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ENetCore.h"
+#include "components/wrappers/ENetCore.h"
 
 #include <string>
 #include <string_view>

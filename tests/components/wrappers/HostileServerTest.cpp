@@ -1,11 +1,11 @@
-#include "FailureOf.h"
-#include "Gzip.h"
-#include "HttpsTestServer.h"
-#include "RawTlsServer.h"
-#include "TestPki.h"
-#include "TnetHTTP.h"
-#include "TnetJSON.h"
-#include "TnetREST.h"
+#include "tests/components/wrappers/FailureOf.h"
+#include "tests/support/Gzip.h"
+#include "tests/support/HttpsTestServer.h"
+#include "tests/support/RawTlsServer.h"
+#include "tests/support/TestPki.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -1,8 +1,8 @@
-#include "TnetJSON.h"
+#include "components/wrappers/TnetJSON.h"
 
-#include "CoreClass.h"
-#include "ENetCore.h"
-#include "FailureOf.h"
+#include "components/binding/CoreClass.h"
+#include "components/wrappers/ENetCore.h"
+#include "tests/components/wrappers/FailureOf.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

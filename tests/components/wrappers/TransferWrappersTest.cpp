@@ -1,11 +1,11 @@
-#include "ENetCore.h"
-#include "EventPump.h"
-#include "FailureOf.h"
-#include "HttpsTestServer.h"
-#include "ProcessShared.h"
-#include "TestPki.h"
-#include "TnetHTTP.h"
-#include "TnetREST.h"
+#include "components/wrappers/ENetCore.h"
+#include "components/wrappers/EventPump.h"
+#include "tests/components/wrappers/FailureOf.h"
+#include "tests/support/HttpsTestServer.h"
+#include "components/binding/ProcessShared.h"
+#include "tests/support/TestPki.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetREST.h"
 
 #include <gtest/gtest.h>
 
@@ -137,18 +137,51 @@ TEST_F(TransferWrappers, AComponentFreedInItsOwnEventEndsTheTransferUntouched)
     EXPECT_EQ(firstEvents, 2);
 }
 
-TEST_F(TransferWrappers, SettingsHaveTheirDefaultsAndRefuseWhatIsNotSupported)
+// Both classes share one implementation over their own ids: each member must reach its
+// class's id, which differ between the two.
+template <class Component> class TransferClass : public TransferWrappers {};
+using TransferClasses = testing::Types<TnetHTTP, TnetREST>;
+TYPED_TEST_SUITE(TransferClass, TransferClasses);
+
+TYPED_TEST(TransferClass, SettingsHaveTheirDefaultsAndRefuseWhatIsNotSupported)
+{
+    TypeParam component;
+    EXPECT_EQ(component.Timeout(), 60);
+    EXPECT_EQ(component.FollowRedirects(), 0);
+    component.setTimeout(5);
+    EXPECT_EQ(component.Timeout(), 5);
+    component.setSSLCertStore(u"MY");
+    EXPECT_EQ(component.SSLCertStore(), u"MY");
+    component.Config(u"CodePage=65001");
+    EXPECT_EQ(component.Config(u"CodePage"), u"65001");
+    EXPECT_NE(failureOf([&] { component.setFollowRedirects(1); }), "(nothing raised)");
+    EXPECT_EQ(failureOf([&] { component.Config(u"NoSuchThing=1"); }).substr(0, 5), "206: ");
+}
+
+TYPED_TEST(TransferClass, TransfersFillTheirOwnClassesAnswer)
+{
+    TypeParam component;
+    component.Head(this->url(routes::kOk));
+    EXPECT_EQ(component.StatusLine(), u"HTTP/1.1 200 OK");
+    component.Get(this->url(routes::kOk));
+    EXPECT_EQ(component.TransferredDataB(), routes::kOkBody);
+    EXPECT_NO_THROW(component.Interrupt());
+}
+
+TEST_F(TransferWrappers, EachClassHasItsOwnSwitches)
 {
     TnetHTTP http;
-    EXPECT_EQ(http.Timeout(), 60);
-    EXPECT_EQ(http.FollowRedirects(), 0);
     EXPECT_FALSE(http.AllowHTTPCompression());
-    http.setSSLCertStore(u"MY");
-    EXPECT_EQ(http.SSLCertStore(), u"MY");
-    EXPECT_NE(failureOf([&] { http.setFollowRedirects(1); }), "(nothing raised)");
-    EXPECT_EQ(failureOf([&] { http.Config(u"NoSuchThing=1"); }).substr(0, 5), "206: ");
+    http.setAllowHTTPCompression(true);
+    EXPECT_TRUE(http.AllowHTTPCompression());
     TnetREST rest;
     EXPECT_TRUE(rest.BuildDOM());
+    rest.setBuildDOM(false);
+    EXPECT_FALSE(rest.BuildDOM());
+    rest.setTimeout(5);
+    rest.Reset();
+    EXPECT_EQ(rest.Timeout(), 5);
+    EXPECT_FALSE(rest.BuildDOM());
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // The Win32 window inside the test's own process, for what another process cannot see:
 // the mouse pointer each control shows, what the output area holds.
-#include "ControlIds.h"
-#include "MessageBoxPresenter.h"
-#include "NativeControls.h"
-#include "TQuorviInterpreter.h"
+#include "app/win32/ControlIds.h"
+#include "app/win32/MessageBoxPresenter.h"
+#include "app/win32/NativeControls.h"
+#include "app/win32/TQuorviInterpreter.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "ProgramDriver.h"
+#include "tests/e2e/windows/ProgramDriver.h"
 
-#include "ControlIds.h"
-#include "TextContrast.h"
+#include "app/win32/ControlIds.h"
+#include "tests/support/TextContrast.h"
 
 #include <stdexcept>
 #include <vector>

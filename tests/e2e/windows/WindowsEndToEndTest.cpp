@@ -1,7 +1,7 @@
 // QuorviV2.exe against the demo laboratory service, worked with the mouse and the
 // keyboard under Wine as a user would. ServiceDown runs while the service is stopped.
-#include "NativeControls.h"
-#include "ProgramDriver.h"
+#include "app/win32/NativeControls.h"
+#include "tests/e2e/windows/ProgramDriver.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

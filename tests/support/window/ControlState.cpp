@@ -1,6 +1,6 @@
-#include "ControlState.h"
+#include "tests/support/window/ControlState.h"
 
-#include "BackgroundColour.h"
+#include "app/qt/controls/BackgroundColour.h"
 
 #include <QComboBox>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "MessageBoxWatcher.h"
+#include "tests/support/window/MessageBoxWatcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "RecordingPresenter.h"
+#include "tests/support/window/RecordingPresenter.h"
 
 void RecordingPresenter::clear()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MessagePresenter.h"
-#include "TextConversion.h"
+#include "app/logic/MessagePresenter.h"
+#include "app/qt/TextConversion.h"
 
 #include <QStringList>
 #include <string_view>

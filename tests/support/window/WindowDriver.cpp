@@ -1,10 +1,10 @@
-#include "WindowDriver.h"
+#include "tests/support/window/WindowDriver.h"
 
-#include "ComboBox.h"
-#include "ControlSampleView.h"
-#include "EditBox.h"
-#include "TQuorviInterpreter.h"
-#include "TextConversion.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/logic/ControlSampleView.h"
+#include "app/qt/controls/EditBox.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/TextConversion.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

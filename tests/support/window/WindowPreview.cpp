@@ -1,8 +1,8 @@
 // Shows the main window without the service probe, for screenshots. Prints "shown" once
 // the window has been painted and runs until it is closed or killed.
-#include "MessageBoxPresenter.h"
-#include "QuorviApplication.h"
-#include "TQuorviInterpreter.h"
+#include "app/qt/MessageBoxPresenter.h"
+#include "app/qt/QuorviApplication.h"
+#include "app/qt/TQuorviInterpreter.h"
 
 #include <QTimer>
 #include <cstdio>

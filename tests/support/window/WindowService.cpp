@@ -1,6 +1,6 @@
-#include "WindowService.h"
+#include "tests/support/window/WindowService.h"
 
-#include "TextConversion.h"
+#include "app/qt/TextConversion.h"
 
 void WindowService::addSample(const QString& code, const QString& name, const QString& type,
                               bool withReport)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SampleService.h"
+#include "tests/support/SampleService.h"
 
 #include <QString>
 

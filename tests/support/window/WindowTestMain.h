@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QuorviApplication.h"
-#include "RecordingPresenter.h"
+#include "app/qt/QuorviApplication.h"
+#include "tests/support/window/RecordingPresenter.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "ConnectionShare.h"
+#include "components/cores/http/curl/ConnectionShare.h"
 
-#include "CurlLibrary.h"
-#include "ProcessSharedValue.h"
+#include "components/cores/http/curl/CurlLibrary.h"
+#include "components/cores/http/curl/ProcessSharedValue.h"
 
 #include <curl/curl.h>
 #include <mutex>

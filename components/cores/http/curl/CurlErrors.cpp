@@ -1,7 +1,8 @@
-#include "CurlErrors.h"
+#include "components/cores/http/curl/CurlErrors.h"
+#include "components/cores/common/CoreError.h"
 
-#include "HttpLimits.h"
-#include "netcomp_api.h"
+#include "components/cores/http/HttpLimits.h"
+#include "components/cores/netcomp_api.h"
 
 #include <curl/curl.h>
 #include <openssl/x509.h>
@@ -10,18 +11,16 @@ namespace netcomp::http {
 
 core::CoreError transportError(const CurlFailure& f)
 {
-    auto withDetail = [&](int32_t code, const std::string& what) {
-        return core::CoreError(code, asSentence(what + " (" + f.detail + ")"));
-    };
+    auto withDetail = [&](int32_t code) { return core::failure(code, f.detail); };
     switch (f.curlCode) {
     case CURLE_URL_MALFORMAT:
-        return withDetail(NETCOMP_ERR_INVALID_URL, "Invalid URL");
+        return withDetail(NETCOMP_ERR_INVALID_URL);
     // Addresses other than https never reach libcurl: these come from the answer.
     case CURLE_UNSUPPORTED_PROTOCOL:
     case CURLE_WEIRD_SERVER_REPLY:
         return malformedAnswerFailure();
     case CURLE_COULDNT_RESOLVE_HOST:
-        return withDetail(NETCOMP_ERR_RESOLVE, "Host name could not be resolved");
+        return withDetail(NETCOMP_ERR_RESOLVE);
     case CURLE_COULDNT_CONNECT:
         return connectFailure();
     case CURLE_SSL_CONNECT_ERROR:
@@ -34,18 +33,16 @@ core::CoreError transportError(const CurlFailure& f)
     case CURLE_SSL_SHUTDOWN_FAILED:
     case CURLE_SSL_CRL_BADFILE:
     case CURLE_SSL_ISSUER_ERROR:
-        return withDetail(NETCOMP_ERR_TLS, "TLS handshake failed");
+        return withDetail(NETCOMP_ERR_TLS);
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
     case CURLE_SSL_INVALIDCERTSTATUS:
         // libcurl reports its own checks, the host name among them, as unspecified;
         // its text then says what failed.
         if (f.verifyResult != X509_V_OK && f.verifyResult != X509_V_ERR_UNSPECIFIED)
-            return core::CoreError(NETCOMP_ERR_CERTIFICATE,
-                                   asSentence(std::string("Server certificate rejected: ") +
-                                              X509_verify_cert_error_string(f.verifyResult)));
-        return core::CoreError(NETCOMP_ERR_CERTIFICATE,
-                               asSentence("Server certificate rejected: " + f.detail));
+            return core::failureBecause(NETCOMP_ERR_CERTIFICATE,
+                                        X509_verify_cert_error_string(f.verifyResult));
+        return core::failureBecause(NETCOMP_ERR_CERTIFICATE, f.detail);
     case CURLE_OPERATION_TIMEDOUT:
         return timeoutFailure(f.timeoutSeconds);
     case CURLE_RECV_ERROR:
@@ -65,7 +62,7 @@ core::CoreError transportError(const CurlFailure& f)
             return core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
         break;
     case CURLE_BAD_CONTENT_ENCODING:
-        return withDetail(NETCOMP_ERR_DECODING, "Response body could not be decoded");
+        return withDetail(NETCOMP_ERR_DECODING);
     case CURLE_WRITE_ERROR:
         if (f.abortReason == AbortReason::BodyTooLarge)
             return core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());

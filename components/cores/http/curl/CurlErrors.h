@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TransferErrors.h"
+#include "components/cores/http/TransferErrors.h"
 
 #include <string>
 

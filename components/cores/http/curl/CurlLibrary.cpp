@@ -1,6 +1,6 @@
-#include "CurlLibrary.h"
+#include "components/cores/http/curl/CurlLibrary.h"
 
-#include "CoreError.h"
+#include "components/cores/common/CoreError.h"
 
 #include <curl/curl.h>
 

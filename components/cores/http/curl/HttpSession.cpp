@@ -1,14 +1,15 @@
-#include "HttpSession.h"
+#include "components/cores/http/curl/HttpSession.h"
+#include "components/cores/common/CoreError.h"
 
-#include "ConnectionShare.h"
-#include "CoreObject.h"
-#include "CurlLibrary.h"
-#include "HttpLimits.h"
-#include "LocalFile.h"
-#include "ResponseHead.h"
-#include "TransferUrl.h"
-#include "TrustStore.h"
-#include "netcomp_api.h"
+#include "components/cores/http/curl/ConnectionShare.h"
+#include "components/cores/common/CoreObject.h"
+#include "components/cores/http/curl/CurlLibrary.h"
+#include "components/cores/http/HttpLimits.h"
+#include "components/cores/http/LocalFile.h"
+#include "components/cores/http/ResponseHead.h"
+#include "components/cores/http/TransferUrl.h"
+#include "components/cores/http/curl/TrustStore.h"
+#include "components/cores/netcomp_api.h"
 
 #include <cstdio>
 #include <curl/curl.h>
@@ -98,7 +99,7 @@ void HttpSession::interrupt()
 void HttpSession::perform(Method method, std::string_view url, const TransferSettings& settings)
 {
     if (m_busy)
-        throw core::busyError();
+        throw core::failure(NETCOMP_ERR_BUSY);
     const TransferUrl parts = parseTransferUrl(url);
 
     struct BusyScope {
@@ -204,7 +205,7 @@ void HttpSession::dispatchEvents()
 void HttpSession::finish(Method method, int curlCode, const TransferSettings& settings)
 {
     if (curlCode == kInterrupted)
-        throw core::CoreError(NETCOMP_ERR_INTERRUPTED, "Transfer interrupted.");
+        throw core::failure(NETCOMP_ERR_INTERRUPTED);
     if (curlCode != CURLE_OK) {
         CurlFailure failure;
         failure.curlCode = curlCode;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ConnectionShare.h"
-#include "CurlErrors.h"
-#include "ResponseHead.h"
-#include "TransferObserver.h"
-#include "TransferRequest.h"
-#include "TransferResult.h"
-#include "TransferUrl.h"
+#include "components/cores/http/curl/ConnectionShare.h"
+#include "components/cores/http/curl/CurlErrors.h"
+#include "components/cores/http/ResponseHead.h"
+#include "components/cores/http/TransferObserver.h"
+#include "components/cores/http/TransferRequest.h"
+#include "components/cores/http/TransferResult.h"
+#include "components/cores/http/TransferUrl.h"
 
 #include <atomic>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "ProcessSharedValue.h"
+#include "components/cores/http/curl/ProcessSharedValue.h"
 
 #include <dlfcn.h>
 

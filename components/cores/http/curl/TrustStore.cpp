@@ -1,6 +1,6 @@
-#include "TrustStore.h"
+#include "components/cores/http/curl/TrustStore.h"
 
-#include "ProcessSharedValue.h"
+#include "components/cores/http/curl/ProcessSharedValue.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,15 +1,16 @@
-#include "HttpSession.h"
+#include "components/cores/http/winhttp/HttpSession.h"
+#include "components/cores/common/CoreError.h"
 
-#include "CodePage.h"
-#include "ContentDecoder.h"
-#include "CoreObject.h"
-#include "HttpLimits.h"
-#include "LocalFile.h"
-#include "ResponseHead.h"
-#include "ServerCertificateCheck.h"
-#include "TransferUrl.h"
-#include "WinHttpErrors.h"
-#include "netcomp_api.h"
+#include "components/codepage/CodePage.h"
+#include "components/cores/http/ContentDecoder.h"
+#include "components/cores/common/CoreObject.h"
+#include "components/cores/http/HttpLimits.h"
+#include "components/cores/http/LocalFile.h"
+#include "components/cores/http/ResponseHead.h"
+#include "components/cores/http/winhttp/ServerCertificateCheck.h"
+#include "components/cores/http/TransferUrl.h"
+#include "components/cores/http/winhttp/WinHttpErrors.h"
+#include "components/cores/netcomp_api.h"
 
 #include <windows.h>
 
@@ -162,8 +163,7 @@ void WinHttpTransfer::checkCertificate(HINTERNET handle) const
     if (certificate)
         CertFreeCertificateContext(certificate);
     if (!problem.empty())
-        throw core::CoreError(NETCOMP_ERR_CERTIFICATE,
-                              "Server certificate rejected: " + problem + ".");
+        throw core::failureBecause(NETCOMP_ERR_CERTIFICATE, problem);
 }
 
 void WinHttpTransfer::run()
@@ -379,13 +379,13 @@ void HttpSession::dispatchEvents(WinHttpTransfer& transfer)
 void HttpSession::perform(Method method, std::string_view url, const TransferSettings& settings)
 {
     if (m_busy)
-        throw core::busyError();
+        throw core::failure(NETCOMP_ERR_BUSY);
     auto transfer = std::make_shared<WinHttpTransfer>();
     transfer->method = method;
     transfer->url = parseTransferUrl(url);
     transfer->settings = settings;
     if (transfer->url.port == 0)
-        throw core::CoreError(NETCOMP_ERR_INVALID_URL, "Invalid URL: invalid port.");
+        throw core::failureBecause(NETCOMP_ERR_INVALID_URL, "invalid port");
     if (!m_connection || m_connectionOrigin != transfer->url.origin) {
         HINTERNET session = processSession();
         HINTERNET connection =
@@ -452,7 +452,7 @@ void HttpSession::perform(Method method, std::string_view url, const TransferSet
         cancelled = transfer->cancelled;
     }
     if (cancelled == WinHttpTransfer::Cancel::Interrupt)
-        throw core::CoreError(NETCOMP_ERR_INTERRUPTED, "Transfer interrupted.");
+        throw core::failure(NETCOMP_ERR_INTERRUPTED);
     if (cancelled == WinHttpTransfer::Cancel::Timeout)
         throw timeoutFailure(settings.timeoutSeconds);
     m_result = std::move(transfer->result);

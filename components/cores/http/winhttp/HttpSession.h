@@ -1,9 +1,9 @@
 #pragma once
 
-#include "TransferErrors.h"
-#include "TransferObserver.h"
-#include "TransferRequest.h"
-#include "TransferResult.h"
+#include "components/cores/http/TransferErrors.h"
+#include "components/cores/http/TransferObserver.h"
+#include "components/cores/http/TransferRequest.h"
+#include "components/cores/http/TransferResult.h"
 
 #include <memory>
 #include <string>

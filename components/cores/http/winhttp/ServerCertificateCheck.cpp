@@ -1,6 +1,6 @@
-#include "ServerCertificateCheck.h"
+#include "components/cores/http/winhttp/ServerCertificateCheck.h"
 
-#include "CodePage.h"
+#include "components/codepage/CodePage.h"
 
 #include <cstddef>
 #include <cstdio>

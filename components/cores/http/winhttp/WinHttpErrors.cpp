@@ -1,9 +1,10 @@
-#include "WinHttpErrors.h"
+#include "components/cores/http/winhttp/WinHttpErrors.h"
+#include "components/cores/common/CoreError.h"
 
-#include "CodePage.h"
-#include "HttpLimits.h"
-#include "TransferErrors.h"
-#include "netcomp_api.h"
+#include "components/codepage/CodePage.h"
+#include "components/cores/http/HttpLimits.h"
+#include "components/cores/http/TransferErrors.h"
+#include "components/cores/netcomp_api.h"
 
 #include <winhttp.h>
 
@@ -39,15 +40,13 @@ std::string systemText(DWORD error)
 
 core::CoreError winHttpFailure(DWORD error, int timeoutSeconds)
 {
-    auto withDetail = [&](int32_t code, const std::string& what) {
-        return core::CoreError(code, asSentence(what + " (" + systemText(error) + ")"));
-    };
+    auto withDetail = [&](int32_t code) { return core::failure(code, systemText(error)); };
     switch (error) {
     case ERROR_WINHTTP_INVALID_URL:
     case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
-        return withDetail(NETCOMP_ERR_INVALID_URL, "Invalid URL");
+        return withDetail(NETCOMP_ERR_INVALID_URL);
     case ERROR_WINHTTP_NAME_NOT_RESOLVED:
-        return withDetail(NETCOMP_ERR_RESOLVE, "Host name could not be resolved");
+        return withDetail(NETCOMP_ERR_RESOLVE);
     case ERROR_WINHTTP_CANNOT_CONNECT:
     case WSAECONNREFUSED:
         return connectFailure();
@@ -58,10 +57,9 @@ core::CoreError winHttpFailure(DWORD error, int timeoutSeconds)
     case ERROR_WINHTTP_SECURE_INVALID_CERT:
     case ERROR_WINHTTP_SECURE_CERT_REVOKED:
     case ERROR_WINHTTP_SECURE_CERT_WRONG_USAGE:
-        return core::CoreError(NETCOMP_ERR_CERTIFICATE,
-                               asSentence("Server certificate rejected: " + systemText(error)));
+        return core::failureBecause(NETCOMP_ERR_CERTIFICATE, systemText(error));
     case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
-        return withDetail(NETCOMP_ERR_TLS, "TLS handshake failed");
+        return withDetail(NETCOMP_ERR_TLS);
     case ERROR_WINHTTP_TIMEOUT:
     case WSAETIMEDOUT:
         return timeoutFailure(timeoutSeconds);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CoreError.h"
+#include "components/cores/common/CoreError.h"
 
 #include <windows.h>
 

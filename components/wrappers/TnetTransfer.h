@@ -1,14 +1,15 @@
 #pragma once
 
-#include "EventParams.h"
-#include "EventPump.h"
-#include "TnetEvents.h"
-#include "netcomp_api.h"
+#include "components/wrappers/EventParams.h"
+#include "components/wrappers/TransferComponent.h"
+#include "components/wrappers/EventPump.h"
+#include "components/wrappers/TnetEvents.h"
+#include "components/cores/netcomp_api.h"
 
 #include <functional>
 
-// The events TnetHTTP and TnetREST share, for either class as the sender.
-template <class Sender> class TransferEvents {
+// A transfer class with its events, delivered with the class itself as the sender.
+template <class Sender> class TnetTransfer : public TransferComponent {
 public:
     std::function<void(Sender&)> OnDoEvents;
     std::function<void(Sender&, const TnetHeaderEventParams&)> OnHeader;
@@ -17,11 +18,9 @@ public:
     std::function<void(Sender&, const TnetTransferEventParams&)> OnTransfer;
 
 protected:
-    // The byte-valued parameters are kept from the first firing.
-    std::string sslServerAuthenticationBytes;
-    std::string transferBytes;
+    using TransferComponent::TransferComponent;
 
-    bool fired(int32_t eventId, int32_t count, intptr_t* params, intptr_t* lengths)
+    bool eventFired(int32_t eventId, int32_t count, intptr_t* params, intptr_t* lengths) override
     {
         using namespace netcomp::events;
         switch (eventId) {
@@ -47,10 +46,11 @@ protected:
         }
     }
 
-    void firedUtf16(Sender& sender, int32_t eventId, int32_t count, intptr_t* params,
-                    intptr_t* lengths)
+    void eventFiredUtf16(int32_t eventId, int32_t count, intptr_t* params,
+                         intptr_t* lengths) override
     {
         using namespace netcomp::events;
+        auto& sender = static_cast<Sender&>(*this);
         switch (eventId) {
         case NETCOMP_HTTP_EVENT_ON_DO_EVENTS:
             if (OnDoEvents)
@@ -81,4 +81,9 @@ protected:
             break;
         }
     }
+
+private:
+    // The byte-valued parameters are kept from the first firing.
+    std::string sslServerAuthenticationBytes;
+    std::string transferBytes;
 };
