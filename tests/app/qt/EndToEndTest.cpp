@@ -3,14 +3,13 @@
 #include "app/qt/controls/ComboBox.h"
 #include "tests/support/window/ControlState.h"
 #include "app/qt/controls/EditBox.h"
-#include "components/wrappers/EventPump.h"
 #include "tests/support/window/RecordingPresenter.h"
 #include "retrieval/ServiceAddresses.h"
 #include "app/qt/TQuorviInterpreter.h"
-#include "tests/support/TestPki.h"
 #include "app/qt/controls/TextArea.h"
 #include "app/qt/TextConversion.h"
 #include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowService.h"
 #include "tests/support/window/WindowTestMain.h"
 
@@ -44,7 +43,7 @@ const char interpreterDocument[] = R"({
 
 } // namespace
 
-class EndToEndTest : public QObject {
+class EndToEndTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -59,26 +58,20 @@ private slots:
 
 private:
     std::u16string baseUrl() const { return m_service->baseUrl(); }
-
-    std::unique_ptr<WindowService> m_service;
 };
 
 void EndToEndTest::initTestCase()
 {
-    if (!quorvi::test::TestPki::available()) {
-        QSKIP(quorvi::test::TestPki::unavailableReason().c_str());
+    if (!startService()) {
+        return;
     }
-    m_service = std::make_unique<WindowService>();
     m_service->addSample(u"TW1"_s, u"Brunnen Müller"_s, u"Trinkwasser"_s);
     m_service->addInterpreter(u"Trinkwasser"_s, interpreterDocument);
-    // As in the program: the window keeps working while a transfer waits.
-    netcomp::setEventPump([] { QCoreApplication::processEvents(); });
 }
 
 void EndToEndTest::cleanupTestCase()
 {
-    netcomp::setEventPump(nullptr);
-    m_service.reset();
+    stopService();
 }
 
 void EndToEndTest::probe_data()

@@ -5,12 +5,11 @@
 #include "app/qt/controls/ComboBox.h"
 #include "tests/support/window/ControlState.h"
 #include "app/qt/controls/EditBox.h"
-#include "components/wrappers/EventPump.h"
 #include "tests/support/window/RecordingPresenter.h"
 #include "app/qt/TQuorviInterpreter.h"
-#include "tests/support/TestPki.h"
 #include "app/qt/controls/TextArea.h"
 #include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowService.h"
 #include "tests/support/window/WindowTestMain.h"
 
@@ -65,7 +64,7 @@ std::string interpreterWithEntries(int entries)
 
 } // namespace
 
-class HostileServiceTest : public QObject {
+class HostileServiceTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -79,16 +78,13 @@ private slots:
 private:
     // The good sample loaded and Nitrat interpreted; returns the output text.
     QString loadAndInterpretTheGoodSample(TQuorviInterpreter& w, RecordingPresenter& messages);
-
-    std::unique_ptr<WindowService> m_service;
 };
 
 void HostileServiceTest::initTestCase()
 {
-    if (!quorvi::test::TestPki::available()) {
-        QSKIP(quorvi::test::TestPki::unavailableReason().c_str());
+    if (!startService()) {
+        return;
     }
-    m_service = std::make_unique<WindowService>();
     WindowService& s = *m_service;
     s.addSample(u"GUT"_s, u"Brunnen Müller"_s, u"Trinkwasser"_s);
     s.addInterpreter(u"Trinkwasser"_s, goodInterpreter);
@@ -121,14 +117,11 @@ void HostileServiceTest::initTestCase()
                                   "\"Unit\": \"mg/L\"}, \"Params\": 2, \"Introtext\": \"\"}");
     s.addSample(u"VIELE"_s, u"Lange Liste"_s, u"Viele"_s);
     s.addInterpreter(u"Viele"_s, interpreterWithEntries(50'000));
-
-    netcomp::setEventPump([] { QCoreApplication::processEvents(); });
 }
 
 void HostileServiceTest::cleanupTestCase()
 {
-    netcomp::setEventPump(nullptr);
-    m_service.reset();
+    stopService();
 }
 
 QString HostileServiceTest::loadAndInterpretTheGoodSample(TQuorviInterpreter& w,

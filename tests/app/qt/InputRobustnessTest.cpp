@@ -5,14 +5,13 @@
 #include "app/qt/controls/ComboBox.h"
 #include "tests/support/window/ControlState.h"
 #include "app/qt/controls/EditBox.h"
-#include "components/wrappers/EventPump.h"
 #include "tests/support/window/RecordingPresenter.h"
 #include "retrieval/ServiceAddresses.h"
 #include "app/qt/TQuorviInterpreter.h"
-#include "tests/support/TestPki.h"
 #include "app/qt/controls/TextArea.h"
 #include "app/qt/TextConversion.h"
 #include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowService.h"
 #include "tests/support/window/WindowTestMain.h"
 
@@ -86,7 +85,7 @@ private:
 
 } // namespace
 
-class InputRobustnessTest : public QObject {
+class InputRobustnessTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -105,33 +104,26 @@ private:
     // Nitrat, keins, "12,5", mg/L: its output and colour must be the same each time.
     QString referencePass();
 
-    std::unique_ptr<WindowService> m_service;
-    std::unique_ptr<RecordingPresenter> m_messages;
-    std::unique_ptr<TQuorviInterpreter> m_window;
     Random m_random;
 };
 
 void InputRobustnessTest::initTestCase()
 {
-    if (!quorvi::test::TestPki::available()) {
-        QSKIP(quorvi::test::TestPki::unavailableReason().c_str());
+    if (!startService()) {
+        return;
     }
-    m_service = std::make_unique<WindowService>();
     m_service->addSample(u"TW1"_s, u"Brunnen Müller"_s, u"Trinkwasser"_s);
     m_service->addInterpreter(u"Trinkwasser"_s, interpreter);
-    netcomp::setEventPump([] { QCoreApplication::processEvents(); });
 }
 
 void InputRobustnessTest::cleanupTestCase()
 {
-    netcomp::setEventPump(nullptr);
-    m_service.reset();
+    stopService();
 }
 
 void InputRobustnessTest::init()
 {
-    m_messages = std::make_unique<RecordingPresenter>();
-    m_window = std::make_unique<TQuorviInterpreter>(*m_messages, m_service->baseUrl());
+    openWindow();
     m_window->afterConstruction();
     QVERIFY(drive::showActive(*m_window));
     drive::loadSample(*m_window, u"TW1"_s);
@@ -141,8 +133,7 @@ void InputRobustnessTest::init()
 
 void InputRobustnessTest::cleanup()
 {
-    m_window.reset();
-    m_messages.reset();
+    closeWindow();
 }
 
 void InputRobustnessTest::enterRandomly(ComboBox& box)
@@ -192,7 +183,7 @@ void InputRobustnessTest::anyInputsEndInAResultOrAReport()
     TQuorviInterpreter& w = *m_window;
     const QString reference = referencePass();
     QCOMPARE(reference, u"Nitrat: 12.5mg/L unter 50000 µg/L\nHinweis\n | visible enabled lime"_s);
-    m_messages->clear();
+    m_messages.clear();
 
     int reports = 0;
     int results = 0;
@@ -211,21 +202,21 @@ void InputRobustnessTest::anyInputsEndInAResultOrAReport()
         drive::clickInto(*w.process);
         if (!w.process->isVisible()) {
             QCOMPARE(w.interpretation->text(), before);
-        } else if (!m_messages->errors().isEmpty()) {
-            QCOMPARE(m_messages->errors().size(), 1);
-            QVERIFY2(failureReport.match(m_messages->errors().first()).hasMatch(),
-                     qPrintable(m_messages->errors().first()));
+        } else if (!m_messages.errors().isEmpty()) {
+            QCOMPARE(m_messages.errors().size(), 1);
+            QVERIFY2(failureReport.match(m_messages.errors().first()).hasMatch(),
+                     qPrintable(m_messages.errors().first()));
             ++reports;
         } else {
             ++results;
         }
-        QVERIFY(m_messages->informations().isEmpty());
+        QVERIFY(m_messages.informations().isEmpty());
         // No comma survives a run.
         QVERIFY(!w.process->isVisible() || !w.valueEdit->text().contains(u','));
-        m_messages->clear();
+        m_messages.clear();
         if (i % kCasesBetweenReferencePasses == 0) {
             QCOMPARE(referencePass(), reference);
-            QCOMPARE(m_messages->errors(), QStringList());
+            QCOMPARE(m_messages.errors(), QStringList());
         }
     }
     qInfo("%d value cases: %d results, %d failure reports", kValueCases, results, reports);
@@ -238,7 +229,7 @@ void InputRobustnessTest::anySampleCodeGoesOutAsOneSegment()
     TQuorviInterpreter& w = *m_window;
     const QString reference = referencePass();
     const QStringList loadedList = itemTexts(*w.ParameterComboBox);
-    m_messages->clear();
+    m_messages.clear();
 
     for (int i = 1; i <= kSampleCodeCases; ++i) {
         const bool paste = m_random.chance(50);
@@ -257,19 +248,19 @@ void InputRobustnessTest::anySampleCodeGoesOutAsOneSegment()
         QCOMPARE(request->target,
                  m_service->target(service::sampleDocumentAddress(
                      m_service->baseUrl(), toU16String(w.SampleCodeEdit->text()))));
-        QCOMPARE(m_messages->informations(), QStringList{messageA});
-        QCOMPARE(m_messages->errors(), QStringList());
+        QCOMPARE(m_messages.informations(), QStringList{messageA});
+        QCOMPARE(m_messages.errors(), QStringList());
         // A failed load changes nothing that was loaded.
         QCOMPARE(w.SampleNameEdit->text(), u"Brunnen Müller"_s);
         QCOMPARE(itemTexts(*w.ParameterComboBox), loadedList);
-        m_messages->clear();
+        m_messages.clear();
         if (i % kCasesBetweenReferencePasses == 0) {
             QCOMPARE(referencePass(), reference);
         }
     }
     qInfo("%d sample codes", kSampleCodeCases);
     drive::loadSample(w, u"TW1"_s);
-    QCOMPARE(m_messages->informations(), QStringList());
+    QCOMPARE(m_messages.informations(), QStringList());
     QCOMPARE(referencePass(), reference);
 }
 

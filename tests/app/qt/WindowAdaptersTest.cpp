@@ -9,6 +9,7 @@
 #include "app/qt/TQuorviInterpreter.h"
 #include "app/qt/controls/TextArea.h"
 #include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowTestMain.h"
 
 #include <QPushButton>
@@ -23,7 +24,7 @@ const QString unloaded = u"-wird automatisch eingelesen-"_s;
 
 } // namespace
 
-class WindowAdaptersTest : public QObject {
+class WindowAdaptersTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -41,20 +42,17 @@ private slots:
     void processAnswersASpecialResult();
 
 private:
-    RecordingPresenter m_messages;
-    std::unique_ptr<TQuorviInterpreter> m_window;
 };
 
 void WindowAdaptersTest::init()
 {
-    m_messages.clear();
-    m_window = std::make_unique<TQuorviInterpreter>(m_messages, u"https://127.0.0.1:1/");
+    openWindow();
     QVERIFY(drive::showActive(*m_window));
 }
 
 void WindowAdaptersTest::cleanup()
 {
-    m_window.reset();
+    closeWindow();
     QVERIFY(m_messages.errors().isEmpty());
 }
 

@@ -9,6 +9,7 @@
 #include "app/qt/controls/TextArea.h"
 #include "app/qt/ToolTipDisplayTime.h"
 #include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowTestMain.h"
 
 #include <QGroupBox>
@@ -52,7 +53,7 @@ QString textOf(QWidget* control)
 
 } // namespace
 
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -84,19 +85,16 @@ private slots:
 private:
     QWidget* find(const char* name) { return drive::control<QWidget>(*m_window, name); }
 
-    RecordingPresenter m_messages;
-    std::unique_ptr<TQuorviInterpreter> m_window;
 };
 
 void WindowLayoutTest::init()
 {
-    m_messages.clear();
-    m_window = std::make_unique<TQuorviInterpreter>(m_messages, u"https://127.0.0.1:1/");
+    openWindow();
 }
 
 void WindowLayoutTest::cleanup()
 {
-    m_window.reset();
+    closeWindow();
     QVERIFY(m_messages.informations().isEmpty());
     QVERIFY(m_messages.errors().isEmpty());
 }

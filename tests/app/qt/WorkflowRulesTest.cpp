@@ -5,6 +5,7 @@
 #include "tests/support/window/RecordingPresenter.h"
 #include "app/qt/TQuorviInterpreter.h"
 #include "tests/support/window/WindowDriver.h"
+#include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowTestMain.h"
 
 #include <QAbstractItemView>
@@ -15,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-class WorkflowRulesTest : public QObject {
+class WorkflowRulesTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -42,20 +43,17 @@ private:
     bool completePass();
     QString state(const QWidget* control) { return controlState(*control); }
 
-    RecordingPresenter m_messages;
-    std::unique_ptr<TQuorviInterpreter> m_window;
 };
 
 void WorkflowRulesTest::init()
 {
-    m_messages.clear();
-    m_window = std::make_unique<TQuorviInterpreter>(m_messages, u"https://127.0.0.1:1/");
+    openWindow();
     QVERIFY(drive::showActive(*m_window));
 }
 
 void WorkflowRulesTest::cleanup()
 {
-    m_window.reset();
+    closeWindow();
     QVERIFY(m_messages.informations().isEmpty());
     QVERIFY(m_messages.errors().isEmpty());
 }
