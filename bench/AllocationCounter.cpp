@@ -17,8 +17,9 @@ void* allocate(std::size_t size)
         ++g_count.allocations;
         g_count.bytes += size;
         g_liveBytes += malloc_usable_size(p);
-        if (g_liveBytes > g_count.peakBytes)
+        if (g_liveBytes > g_count.peakBytes) {
             g_count.peakBytes = g_liveBytes;
+        }
     }
     return p;
 }
@@ -54,8 +55,9 @@ AllocationCount AllocationCounter::count() const
 
 void* operator new(std::size_t size)
 {
-    if (void* p = allocate(size))
+    if (void* p = allocate(size)) {
         return p;
+    }
     throw std::bad_alloc();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "tests/retrieval/FakeSampleView.h"
-#include "retrieval/LoadedSample.h"
-#include "retrieval/SampleLoader.h"
 #include "components/wrappers/TnetHTTP.h"
 #include "components/wrappers/TnetJSON.h"
 #include "components/wrappers/TnetREST.h"
+#include "retrieval/LoadedSample.h"
+#include "retrieval/SampleLoader.h"
+#include "tests/retrieval/FakeSampleView.h"
 
 #include <string>
 #include <string_view>

@@ -54,8 +54,9 @@ BenchServer::BenchServer(int port) : m_impl(std::make_unique<Impl>())
     m_impl->server = std::make_unique<httplib::SSLServer>(credentials.certificate.c_str(),
                                                           credentials.privateKey.c_str());
     httplib::SSLServer& server = *m_impl->server;
-    if (!server.is_valid())
+    if (!server.is_valid()) {
         throw std::runtime_error("BenchServer: cannot load " + credentials.certificate.string());
+    }
     server.set_tcp_nodelay(true);
     server.set_keep_alive_max_count(100'000);
     server.set_keep_alive_timeout(60);
@@ -65,8 +66,9 @@ BenchServer::BenchServer(int port) : m_impl(std::make_unique<Impl>())
     });
     m_impl->port = port == 0 ? server.bind_to_any_port("127.0.0.1")
                              : (server.bind_to_port("127.0.0.1", port) ? port : -1);
-    if (m_impl->port <= 0)
+    if (m_impl->port <= 0) {
         throw std::runtime_error("BenchServer: cannot listen on 127.0.0.1:" + std::to_string(port));
+    }
     m_impl->thread = std::thread([impl] { impl->server->listen_after_bind(); });
 }
 

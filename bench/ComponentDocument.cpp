@@ -1,7 +1,7 @@
 #include "bench/ComponentDocument.h"
 
-#include "retrieval/DocumentParsers.h"
 #include "components/wrappers/TnetJSON.h"
+#include "retrieval/DocumentParsers.h"
 
 void parseInterpreterDocument(TnetJSON& json, std::u16string_view text)
 {

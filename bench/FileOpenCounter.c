@@ -20,8 +20,9 @@ static int endsWith(const char* text, const char* suffix)
 static void countOpen(const char* path)
 {
     if (path && (endsWith(path, ".pem") || endsWith(path, ".crt") ||
-                 strncmp(path, "/etc/ssl/certs/", 15) == 0))
+                 strncmp(path, "/etc/ssl/certs/", 15) == 0)) {
         atomic_fetch_add(&g_certificateOpens, 1);
+    }
 }
 
 int quorviBenchCertificateFileOpens(void)
@@ -32,8 +33,9 @@ int quorviBenchCertificateFileOpens(void)
 FILE* fopen(const char* path, const char* mode)
 {
     static OpenFunction real;
-    if (!real)
+    if (!real) {
         real = (OpenFunction)dlsym(RTLD_NEXT, "fopen");
+    }
     countOpen(path);
     return real(path, mode);
 }
@@ -41,8 +43,9 @@ FILE* fopen(const char* path, const char* mode)
 FILE* fopen64(const char* path, const char* mode)
 {
     static OpenFunction real;
-    if (!real)
+    if (!real) {
         real = (OpenFunction)dlsym(RTLD_NEXT, "fopen64");
+    }
     countOpen(path);
     return real(path, mode);
 }

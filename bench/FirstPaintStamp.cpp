@@ -46,8 +46,9 @@ private:
 
 void installPaintStamp()
 {
-    if (const char* path = std::getenv("QUORVI_BENCH_PAINT_STAMP"))
+    if (const char* path = std::getenv("QUORVI_BENCH_PAINT_STAMP")) {
         QCoreApplication::instance()->installEventFilter(new PaintStamp(path));
+    }
 }
 
 } // namespace

@@ -45,8 +45,9 @@ int usage()
 int parse(std::string_view parser, std::string_view name)
 {
     for (const NamedDocument& document : parserDocuments()) {
-        if (document.name != name)
+        if (document.name != name) {
             continue;
+        }
         const auto parse = parser == "engine" ? parseWithEngine : parseWithRapidJson;
         measure([&] { benchmark::DoNotOptimize(parse(document.text)); });
         return 0;
@@ -60,14 +61,16 @@ int lookup(std::string_view where, int index)
     if (where == "engine") {
         const std::string path = paramPath(index);
         measure([&] {
-            for (int i = 0; i < kLookups; ++i)
+            for (int i = 0; i < kLookups; ++i) {
                 benchmark::DoNotOptimize(lookups.lookUpInEngine(path));
+            }
         });
     } else {
         const std::u16string path = paramPath16(index);
         measure([&] {
-            for (int i = 0; i < kLookups; ++i)
+            for (int i = 0; i < kLookups; ++i) {
                 benchmark::DoNotOptimize(lookups.lookUpInComponent(path));
+            }
         });
     }
     return 0;
@@ -79,10 +82,12 @@ int main(int argc, char** argv)
 {
     try {
         const std::string_view which = argc > 1 ? argv[1] : "";
-        if (which == "parse" && argc == 4)
+        if (which == "parse" && argc == 4) {
             return parse(argv[2], argv[3]);
-        if (which == "lookup" && argc == 4)
+        }
+        if (which == "lookup" && argc == 4) {
             return lookup(argv[2], std::stoi(argv[3]));
+        }
         if (which == "run" && argc == 4) {
             InterpretationCase c(std::stoi(argv[2]), std::stoi(argv[3]));
             measure([&] { c.run(); });

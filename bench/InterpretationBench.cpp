@@ -10,8 +10,9 @@
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
+    }
     // Destroyed before the component classes that their documents live in.
     std::vector<std::unique_ptr<InterpretationCase>> cases;
     for (int entries : {150, 1'500, 15'000}) {
@@ -19,18 +20,21 @@ int main(int argc, char** argv)
             auto& c = *cases.emplace_back(std::make_unique<InterpretationCase>(entries, matching));
             const std::string name = std::to_string(entries) + "/" + std::to_string(matching);
             benchmark::RegisterBenchmark(("run/" + name).c_str(), [&c](benchmark::State& state) {
-                for (auto _ : state)
+                for (auto _ : state) {
                     c.run();
+                }
             })->Unit(benchmark::kMillisecond);
-            if (matching == 1)
+            if (matching == 1) {
                 benchmark::RegisterBenchmark(("parse/" + std::to_string(entries)).c_str(),
                                              [&c](benchmark::State& state) {
-                                                 for (auto _ : state)
+                                                 for (auto _ : state) {
                                                      c.parse();
+                                                 }
                                                  state.SetBytesProcessed(static_cast<int64_t>(
                                                      state.iterations() * c.documentBytes()));
                                              })
                     ->Unit(benchmark::kMillisecond);
+            }
         }
     }
     benchmark::RunSpecifiedBenchmarks();

@@ -1,9 +1,9 @@
 #include "bench/InterpretationCase.h"
 
-#include "components/codepage/CodePage.h"
 #include "bench/ComponentDocument.h"
-#include "interpretation/InterpretationRun.h"
 #include "bench/InterpreterDocument.h"
+#include "components/codepage/CodePage.h"
+#include "interpretation/InterpretationRun.h"
 
 #include <stdexcept>
 
@@ -12,8 +12,9 @@ namespace {
 std::size_t occurrences(std::u16string_view text, std::u16string_view word)
 {
     std::size_t count = 0;
-    for (auto at = text.find(word); at != std::u16string_view::npos; at = text.find(word, at + 1))
+    for (auto at = text.find(word); at != std::u16string_view::npos; at = text.find(word, at + 1)) {
         ++count;
+    }
     return count;
 }
 
@@ -33,8 +34,9 @@ InterpretationCase::InterpretationCase(int entries, int matchingEntries)
     run();
     if (occurrences(m_view.output, u"hält den Grenzwert für Blei von 10 µg/L ein") !=
             static_cast<std::size_t>(matchingEntries) ||
-        m_view.outputColour != OutputColour::Lime)
+        m_view.outputColour != OutputColour::Lime) {
         throw std::runtime_error("the interpretation run did not write the expected texts");
+    }
 }
 
 void InterpretationCase::run()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/interpretation/FakeInterpretationView.h"
 #include "components/wrappers/TnetJSON.h"
+#include "tests/interpretation/FakeInterpretationView.h"
 
 #include <cstdint>
 #include <string>

@@ -54,8 +54,9 @@ void appendTail(std::string& out, int entries)
 
 std::vector<bool> matchingPositions(int entries, int matchingEntries)
 {
-    if (matchingEntries < 0 || matchingEntries > entries)
+    if (matchingEntries < 0 || matchingEntries > entries) {
         throw std::invalid_argument("more matching entries than entries");
+    }
     std::vector<bool> matching(static_cast<std::size_t>(entries) + 1, false);
     for (int k = 0; k < matchingEntries; ++k) {
         const auto position = (2LL * k + 1) * entries / (2LL * matchingEntries) + 1;
@@ -71,8 +72,9 @@ std::string makeInterpreterDocument(int entries, int matchingEntries)
     const std::vector<bool> matching = matchingPositions(entries, matchingEntries);
     std::string out = "{\n";
     out.reserve(static_cast<std::size_t>(entries) * 480 + 256);
-    for (int i = 1; i <= entries; ++i)
+    for (int i = 1; i <= entries; ++i) {
         appendEntry(out, i, matching[static_cast<std::size_t>(i)]);
+    }
     appendTail(out, entries);
     return out;
 }
@@ -85,8 +87,9 @@ std::string makeInterpreterDocumentOfSize(std::size_t minimumBytes)
     for (;;) {
         tail.clear();
         appendTail(tail, entries);
-        if (out.size() + tail.size() >= minimumBytes)
+        if (out.size() + tail.size() >= minimumBytes) {
             break;
+        }
         appendEntry(out, ++entries, false);
     }
     return out + tail;

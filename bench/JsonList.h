@@ -9,8 +9,9 @@ inline std::string jsonList(const std::vector<double>& values)
 {
     std::ostringstream out;
     out << '[';
-    for (std::size_t i = 0; i < values.size(); ++i)
+    for (std::size_t i = 0; i < values.size(); ++i) {
         out << (i ? ", " : "") << values[i];
+    }
     out << ']';
     return out.str();
 }

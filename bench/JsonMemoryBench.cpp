@@ -1,9 +1,9 @@
 // What one parse allocates, set against the size of its input. Prints one JSON object
 // per document on its own line.
 #include "bench/AllocationCounter.h"
-#include "components/cores/json/JsonParser.h"
 #include "bench/JsonParsing.h"
 #include "bench/ParserDocuments.h"
+#include "components/cores/json/JsonParser.h"
 
 #include <exception>
 #include <iostream>
@@ -21,8 +21,9 @@ int main()
             {
                 AllocationCounter counter;
                 parser.appendOwned(std::move(input));
-                if (!parser.parse(unboundedSettings()))
+                if (!parser.parse(unboundedSettings())) {
                     throw std::runtime_error(document.name + ": incomplete");
+                }
                 count = counter.count();
             }
             std::cout << "{\"document\": \"" << document.name

@@ -9,8 +9,9 @@ namespace {
 template <std::size_t (*parse)(std::string_view)>
 void parseDocument(benchmark::State& state, const std::string& text)
 {
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(parse(text));
+    }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 
@@ -19,8 +20,9 @@ void parseDocument(benchmark::State& state, const std::string& text)
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
+    }
     const std::vector<NamedDocument> documents = parserDocuments();
     for (const NamedDocument& document : documents) {
         const std::string& text = document.text;

@@ -21,8 +21,9 @@ std::size_t parseWithEngine(std::string_view text)
 {
     JsonParser parser;
     parser.append(text);
-    if (!parser.parse(unboundedSettings()))
+    if (!parser.parse(unboundedSettings())) {
         throw std::runtime_error("engine: incomplete document");
+    }
     const auto& doc = *parser.document();
     return doc.childCount(doc.root());
 }
@@ -31,7 +32,8 @@ std::size_t parseWithRapidJson(std::string_view text)
 {
     rapidjson::Document doc;
     doc.Parse(text.data(), text.size());
-    if (doc.HasParseError())
+    if (doc.HasParseError()) {
         throw std::runtime_error("RapidJSON: parse error");
+    }
     return doc.IsObject() ? doc.MemberCount() : doc.Size();
 }

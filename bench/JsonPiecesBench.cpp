@@ -1,8 +1,8 @@
 // Parsing one document given in pieces, as a caller that sets InputData and calls Parse
 // for each piece does: the total time should not grow with the number of pieces.
 #include "bench/InterpreterDocument.h"
-#include "components/cores/json/JsonParser.h"
 #include "bench/JsonParsing.h"
+#include "components/cores/json/JsonParser.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -22,8 +22,9 @@ void parseInPieces(benchmark::State& state, const std::string& text)
             parser.append(std::string_view(text).substr(at, pieceSize));
             complete = parser.parse(settings);
         }
-        if (!complete)
+        if (!complete) {
             throw std::runtime_error("incomplete document");
+        }
         benchmark::DoNotOptimize(parser.document());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
@@ -38,8 +39,9 @@ int main(int argc, char** argv)
     mallopt(M_MMAP_THRESHOLD, 1 << 30);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
+    }
     // An interpreter document of 10 MiB; 1,167 pieces is what a 9 KiB transfer buffer gives.
     static const std::string text = makeInterpreterDocumentOfSize(std::size_t{10} << 20);
     benchmark::RegisterBenchmark("pieces/interpreter_10MiB",

@@ -23,8 +23,9 @@ using Clock = std::chrono::steady_clock;
 int loopbackSocket()
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    if (fd < 0)
+    if (fd < 0) {
         throw std::runtime_error("socket failed");
+    }
     const int on = 1;
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     return fd;
@@ -71,8 +72,9 @@ private:
             m_pieces.push_back({due, n > 0 ? std::string(buffer.data(), static_cast<std::size_t>(n))
                                            : std::string()});
             m_ready.notify_one();
-            if (n <= 0)
+            if (n <= 0) {
                 return;
+            }
         }
     }
 
@@ -153,11 +155,13 @@ struct LatencyProxy::Impl {
     {
         while (!stopping) {
             pollfd waiting{listener, POLLIN, 0};
-            if (poll(&waiting, 1, 50) <= 0)
+            if (poll(&waiting, 1, 50) <= 0) {
                 continue;
+            }
             const int client = accept(listener, nullptr, nullptr);
-            if (client < 0)
+            if (client < 0) {
                 continue;
+            }
             const int on = 1;
             setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
             const int server = loopbackSocket();
@@ -185,8 +189,9 @@ LatencyProxy::LatencyProxy(int targetPort, std::chrono::milliseconds roundTrip)
     socklen_t size = sizeof address;
     if (bind(m_impl->listener, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
         listen(m_impl->listener, 16) != 0 ||
-        getsockname(m_impl->listener, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        getsockname(m_impl->listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
         throw std::runtime_error("the latency proxy cannot listen");
+    }
     m_impl->port = ntohs(address.sin_port);
     m_impl->acceptor = std::thread([impl = m_impl.get()] { impl->acceptLoop(); });
 }

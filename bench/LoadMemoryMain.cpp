@@ -26,9 +26,11 @@ long statusKiB(const std::string& field)
 {
     std::ifstream status("/proc/self/status");
     std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field + ":", 0) == 0)
+    while (std::getline(status, line)) {
+        if (line.rfind(field + ":", 0) == 0) {
             return std::stol(line.substr(field.size() + 1));
+        }
+    }
     throw std::runtime_error("no " + field + " in /proc/self/status");
 }
 
@@ -68,17 +70,21 @@ Case caseNamed(const std::string& name)
         R"("e":{"Param":"Blei","MCL":"10","Unit":"µg/L","MCLLevel1":"","MCLOK":"",)"
         R"("SpecialComment":""},"Params":2,"Introtext":"")";
     const std::size_t values = netcomp::json::kDefaultMaxValues;
-    if (name == "small")
+    if (name == "small") {
         return {"{" + sampleMembers + "}", "{" + interpreterMembers + "}", 1};
-    if (name == "at-bounds")
+    }
+    if (name == "at-bounds") {
         return {paddedDocument(sampleMembers, kMaxBodyBytes, values),
                 paddedDocument(interpreterMembers, kMaxBodyBytes, values), 1};
-    if (name == "body-too-large")
+    }
+    if (name == "body-too-large") {
         return {paddedDocument(sampleMembers, kMaxBodyBytes + 16, values * 2), {}, 0};
+    }
     if (name == "too-many-values") {
         std::string doc = "{" + sampleMembers + ",\"pad\":[1";
-        for (std::size_t i = 0; i < values; ++i)
+        for (std::size_t i = 0; i < values; ++i) {
             doc += ",1";
+        }
         return {doc + "]}", {}, 0};
     }
     throw std::invalid_argument("unknown case " + name);
@@ -86,8 +92,9 @@ Case caseNamed(const std::string& name)
 
 int run(const std::string& name)
 {
-    if (!quorvi::test::TestPki::available())
+    if (!quorvi::test::TestPki::available()) {
         throw std::runtime_error(quorvi::test::TestPki::unavailableReason());
+    }
     const Case c = caseNamed(name);
     BenchServer server;
     addSampleRoutes(server, kSampleCode, kSampleType, c.sample, c.interpreter);
@@ -97,9 +104,10 @@ int run(const std::string& name)
     resetPeakResident();
     net.load();
     const long peak = statusKiB("VmHWM");
-    if (net.view().parameters.size() != c.expectedParameters)
+    if (net.view().parameters.size() != c.expectedParameters) {
         throw std::runtime_error("the load listed " + std::to_string(net.view().parameters.size()) +
                                  " parameters");
+    }
 
     std::cout << "{\"case\": \"" << name << "\", \"sampleBytes\": " << c.sample.size()
               << ", \"interpreterBytes\": " << c.interpreter.size()
@@ -116,8 +124,9 @@ int run(const std::string& name)
 int main(int argc, char** argv)
 {
     try {
-        if (argc != 2)
+        if (argc != 2) {
             throw std::invalid_argument("usage: bench_load_memory CASE");
+        }
         return run(argv[1]);
     } catch (const std::exception& e) {
         std::cerr << "bench_load_memory: " << e.what() << '\n';

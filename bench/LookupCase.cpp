@@ -1,8 +1,8 @@
 #include "bench/LookupCase.h"
 
-#include "components/codepage/CodePage.h"
 #include "bench/ComponentDocument.h"
 #include "bench/InterpreterDocument.h"
+#include "components/codepage/CodePage.h"
 #include "components/cores/json/JsonPath.h"
 
 #include <stdexcept>
@@ -23,22 +23,25 @@ LookupCase::LookupCase()
 {
     const std::string document = makeInterpreterDocument(kEntries);
     m_parser.append(document);
-    if (!m_parser.parse(ParseSettings::fromOptions(3, 65001)))
+    if (!m_parser.parse(ParseSettings::fromOptions(3, 65001))) {
         throw std::runtime_error("lookup document incomplete");
+    }
     parseInterpreterDocument(m_json, netcomp::fromUtf8(document));
 
     const std::string expected = "Parameter " + std::to_string(kEntries);
     if (lookUpInEngine(paramPath(kEntries)) != expected ||
-        lookUpInComponent(paramPath16(kEntries)) != netcomp::fromUtf8(expected))
+        lookUpInComponent(paramPath16(kEntries)) != netcomp::fromUtf8(expected)) {
         throw std::runtime_error("lookup of the last entry failed");
+    }
 }
 
 std::string_view LookupCase::lookUpInEngine(std::string_view path) const
 {
     const auto& doc = *m_parser.document();
     const auto node = netcomp::json::selectPath(doc, std::nullopt, path);
-    if (!node)
+    if (!node) {
         throw std::runtime_error("no node at " + std::string(path));
+    }
     return doc.text(*node);
 }
 

@@ -4,10 +4,10 @@
 // time. Prints one JSON object per round-trip time.
 #include "bench/BenchLoad.h"
 #include "bench/BenchServer.h"
-#include "components/codepage/CodePage.h"
 #include "bench/CurlRun.h"
 #include "bench/InterpreterDocument.h"
 #include "bench/LatencyProxy.h"
+#include "components/codepage/CodePage.h"
 #include "retrieval/ServiceAddresses.h"
 #include "tests/support/TestPki.h"
 
@@ -42,15 +42,17 @@ void measure(BenchServer& server, const std::string& caBundle, std::chrono::mill
     BenchLoad net(base16, kSampleCode);
     const auto load = [&] {
         net.load();
-        if (!net.view().messages.empty() || net.view().parameters.size() != kParameters)
+        if (!net.view().messages.empty() || net.view().parameters.size() != kParameters) {
             throw std::runtime_error("the sample load did not complete");
+        }
     };
 
     const double probe = roundTrips(roundTrip, [&] { net.netHTTP.Head(base16); });
     const double firstLoad = roundTrips(roundTrip, load);
     double laterLoad = 1e9;
-    for (int i = 0; i < kLaterLoads; ++i)
+    for (int i = 0; i < kLaterLoads; ++i) {
         laterLoad = std::min(laterLoad, roundTrips(roundTrip, load));
+    }
     const std::size_t connections = proxy.connectionCount();
 
     const CurlRun curl(caBundle,
@@ -59,8 +61,9 @@ void measure(BenchServer& server, const std::string& caBundle, std::chrono::mill
                         netcomp::toUtf8(service::interpreterAddress(base16, kSampleType))},
                        1);
     double curlTrips = 1e9;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         curlTrips = std::min(curlTrips, curl.run() / static_cast<double>(roundTrip.count()));
+    }
 
     std::cout << "{\"roundTripMs\": " << roundTrip.count() << ", \"probe\": " << probe
               << ", \"firstLoad\": " << firstLoad << ", \"laterLoad\": " << laterLoad
@@ -69,8 +72,9 @@ void measure(BenchServer& server, const std::string& caBundle, std::chrono::mill
 
 int run()
 {
-    if (!quorvi::test::TestPki::available())
+    if (!quorvi::test::TestPki::available()) {
         throw std::runtime_error(quorvi::test::TestPki::unavailableReason());
+    }
     const std::string caBundle = quorvi::test::TestPki::instance().caBundle().string();
     BenchServer server;
     // The addresses do not depend on the port, so the routes serve every proxy.
@@ -81,8 +85,9 @@ int run()
                                     u"\"SampleType\": \"" +
                                     kSampleType + u"\"}"),
                     makeInterpreterDocument(kParameters, 1));
-    for (const auto roundTrip : {std::chrono::milliseconds(50), std::chrono::milliseconds(100)})
+    for (const auto roundTrip : {std::chrono::milliseconds(50), std::chrono::milliseconds(100)}) {
         measure(server, caBundle, roundTrip);
+    }
     return 0;
 }
 

@@ -4,19 +4,19 @@
 // waits 2 s. Prints one JSON object.
 #include "bench/BenchLoad.h"
 #include "bench/BenchServer.h"
-#include "components/codepage/CodePage.h"
 #include "bench/CurlRun.h"
-#include "components/wrappers/EventPump.h"
-#include "tests/retrieval/FakeSampleView.h"
 #include "bench/FileOpenCounter.h"
 #include "bench/InterpreterDocument.h"
 #include "bench/JsonList.h"
-#include "retrieval/SampleLoader.h"
-#include "retrieval/ServiceAddresses.h"
-#include "tests/support/TestPki.h"
+#include "components/codepage/CodePage.h"
+#include "components/wrappers/EventPump.h"
 #include "components/wrappers/TnetHTTP.h"
 #include "components/wrappers/TnetJSON.h"
 #include "components/wrappers/TnetREST.h"
+#include "retrieval/SampleLoader.h"
+#include "retrieval/ServiceAddresses.h"
+#include "tests/retrieval/FakeSampleView.h"
+#include "tests/support/TestPki.h"
 
 #include <algorithm>
 #include <chrono>
@@ -56,16 +56,18 @@ double largestPumpGap(const std::function<void()>& transfer)
     netcomp::setEventPump(nullptr);
     marks.push_back(Clock::now());
     double largest = 0;
-    for (std::size_t i = 1; i < marks.size(); ++i)
+    for (std::size_t i = 1; i < marks.size(); ++i) {
         largest = std::max(
             largest, std::chrono::duration<double, std::milli>(marks[i] - marks[i - 1]).count());
+    }
     return largest;
 }
 
 int run()
 {
-    if (!quorvi::test::TestPki::available())
+    if (!quorvi::test::TestPki::available()) {
         throw std::runtime_error(quorvi::test::TestPki::unavailableReason());
+    }
     const std::string caBundle = quorvi::test::TestPki::instance().caBundle().string();
     BenchServer server;
     const std::string base = server.baseUrl();
@@ -87,8 +89,9 @@ int run()
         const auto start = Clock::now();
         net.load();
         const double elapsed = millisecondsSince(start);
-        if (!net.view().messages.empty() || net.view().parameters.size() != kParameters)
+        if (!net.view().messages.empty() || net.view().parameters.size() != kParameters) {
             throw std::runtime_error("the sample load did not complete");
+        }
         return elapsed;
     };
 
@@ -96,8 +99,9 @@ int run()
     const double firstLoad = load();
     const int opensFirstLoad = quorviBenchCertificateFileOpens() - opensBefore;
     server.clearLog();
-    for (int i = 0; i < kWarmLoads; ++i)
+    for (int i = 0; i < kWarmLoads; ++i) {
         load();
+    }
     const int opensWarmLoads = quorviBenchCertificateFileOpens() - opensBefore - opensFirstLoad;
     const std::size_t warmConnections = server.connectionCount();
     const std::size_t warmRequests = server.requestCount();

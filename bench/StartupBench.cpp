@@ -48,8 +48,9 @@ public:
             const std::string entry = *variable;
             if (!entry.starts_with("QT_QPA_PLATFORM=") &&
                 !entry.starts_with("QUORVI_BENCH_PAINT_STAMP=") &&
-                !entry.starts_with("XDG_RUNTIME_DIR="))
+                !entry.starts_with("XDG_RUNTIME_DIR=")) {
                 m_environment.push_back(entry);
+            }
         }
         m_environment.push_back("QT_QPA_PLATFORM=offscreen");
         m_environment.push_back("QUORVI_BENCH_PAINT_STAMP=" + m_stampFile);
@@ -60,18 +61,21 @@ public:
     {
         std::remove(m_stampFile.c_str());
         std::vector<char*> argv;
-        for (const std::string& argument : m_command)
+        for (const std::string& argument : m_command) {
             argv.push_back(const_cast<char*>(argument.c_str()));
+        }
         argv.push_back(nullptr);
         std::vector<char*> envp;
-        for (const std::string& entry : m_environment)
+        for (const std::string& entry : m_environment) {
             envp.push_back(const_cast<char*>(entry.c_str()));
+        }
         envp.push_back(nullptr);
 
         const long long spawned = monotonicNanoseconds();
         pid_t pid = 0;
-        if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0)
+        if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) {
             throw std::runtime_error("cannot start " + m_command.front());
+        }
         int status = 0;
         waitpid(pid, &status, 0);
 
@@ -80,9 +84,10 @@ public:
         int width = 0;
         int height = 0;
         std::string className;
-        if (!(in >> painted >> width >> height >> className))
+        if (!(in >> painted >> width >> height >> className)) {
             throw std::runtime_error(m_command.back() + " painted no window (status " +
                                      std::to_string(status) + ")");
+        }
         return {static_cast<double>(painted - spawned) / 1e6,
                 std::to_string(width) + "x" + std::to_string(height) + " " + className};
     }
@@ -98,8 +103,9 @@ public:
     RuntimeDirectory()
     {
         char pattern[] = "/tmp/quorvi-bench-startup-XXXXXX";
-        if (!mkdtemp(pattern))
+        if (!mkdtemp(pattern)) {
             throw std::runtime_error("cannot make a runtime directory");
+        }
         m_path = pattern;
     }
     ~RuntimeDirectory() { std::filesystem::remove_all(m_path); }
@@ -164,10 +170,11 @@ int run(int argc, char** argv)
     BenchServer server(QUORVI_BENCH_STARTUP_PORT);
     server.addRoute("/", "text/html", "<html></html>\n");
     const RuntimeDirectory runtimeDirectory;
-    if (argc == 3)
+    if (argc == 3) {
         profile(runtimeDirectory.path(), argv[2]);
-    else
+    } else {
         measure(runtimeDirectory.path(), server);
+    }
     return 0;
 }
 

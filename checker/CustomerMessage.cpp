@@ -1,7 +1,7 @@
 #include "checker/CustomerMessage.h"
 
-#include "components/codepage/CodePage.h"
 #include "app/logic/FailureReport.h"
+#include "components/codepage/CodePage.h"
 
 std::string customerMessage(const std::exception& error)
 {

@@ -1,15 +1,15 @@
 #include "checker/DryRun.h"
 
-#include "components/codepage/CodePage.h"
 #include "checker/CustomerMessage.h"
-#include "retrieval/DocumentParsers.h"
 #include "checker/DryRunView.h"
+#include "components/codepage/CodePage.h"
+#include "components/wrappers/TnetJSON.h"
 #include "interpretation/InputChoices.h"
 #include "interpretation/InterpretationRun.h"
 #include "interpretation/NumberReading.h"
 #include "interpretation/PreparedValue.h"
-#include "components/wrappers/TnetJSON.h"
 #include "interpretation/UnitScaling.h"
+#include "retrieval/DocumentParsers.h"
 
 #include <optional>
 #include <utility>

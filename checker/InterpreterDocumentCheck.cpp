@@ -1,14 +1,14 @@
 #include "checker/InterpreterDocumentCheck.h"
 
-#include "components/codepage/CodePage.h"
 #include "checker/CustomerMessage.h"
+#include "components/codepage/CodePage.h"
+#include "components/wrappers/TnetJSON.h"
+#include "interpretation/LimitClassification.h"
+#include "interpretation/PreparedValue.h"
 #include "retrieval/DocumentMembers.h"
 #include "retrieval/DocumentParsers.h"
 #include "retrieval/EntryPath.h"
-#include "interpretation/LimitClassification.h"
 #include "retrieval/ParameterCount.h"
-#include "interpretation/PreparedValue.h"
-#include "components/wrappers/TnetJSON.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,12 +1,12 @@
 #include "checker/SampleDocumentCheck.h"
 
-#include "components/codepage/CodePage.h"
 #include "checker/CustomerMessage.h"
+#include "components/codepage/CodePage.h"
+#include "components/wrappers/TnetJSON.h"
 #include "retrieval/DocumentMembers.h"
 #include "retrieval/DocumentParsers.h"
 #include "retrieval/LoadMessages.h"
 #include "retrieval/ServiceAddresses.h"
-#include "components/wrappers/TnetJSON.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,13 +1,13 @@
 #include "interpretation/InterpretationRun.h"
 
+#include "components/wrappers/TnetJSON.h"
 #include "interpretation/CommaNormalisation.h"
-#include "retrieval/DocumentMembers.h"
-#include "retrieval/EntryPath.h"
 #include "interpretation/Placeholders.h"
 #include "interpretation/PrefixTexts.h"
 #include "interpretation/PreparedValue.h"
 #include "interpretation/SpecialResults.h"
-#include "components/wrappers/TnetJSON.h"
+#include "retrieval/DocumentMembers.h"
+#include "retrieval/EntryPath.h"
 
 InterpretationRun::InterpretationRun(TnetJSON& document, int32_t parameterCount,
                                      InterpretationView& view)

@@ -1,16 +1,16 @@
 #include "retrieval/SampleLoader.h"
 
 #include "components/codepage/CodePage.h"
+#include "components/codepage/ShownText.h"
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
 #include "retrieval/DocumentMembers.h"
 #include "retrieval/DocumentParsers.h"
 #include "retrieval/EntryPath.h"
 #include "retrieval/LoadMessages.h"
 #include "retrieval/ParameterCount.h"
 #include "retrieval/ServiceAddresses.h"
-#include "components/codepage/ShownText.h"
-#include "components/wrappers/TnetHTTP.h"
-#include "components/wrappers/TnetJSON.h"
-#include "components/wrappers/TnetREST.h"
 
 SampleLoader::SampleLoader(SampleComponents components, LoadedSample& sample, SampleView& view,
                            std::u16string serviceBaseUrl)
@@ -33,12 +33,14 @@ void SampleLoader::load()
 
     try {
         m_net.netREST1.Get(service::sampleDocumentAddress(m_serviceBaseUrl, m_view.sampleCode()));
-        if (overtaken())
+        if (overtaken()) {
             return;
+        }
         m_sample.sampleDocumentText = documents::storedText(m_net.netREST1.TransferredData());
     } catch (...) {
-        if (!overtaken())
+        if (!overtaken()) {
             m_view.showMessage(loadMessages::sampleDocumentFailed);
+        }
         return;
     }
 
@@ -72,8 +74,9 @@ void SampleLoader::load()
         m_view.setInterpretationText(
             netcomp::fromAnsi(netcomp::shownServerText(m_sample.reportStatusLine)));
     } catch (...) {
-        if (!overtaken())
+        if (!overtaken()) {
             m_view.showMessage(loadMessages::reportMissing);
+        }
         return;
     }
     shown = m_sample.shownSample;
@@ -85,12 +88,14 @@ void SampleLoader::load()
     try {
         m_net.netREST2.Get(service::interpreterAddress(m_serviceBaseUrl, m_view.sampleType()));
     } catch (...) {
-        if (!overtaken())
+        if (!overtaken()) {
             m_view.showMessage(loadMessages::typeUnsupported);
+        }
         return;
     }
-    if (overtaken())
+    if (overtaken()) {
         return;
+    }
 
     m_sample.interpreterDocumentText = documents::storedText(m_net.netREST2.TransferredData());
     documents::parseStoredText(m_net.netJSON2, m_sample.interpreterDocumentText);

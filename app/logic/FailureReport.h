@@ -1,7 +1,7 @@
 #pragma once
 
-#include "components/codepage/CodePage.h"
 #include "app/logic/MessagePresenter.h"
+#include "components/codepage/CodePage.h"
 
 #include <exception>
 #include <string>

@@ -5,10 +5,10 @@
 #include "app/logic/FailureReport.h"
 #include "app/logic/InformationTexts.h"
 #include "app/logic/InputWorkflow.h"
-#include "interpretation/InterpretationRun.h"
-#include "retrieval/SampleLoader.h"
 #include "components/wrappers/TnetHTTP.h"
 #include "components/wrappers/TnetREST.h"
+#include "interpretation/InterpretationRun.h"
+#include "retrieval/SampleLoader.h"
 
 namespace {
 

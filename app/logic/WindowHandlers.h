@@ -1,7 +1,7 @@
 #pragma once
 
-#include "retrieval/LoadedSample.h"
 #include "app/logic/MessagePresenter.h"
+#include "retrieval/LoadedSample.h"
 #include "retrieval/SampleComponents.h"
 
 #include <string>

@@ -1,11 +1,11 @@
 #include "app/qt/Startup.h"
 
-#include "components/wrappers/EventPump.h"
 #include "app/logic/FailureReport.h"
 #include "app/qt/MessageBoxPresenter.h"
 #include "app/qt/QuorviApplication.h"
 #include "app/qt/TQuorviInterpreter.h"
 #include "app/qt/TextConversion.h"
+#include "components/wrappers/EventPump.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 #include "app/qt/TQuorviInterpreter.h"
 
-#include "app/qt/controls/ClickLabel.h"
-#include "app/qt/controls/ComboBox.h"
 #include "app/logic/ControlEvents.h"
-#include "app/qt/controls/EditBox.h"
-#include "app/qt/controls/TextArea.h"
-#include "app/qt/ToolTipDisplayTime.h"
-#include "app/qt/WidgetControls.h"
 #include "app/logic/WindowHandlers.h"
 #include "app/logic/WindowLayout.h"
+#include "app/qt/ToolTipDisplayTime.h"
+#include "app/qt/WidgetControls.h"
+#include "app/qt/controls/ClickLabel.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/qt/controls/EditBox.h"
+#include "app/qt/controls/TextArea.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 // Makes the window's Qt widgets from the shared window layout.
+#include "app/logic/InformationTexts.h"
+#include "app/logic/WindowLayout.h"
+#include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/TextConversion.h"
 #include "app/qt/controls/ClickLabel.h"
 #include "app/qt/controls/ComboBox.h"
 #include "app/qt/controls/EditBox.h"
-#include "app/logic/InformationTexts.h"
-#include "app/qt/TQuorviInterpreter.h"
 #include "app/qt/controls/TextArea.h"
-#include "app/qt/TextConversion.h"
-#include "app/logic/WindowLayout.h"
 
 #include <QGroupBox>
 #include <QIcon>

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/logic/Control.h"
+#include "app/qt/TextConversion.h"
 #include "app/qt/controls/BackgroundColour.h"
 #include "app/qt/controls/ComboBox.h"
-#include "app/logic/Control.h"
 #include "app/qt/controls/EditBox.h"
 #include "app/qt/controls/TextArea.h"
-#include "app/qt/TextConversion.h"
 
 #include <QPushButton>
 

@@ -1,14 +1,14 @@
 #include "app/win32/TQuorviInterpreter.h"
 
 #include "app/logic/ControlEvents.h"
-#include "app/win32/ControlIds.h"
 #include "app/logic/FailureReport.h"
 #include "app/logic/InformationTexts.h"
+#include "app/logic/WindowHandlers.h"
+#include "app/logic/WindowLayout.h"
+#include "app/win32/ControlIds.h"
 #include "app/win32/MessageBoxPresenter.h"
 #include "app/win32/ReadableDisabledText.h"
 #include "app/win32/WideText.h"
-#include "app/logic/WindowHandlers.h"
-#include "app/logic/WindowLayout.h"
 #include "app/win32/WindowResources.h"
 
 #include <algorithm>

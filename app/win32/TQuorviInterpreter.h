@@ -1,12 +1,12 @@
 #pragma once
 
+#include "app/logic/WindowHandlers.h"
 #include "app/win32/LogoBitmap.h"
 #include "app/win32/NativeControls.h"
+#include "app/win32/ToolTips.h"
 #include "components/wrappers/TnetHTTP.h"
 #include "components/wrappers/TnetJSON.h"
 #include "components/wrappers/TnetREST.h"
-#include "app/win32/ToolTips.h"
-#include "app/logic/WindowHandlers.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "components/wrappers/EventPump.h"
 #include "app/logic/FailureReport.h"
 #include "app/win32/MessageBoxPresenter.h"
 #include "app/win32/MessageLoop.h"
 #include "app/win32/TQuorviInterpreter.h"
+#include "components/wrappers/EventPump.h"
 
 #include <windows.h>
 

@@ -17,17 +17,19 @@ struct Entry {
     void* address;
 };
 
-#define NETCOMP_BUILT_IN(prefix)                                                               \
-    {#prefix "Create", reinterpret_cast<void*>(&prefix##Create)},                              \
-        {#prefix "Destroy", reinterpret_cast<void*>(&prefix##Destroy)},                        \
-        {#prefix "Get", reinterpret_cast<void*>(&prefix##Get)},                                \
-        {#prefix "Set", reinterpret_cast<void*>(&prefix##Set)},                                \
-        {#prefix "Do", reinterpret_cast<void*>(&prefix##Do)},                                  \
-        {#prefix "CheckIndex", reinterpret_cast<void*>(&prefix##CheckIndex)},                  \
-        {#prefix "GetLastError", reinterpret_cast<void*>(&prefix##GetLastError)},              \
-        {#prefix "GetLastErrorCode", reinterpret_cast<void*>(&prefix##GetLastErrorCode)},      \
-        {#prefix "StaticInit", reinterpret_cast<void*>(&prefix##StaticInit)},                  \
-        {#prefix "StaticDestroy", reinterpret_cast<void*>(&prefix##StaticDestroy)}
+#define NETCOMP_BUILT_IN(prefix)                                                                   \
+    {#prefix "Create", reinterpret_cast<void*>(&prefix##Create)},                                  \
+        {#prefix "Destroy", reinterpret_cast<void*>(&prefix##Destroy)},                            \
+        {#prefix "Get", reinterpret_cast<void*>(&prefix##Get)},                                    \
+        {#prefix "Set", reinterpret_cast<void*>(&prefix##Set)},                                    \
+        {#prefix "Do", reinterpret_cast<void*>(&prefix##Do)},                                      \
+        {#prefix "CheckIndex", reinterpret_cast<void*>(&prefix##CheckIndex)},                      \
+        {#prefix "GetLastError", reinterpret_cast<void*>(&prefix##GetLastError)},                  \
+        {#prefix "GetLastErrorCode", reinterpret_cast<void*>(&prefix##GetLastErrorCode)},          \
+        {#prefix "StaticInit", reinterpret_cast<void*>(&prefix##StaticInit)},                      \
+    {                                                                                              \
+        #prefix "StaticDestroy", reinterpret_cast<void*>(&prefix##StaticDestroy)                   \
+    }
 
 const Entry kEntries[] = {NETCOMP_BUILT_IN(NetComp_HTTP_), NETCOMP_BUILT_IN(NetComp_REST_),
                           NETCOMP_BUILT_IN(NetComp_JSON_)};
@@ -38,24 +40,37 @@ const Entry kEntries[] = {NETCOMP_BUILT_IN(NetComp_HTTP_), NETCOMP_BUILT_IN(NetC
 
 void* builtInEntryPoint(const char* name)
 {
-    for (const Entry& entry : kEntries)
-        if (std::strcmp(entry.name, name) == 0)
+    for (const Entry& entry : kEntries) {
+        if (std::strcmp(entry.name, name) == 0) {
             return entry.address;
+        }
+    }
     return nullptr;
 }
 
 bool hasBuiltInCore(const char* prefix)
 {
     const std::size_t length = std::strlen(prefix);
-    for (const Entry& entry : kEntries)
-        if (std::strncmp(entry.name, prefix, length) == 0)
+    for (const Entry& entry : kEntries) {
+        if (std::strncmp(entry.name, prefix, length) == 0) {
             return true;
+        }
+    }
     return false;
 }
 
 // No image is carried: the cores are part of the program.
-CoreImage httpCoreImage() { return {}; }
-CoreImage restCoreImage() { return {}; }
-CoreImage jsonCoreImage() { return {}; }
+CoreImage httpCoreImage()
+{
+    return {};
+}
+CoreImage restCoreImage()
+{
+    return {};
+}
+CoreImage jsonCoreImage()
+{
+    return {};
+}
 
 } // namespace netcomp::binding

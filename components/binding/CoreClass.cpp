@@ -16,23 +16,27 @@ CoreClass::~CoreClass() = default;
 void CoreClass::map()
 {
     std::lock_guard lock(m_lock);
-    if (m_library)
+    if (m_library) {
         return;
+    }
     m_library = CoreLibrary::load(m_image, m_libraryFileName, m_prefix);
-    if (m_library)
+    if (m_library) {
         ++m_mappings;
+    }
 }
 
 void CoreClass::resolve()
 {
     std::lock_guard lock(m_lock);
-    if (m_resolved || !m_library)
+    if (m_resolved || !m_library) {
         return;
+    }
     const auto e = CoreEntryPoints::resolve(
         m_prefix, [&](const char* name) { return m_library->symbol(name); });
     // A library missing any entry point is as good as none.
-    if (!e.complete())
+    if (!e.complete()) {
         return;
+    }
     m_entryPoints = e;
     m_resolved = true;
 }
@@ -43,8 +47,9 @@ const CoreEntryPoints& CoreClass::entryPoints()
         map();
         resolve();
     }
-    if (!m_resolved)
+    if (!m_resolved) {
         throw EOutOfMemory("Could not load component library (" + m_libraryFileName + ").");
+    }
     return m_entryPoints;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "components/cores/CoreEntryPoints.h"
 #include "components/binding/CoreImage.h"
 #include "components/binding/CoreLibrary.h"
+#include "components/cores/CoreEntryPoints.h"
 
 #include <atomic>
 #include <memory>

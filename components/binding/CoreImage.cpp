@@ -20,8 +20,17 @@ CoreImage image(const unsigned char* begin, const unsigned char* end)
 
 } // namespace
 
-CoreImage httpCoreImage() { return image(netcomp_image_http_begin, netcomp_image_http_end); }
-CoreImage restCoreImage() { return image(netcomp_image_rest_begin, netcomp_image_rest_end); }
-CoreImage jsonCoreImage() { return image(netcomp_image_json_begin, netcomp_image_json_end); }
+CoreImage httpCoreImage()
+{
+    return image(netcomp_image_http_begin, netcomp_image_http_end);
+}
+CoreImage restCoreImage()
+{
+    return image(netcomp_image_rest_begin, netcomp_image_rest_end);
+}
+CoreImage jsonCoreImage()
+{
+    return image(netcomp_image_json_begin, netcomp_image_json_end);
+}
 
 } // namespace netcomp::binding

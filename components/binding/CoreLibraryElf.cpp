@@ -18,8 +18,9 @@ std::string executableDirectory()
 {
     char buffer[4096];
     const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0)
+    if (n <= 0) {
         return ".";
+    }
     std::string path(buffer, static_cast<std::size_t>(n));
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? "." : path.substr(0, slash);
@@ -30,8 +31,9 @@ namespace {
 bool memoryFilesAvailable()
 {
     const int fd = memfd_create("netcomp-probe", MFD_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
         return errno != ENOSYS;
+    }
     close(fd);
     return true;
 }
@@ -40,10 +42,12 @@ bool memoryFilesAvailable()
 
 CoreLibrary::~CoreLibrary()
 {
-    if (m_handle)
+    if (m_handle) {
         dlclose(m_handle);
-    if (m_fd >= 0)
+    }
+    if (m_fd >= 0) {
         close(m_fd);
+    }
 }
 
 std::unique_ptr<CoreLibrary> CoreLibrary::load(CoreImage image, const std::string& fileName,
@@ -52,22 +56,26 @@ std::unique_ptr<CoreLibrary> CoreLibrary::load(CoreImage image, const std::strin
     if (!image.data || !memoryFilesAvailable()) {
         void* handle =
             dlopen((executableDirectory() + "/" + fileName).c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle)
+        if (!handle) {
             return nullptr;
+        }
         std::unique_ptr<CoreLibrary> library(new CoreLibrary);
         library->m_handle = handle;
         return library;
     }
-    if (!hasElfSignature(image))
+    if (!hasElfSignature(image)) {
         return nullptr;
+    }
     const int fd = memfd_create(fileName.c_str(), MFD_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
         return nullptr;
+    }
     std::size_t written = 0;
     while (written < image.size) {
         const ssize_t n = write(fd, image.data + written, image.size - written);
-        if (n < 0 && errno == EINTR)
+        if (n < 0 && errno == EINTR) {
             continue;
+        }
         if (n <= 0) {
             close(fd);
             return nullptr;

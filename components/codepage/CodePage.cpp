@@ -25,11 +25,14 @@ bool isWindows1252(int codePage)
 
 char windows1252Byte(char32_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return static_cast<char>(c);
-    for (std::size_t i = 0; i < kWindows1252High.size(); ++i)
-        if (kWindows1252High[i] == c)
+    }
+    for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
+        if (kWindows1252High[i] == c) {
             return static_cast<char>(0x80 + i);
+        }
+    }
     return '?';
 }
 
@@ -93,8 +96,9 @@ std::u16string decodeUtf8(std::string_view bytes)
         }
         std::size_t j = 1;
         for (; j <= static_cast<std::size_t>(extra) && i + j < n; ++j) {
-            if ((p[i + j] & 0xC0) != 0x80)
+            if ((p[i + j] & 0xC0) != 0x80) {
                 break;
+            }
             c = (c << 6) | (p[i + j] & 0x3F);
         }
         if (j != static_cast<std::size_t>(extra) + 1 || c < min || c > 0x10FFFF ||
@@ -115,18 +119,22 @@ std::u16string decodeUtf8(std::string_view bytes)
 // cannot hold (no best-fit look-alikes).
 std::string encodeAnsi(std::u16string_view original)
 {
-    if (original.empty())
+    if (original.empty()) {
         return {};
+    }
     // One default character per character beyond the BMP, which no ANSI code page holds;
     // left whole, some versions of Windows give one per surrogate.
     std::u16string text(original);
-    for (std::size_t i = 0; i + 1 < text.size(); ++i)
-        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
             text.replace(i, 2, 1, kReplacement);
+        }
+    }
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int length = static_cast<int>(text.size());
-    const int size =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0, nullptr, nullptr);
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0,
+                                         nullptr, nullptr);
     std::string out(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, out.data(), size, nullptr,
                         nullptr);
@@ -135,8 +143,9 @@ std::string encodeAnsi(std::u16string_view original)
 
 std::u16string decodeAnsi(std::string_view bytes)
 {
-    if (bytes.empty())
+    if (bytes.empty()) {
         return {};
+    }
     const int length = static_cast<int>(bytes.size());
     const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
     std::u16string out(static_cast<std::size_t>(size), u'\0');
@@ -173,8 +182,9 @@ void appendCodePoint(std::string& out, char32_t c, int codePage)
 std::string encode(std::u16string_view text, int codePage)
 {
 #if defined(_WIN32)
-    if (codePage == CodePageAnsi)
+    if (codePage == CodePageAnsi) {
         return encodeAnsi(text);
+    }
 #endif
     std::string out;
     out.reserve(text.size());
@@ -185,30 +195,34 @@ std::string encode(std::u16string_view text, int codePage)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         }
-        if (c < 0x80)
+        if (c < 0x80) {
             out.push_back(static_cast<char>(c));
-        else
+        } else {
             appendCodePoint(out, c, codePage);
+        }
     }
     return out;
 }
 
 std::u16string decode(std::string_view bytes, int codePage)
 {
-    if (codePage == CodePageUtf8)
+    if (codePage == CodePageUtf8) {
         return decodeUtf8(bytes);
+    }
 #if defined(_WIN32)
-    if (codePage == CodePageAnsi)
+    if (codePage == CodePageAnsi) {
         return decodeAnsi(bytes);
+    }
 #endif
     std::u16string out;
     out.reserve(bytes.size());
     const bool cp1252 = isWindows1252(codePage);
     for (unsigned char b : bytes) {
-        if (cp1252 && b >= 0x80 && b <= 0x9F)
+        if (cp1252 && b >= 0x80 && b <= 0x9F) {
             out.push_back(kWindows1252High[b - 0x80]);
-        else
+        } else {
             out.push_back(b);
+        }
     }
     return out;
 }

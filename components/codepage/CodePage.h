@@ -22,12 +22,24 @@ std::string encode(std::u16string_view text, int codePage);
 std::u16string decode(std::string_view bytes, int codePage);
 
 // The text chain of the program passes received text through 8-bit ANSI text.
-inline std::string toAnsi(std::u16string_view text) { return encode(text, CodePageAnsi); }
-inline std::u16string fromAnsi(std::string_view bytes) { return decode(bytes, CodePageAnsi); }
+inline std::string toAnsi(std::u16string_view text)
+{
+    return encode(text, CodePageAnsi);
+}
+inline std::u16string fromAnsi(std::string_view bytes)
+{
+    return decode(bytes, CodePageAnsi);
+}
 
 // UTF-8 is what the wrappers use for exception messages.
-inline std::string toUtf8(std::u16string_view text) { return encode(text, CodePageUtf8); }
-inline std::u16string fromUtf8(std::string_view bytes) { return decode(bytes, CodePageUtf8); }
+inline std::string toUtf8(std::u16string_view text)
+{
+    return encode(text, CodePageUtf8);
+}
+inline std::u16string fromUtf8(std::string_view bytes)
+{
+    return decode(bytes, CodePageUtf8);
+}
 
 // Appends the code page's bytes for one Unicode code point (used by JSON escapes).
 void appendCodePoint(std::string& out, char32_t codePoint, int codePage);

@@ -8,11 +8,13 @@ std::string shownServerText(std::string_view text)
     std::string shown(text.substr(0, kShownTextLimit));
     for (char& c : shown) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
+        if (byte < 0x20 || byte == 0x7F) {
             c = ' ';
+        }
     }
-    if (cut)
+    if (cut) {
         shown += "...";
+    }
     return shown;
 }
 

@@ -106,11 +106,13 @@ enum {
 
 /* Events of TnetHTTP and TnetREST, numbered in the alphabetical order of their names. */
 enum {
-    NETCOMP_HTTP_EVENT_ON_DO_EVENTS = 1, /* no parameters; fired at most 20 ms apart while waiting */
-    NETCOMP_HTTP_EVENT_ON_HEADER = 2,    /* field (text), value (text) */
-    NETCOMP_HTTP_EVENT_ON_SSL_SERVER_AUTHENTICATION = 3, /* cert (bytes), status (text), accept (in/out bool) */
-    NETCOMP_HTTP_EVENT_ON_STATUS = 4,    /* http version (text), status code (int), reason (text) */
-    NETCOMP_HTTP_EVENT_ON_TRANSFER = 5   /* bytes transferred (int64 value), chunk (bytes) */
+    NETCOMP_HTTP_EVENT_ON_DO_EVENTS =
+        1,                            /* no parameters; fired at most 20 ms apart while waiting */
+    NETCOMP_HTTP_EVENT_ON_HEADER = 2, /* field (text), value (text) */
+    NETCOMP_HTTP_EVENT_ON_SSL_SERVER_AUTHENTICATION =
+        3,                             /* cert (bytes), status (text), accept (in/out bool) */
+    NETCOMP_HTTP_EVENT_ON_STATUS = 4,  /* http version (text), status code (int), reason (text) */
+    NETCOMP_HTTP_EVENT_ON_TRANSFER = 5 /* bytes transferred (int64 value), chunk (bytes) */
 };
 
 /* TnetJSON */
@@ -121,7 +123,7 @@ enum {
     NETCOMP_JSON_PROP_XCHILD_COUNT = 7, /* integer, read only */
     NETCOMP_JSON_PROP_XCHILD_NAME = 8,  /* text array, index 0 .. XChildCount - 1, read only */
     NETCOMP_JSON_PROP_XPATH = 17,
-    NETCOMP_JSON_PROP_XTEXT = 19        /* read only */
+    NETCOMP_JSON_PROP_XTEXT = 19 /* read only */
 };
 enum {
     NETCOMP_JSON_METHOD_CONFIG = 2,
@@ -137,19 +139,18 @@ enum {
     NETCOMP_JSON_EVENT_ON_START_ELEMENT = 6         /* element name */
 };
 
-#define NETCOMP_DECLARE_ENTRY_POINTS(prefix)                                                   \
-    void* prefix##Create(netcomp_event_sink sink, void* context, netcomp_value reserved);     \
-    int32_t prefix##Destroy(void* handle);                                                     \
-    netcomp_value prefix##Get(void* handle, int32_t property_id, int32_t index,                \
-                              int32_t* length);                                                \
-    int32_t prefix##Set(void* handle, int32_t property_id, int32_t index, netcomp_value value, \
-                        int32_t length);                                                       \
-    int32_t prefix##Do(void* handle, int32_t method_id, int32_t arg_count, netcomp_value* args, \
-                       netcomp_value* lengths);                                                \
-    int32_t prefix##CheckIndex(void* handle, int32_t property_id, int32_t index);              \
-    const char* prefix##GetLastError(void* handle);                                            \
-    int32_t prefix##GetLastErrorCode(void* handle);                                            \
-    int32_t prefix##StaticInit(void* reserved);                                                \
+#define NETCOMP_DECLARE_ENTRY_POINTS(prefix)                                                       \
+    void* prefix##Create(netcomp_event_sink sink, void* context, netcomp_value reserved);          \
+    int32_t prefix##Destroy(void* handle);                                                         \
+    netcomp_value prefix##Get(void* handle, int32_t property_id, int32_t index, int32_t* length);  \
+    int32_t prefix##Set(void* handle, int32_t property_id, int32_t index, netcomp_value value,     \
+                        int32_t length);                                                           \
+    int32_t prefix##Do(void* handle, int32_t method_id, int32_t arg_count, netcomp_value* args,    \
+                       netcomp_value* lengths);                                                    \
+    int32_t prefix##CheckIndex(void* handle, int32_t property_id, int32_t index);                  \
+    const char* prefix##GetLastError(void* handle);                                                \
+    int32_t prefix##GetLastErrorCode(void* handle);                                                \
+    int32_t prefix##StaticInit(void* reserved);                                                    \
     int32_t prefix##StaticDestroy(void);
 
 NETCOMP_DECLARE_ENTRY_POINTS(NetComp_HTTP_)

@@ -19,8 +19,9 @@ void setEventPump(std::function<void()> pump)
 void pumpEvents()
 {
     // A copy, so a pump that installs another one does not destroy itself while running.
-    if (auto pump = installedPump())
+    if (auto pump = installedPump()) {
         pump();
+    }
 }
 
 } // namespace netcomp

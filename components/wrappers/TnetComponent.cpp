@@ -1,8 +1,8 @@
 #include "components/wrappers/TnetComponent.h"
-#include "components/cores/ErrorTexts.h"
 
-#include "components/codepage/CodePage.h"
 #include "components/binding/CoreClass.h"
+#include "components/codepage/CodePage.h"
+#include "components/cores/ErrorTexts.h"
 #include "components/wrappers/ENetCore.h"
 
 #include <cstring>
@@ -22,13 +22,15 @@ struct TnetEventSink {
     static int32_t fire(TnetComponent& component, int32_t eventId, int32_t count,
                         netcomp_value* params, netcomp_value* lengths)
     {
-        if (component.m_pendingError)
+        if (component.m_pendingError) {
             return 0;
+        }
         try {
-            if (eventId < NETCOMP_ID_UTF16)
+            if (eventId < NETCOMP_ID_UTF16) {
                 return component.eventFired(eventId, count, params, lengths)
                            ? NETCOMP_EVENT_WANT_UTF16
                            : 0;
+            }
             component.eventFiredUtf16(eventId - NETCOMP_ID_UTF16, count, params, lengths);
         } catch (...) {
             component.m_pendingError = std::current_exception();
@@ -50,8 +52,9 @@ const char16_t kEmptyText[] = u"";
 
 netcomp_value textValue(std::u16string_view text, std::u16string& buffer)
 {
-    if (text.empty())
+    if (text.empty()) {
         return reinterpret_cast<netcomp_value>(kEmptyText);
+    }
     buffer.assign(text);
     return reinterpret_cast<netcomp_value>(buffer.c_str());
 }
@@ -62,15 +65,17 @@ TnetComponent::TnetComponent(CoreClass& coreClass) : m_class(coreClass)
 {
     const auto& entry = m_class.entryPoints();
     m_handle = entry.create(&eventSink, this, 0);
-    if (!m_handle)
+    if (!m_handle) {
         throw EOutOfMemory("Error initializing " + m_class.className() + ".");
+    }
 }
 
 TnetComponent::~TnetComponent()
 {
     *m_alive = false;
-    if (m_handle)
+    if (m_handle) {
         m_class.entryPoints().destroy(m_handle);
+    }
     m_handle = nullptr;
 }
 
@@ -86,8 +91,9 @@ void TnetComponent::check(int32_t result)
         m_pendingError = nullptr;
         std::rethrow_exception(error);
     }
-    if (result == 0)
+    if (result == 0) {
         return;
+    }
     const char* text = entry().getLastError(m_handle);
     throw ENetCore(result, netcomp::toUtf8(netcomp::fromAnsi(text ? text : "")));
 }
@@ -142,9 +148,10 @@ std::u16string TnetComponent::getIndexedText(int32_t id, int32_t index, const ch
 void TnetComponent::checkIndex(int32_t id, int32_t index, const char* indexName)
 {
     const int32_t result = entry().checkIndex(m_handle, id, index);
-    if (result != 0)
+    if (result != 0) {
         throw ENetCore(result, std::string(netcomp::errorText(NETCOMP_ERR_INVALID_INDEX)) + " (" +
-                                  indexName + ").");
+                                   indexName + ").");
+    }
 }
 
 void TnetComponent::setBool(int32_t id, bool value)
@@ -184,8 +191,9 @@ bool TnetComponent::invoke(int32_t methodId, int32_t count, netcomp_value* args,
     const netcomp::CoreEntryPoints& entryPoints = entry();
     const int32_t result =
         entryPoints.doMethod(m_handle, methodId + NETCOMP_ID_UTF16, count, args, lengths);
-    if (!*alive)
+    if (!*alive) {
         return false;
+    }
     check(result);
     return true;
 }
@@ -203,10 +211,12 @@ netcomp_value TnetComponent::callWithText(int32_t methodId, std::u16string_view 
     std::u16string buffer;
     netcomp_value args[2] = {textValue(argument, buffer), 0};
     netcomp_value lengths[2] = {0, 0};
-    if (!invoke(methodId, 1, args, lengths))
+    if (!invoke(methodId, 1, args, lengths)) {
         return 0;
-    if (resultLength)
+    }
+    if (resultLength) {
         *resultLength = lengths[1];
+    }
     return args[1];
 }
 
@@ -219,7 +229,8 @@ std::u16string TnetComponent::callText(int32_t methodId, std::u16string_view arg
 {
     netcomp_value length = 0;
     const auto* p = reinterpret_cast<const char16_t*>(callWithText(methodId, argument, &length));
-    if (!p)
+    if (!p) {
         return {};
+    }
     return length ? std::u16string(p, static_cast<std::size_t>(length)) : std::u16string(p);
 }

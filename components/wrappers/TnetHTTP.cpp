@@ -2,7 +2,15 @@
 
 #include "components/binding/CoreClass.h"
 
-TnetHTTP::TnetHTTP() : TnetTransfer(netcomp::binding::httpCoreClass(), netcomp::httpClassIds) {}
+TnetHTTP::TnetHTTP() : TnetTransfer(netcomp::binding::httpCoreClass(), netcomp::httpClassIds)
+{
+}
 
-bool TnetHTTP::AllowHTTPCompression() const { return getBool(ids().allowCompression); }
-void TnetHTTP::setAllowHTTPCompression(bool value) { setBool(ids().allowCompression, value); }
+bool TnetHTTP::AllowHTTPCompression() const
+{
+    return getBool(ids().allowCompression);
+}
+void TnetHTTP::setAllowHTTPCompression(bool value)
+{
+    setBool(ids().allowCompression, value);
+}

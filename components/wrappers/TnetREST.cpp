@@ -2,8 +2,19 @@
 
 #include "components/binding/CoreClass.h"
 
-TnetREST::TnetREST() : TnetTransfer(netcomp::binding::restCoreClass(), netcomp::restClassIds) {}
+TnetREST::TnetREST() : TnetTransfer(netcomp::binding::restCoreClass(), netcomp::restClassIds)
+{
+}
 
-bool TnetREST::BuildDOM() const { return getBool(ids().buildDom); }
-void TnetREST::setBuildDOM(bool value) { setBool(ids().buildDom, value); }
-void TnetREST::Reset() { call(ids().resetMethod); }
+bool TnetREST::BuildDOM() const
+{
+    return getBool(ids().buildDom);
+}
+void TnetREST::setBuildDOM(bool value)
+{
+    setBool(ids().buildDom, value);
+}
+void TnetREST::Reset()
+{
+    call(ids().resetMethod);
+}

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "components/cores/netcomp_api.h"
 #include "components/wrappers/EventParams.h"
-#include "components/wrappers/TransferComponent.h"
 #include "components/wrappers/EventPump.h"
 #include "components/wrappers/TnetEvents.h"
-#include "components/cores/netcomp_api.h"
+#include "components/wrappers/TransferComponent.h"
 
 #include <functional>
 
@@ -30,15 +30,17 @@ protected:
         case NETCOMP_HTTP_EVENT_ON_HEADER:
             return static_cast<bool>(OnHeader);
         case NETCOMP_HTTP_EVENT_ON_SSL_SERVER_AUTHENTICATION:
-            if (!OnSSLServerAuthentication)
+            if (!OnSSLServerAuthentication) {
                 return false;
+            }
             sslServerAuthenticationBytes = count > 0 ? bytes(params, lengths, 0) : std::string();
             return true;
         case NETCOMP_HTTP_EVENT_ON_STATUS:
             return static_cast<bool>(OnStatus);
         case NETCOMP_HTTP_EVENT_ON_TRANSFER:
-            if (!OnTransfer)
+            if (!OnTransfer) {
                 return false;
+            }
             transferBytes = count > 1 ? bytes(params, lengths, 1) : std::string();
             return true;
         default:
@@ -53,12 +55,14 @@ protected:
         auto& sender = static_cast<Sender&>(*this);
         switch (eventId) {
         case NETCOMP_HTTP_EVENT_ON_DO_EVENTS:
-            if (OnDoEvents)
+            if (OnDoEvents) {
                 OnDoEvents(sender);
+            }
             break;
         case NETCOMP_HTTP_EVENT_ON_HEADER:
-            if (OnHeader && count >= 2)
+            if (OnHeader && count >= 2) {
                 OnHeader(sender, {text(params, lengths, 0), text(params, lengths, 1)});
+            }
             break;
         case NETCOMP_HTTP_EVENT_ON_SSL_SERVER_AUTHENTICATION:
             if (OnSSLServerAuthentication && count >= 3) {
@@ -69,13 +73,15 @@ protected:
             }
             break;
         case NETCOMP_HTTP_EVENT_ON_STATUS:
-            if (OnStatus && count >= 3)
+            if (OnStatus && count >= 3) {
                 OnStatus(sender, {text(params, lengths, 0), static_cast<int32_t>(params[1]),
                                   text(params, lengths, 2)});
+            }
             break;
         case NETCOMP_HTTP_EVENT_ON_TRANSFER:
-            if (OnTransfer && count >= 2)
+            if (OnTransfer && count >= 2) {
                 OnTransfer(sender, {static_cast<int64_t>(params[0]), transferBytes});
+            }
             break;
         default:
             break;

@@ -1,9 +1,9 @@
 #include "checker/CheckerCommand.h"
-#include "components/codepage/CodePage.h"
 #include "checker/Finding.h"
-#include "components/wrappers/TnetJSON.h"
 #include "checker/WebSpace.h"
 #include "checker/WebSpaceCheck.h"
+#include "components/codepage/CodePage.h"
+#include "components/wrappers/TnetJSON.h"
 
 #include <atomic>
 #include <filesystem>

@@ -4,9 +4,9 @@
 // "code|close" closes the window a second after the load has started.
 // QUORVI_PASS_SHOT names a PNG to write the window to at the end. The window closes after
 // the pass, which ends the program.
-#include "tests/support/window/ControlState.h"
 #include "app/qt/TQuorviInterpreter.h"
 #include "app/qt/controls/TextArea.h"
+#include "tests/support/window/ControlState.h"
 #include "tests/support/window/WindowDriver.h"
 
 #include <QCoreApplication>

@@ -54,9 +54,11 @@ bool isWellFormedUtf16(std::u16string_view text)
 std::size_t codePointCount(std::u16string_view text)
 {
     std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i, ++count)
-        if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]))
+    for (std::size_t i = 0; i < text.size(); ++i, ++count) {
+        if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
             ++i;
+        }
+    }
     return count;
 }
 
@@ -69,8 +71,9 @@ void appendUtf8(std::string& out, char32_t c)
     const int extra = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
     static constexpr unsigned char kLead[] = {0, 0xC0, 0xE0, 0xF0};
     out += static_cast<char>(kLead[extra] | (c >> (6 * extra)));
-    for (int shift = 6 * (extra - 1); shift >= 0; shift -= 6)
+    for (int shift = 6 * (extra - 1); shift >= 0; shift -= 6) {
         out += static_cast<char>(0x80 | ((c >> shift) & 0x3F));
+    }
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
@@ -85,17 +88,20 @@ bool decodeStrictUtf8(std::string_view bytes, std::u16string& out)
                           : lead < 0xF0 ? 2
                           : lead < 0xF5 ? 3
                                         : -1;
-        if (extra < 0 || i + static_cast<std::size_t>(extra) >= bytes.size())
+        if (extra < 0 || i + static_cast<std::size_t>(extra) >= bytes.size()) {
             return false;
+        }
         char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
         for (int k = 1; k <= extra; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
+            if ((p[i + k] & 0xC0) != 0x80) {
                 return false;
+            }
             c = (c << 6) | (p[i + k] & 0x3F);
         }
         static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-        if (c < kMinimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        if (c < kMinimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
             return false;
+        }
         if (c >= 0x10000) {
             out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
             out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
@@ -115,14 +121,17 @@ bool holds(int codePage, char32_t c)
         std::array<std::vector<bool>, kCodePages.size()> sets;
         for (std::size_t k = 0; k < kCodePages.size(); ++k) {
             sets[k].assign(0x10000, false);
-            for (int b = 0; b < 256; ++b)
+            for (int b = 0; b < 256; ++b) {
                 sets[k][decode(std::string(1, static_cast<char>(b)), kCodePages[k])[0]] = true;
+            }
         }
         return sets;
     }();
-    for (std::size_t k = 0; k < kCodePages.size(); ++k)
-        if (kCodePages[k] == codePage)
+    for (std::size_t k = 0; k < kCodePages.size(); ++k) {
+        if (kCodePages[k] == codePage) {
             return c <= 0xFFFF && images[k][c];
+        }
+    }
     return false;
 }
 
@@ -148,8 +157,9 @@ void checkDecode(std::string_view bytes)
         FUZZ_CHECK(text.size() == bytes.size());
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             const auto b = static_cast<unsigned char>(bytes[i]);
-            if (codePage == netcomp::CodePageLatin1 || b < 0x80 || b > 0x9F)
+            if (codePage == netcomp::CodePageLatin1 || b < 0x80 || b > 0x9F) {
                 FUZZ_CHECK(text[i] == b);
+            }
         }
         FUZZ_CHECK(encode(text, codePage) == bytes);
     }
@@ -164,8 +174,9 @@ void checkEncode(std::u16string_view text)
             const std::u16string carried = withoutLoneSurrogates(text);
             for (std::size_t i = 0; i < carried.size(); ++i) {
                 char32_t c = carried[i];
-                if (isHighSurrogate(c))
+                if (isHighSurrogate(c)) {
                     c = 0x10000 + ((c - 0xD800) << 10) + (carried[++i] - 0xDC00);
+                }
                 appendUtf8(expected, c);
             }
             FUZZ_CHECK(bytes == expected);
@@ -207,10 +218,11 @@ void checkAppendCodePoint(char32_t c)
         }
         FUZZ_CHECK(added.size() == 1);
         const char16_t back = decode(added, codePage)[0];
-        if (holds(codePage, c))
+        if (holds(codePage, c)) {
             FUZZ_CHECK(back == c);
-        else
+        } else {
             FUZZ_CHECK(added == "?");
+        }
         // The same byte as encoding the code point as text.
         if (scalar && c >= 0x80) {
             std::u16string text;
@@ -233,8 +245,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     checkDecode(bytes);
 
     std::u16string text(size / 2, u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i)
+    for (std::size_t i = 0; i < text.size(); ++i) {
         text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+    }
     checkEncode(text);
 
     for (std::size_t i = 0; i + 4 <= size && i < 64; i += 4) {

@@ -9,10 +9,10 @@
 
 #include "components/codepage/CodePage.h"
 #include "components/cores/common/CoreError.h"
-#include "tests/fuzz/FuzzCheck.h"
 #include "components/cores/json/JsonParser.h"
 #include "components/cores/json/JsonPath.h"
 #include "components/cores/netcomp_api.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <algorithm>
 #include <array>
@@ -79,8 +79,9 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 char32_t hexValue(std::string_view digits)
 {
     char32_t value = 0;
-    for (const char c : digits)
+    for (const char c : digits) {
         value = value * 16 + static_cast<char32_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
+    }
     return value;
 }
 
@@ -130,24 +131,30 @@ bool isJsonNumber(std::string_view text)
     std::size_t i = 0;
     const auto digits = [&] {
         const std::size_t start = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
             ++i;
+        }
         return i - start;
     };
-    if (i < text.size() && text[i] == '-')
+    if (i < text.size() && text[i] == '-') {
         ++i;
+    }
     const std::size_t start = i;
     const std::size_t whole = digits();
-    if (whole == 0 || (whole > 1 && text[start] == '0'))
+    if (whole == 0 || (whole > 1 && text[start] == '0')) {
         return false;
-    if (i < text.size() && text[i] == '.' && (++i, digits() == 0))
+    }
+    if (i < text.size() && text[i] == '.' && (++i, digits() == 0)) {
         return false;
+    }
     if (i < text.size() && (text[i] | 0x20) == 'e') {
         ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
             ++i;
-        if (digits() == 0)
+        }
+        if (digits() == 0) {
             return false;
+        }
     }
     return i == text.size();
 }
@@ -159,8 +166,9 @@ void checkTree(const JsonDocument& doc, std::string_view value, const ParseSetti
     FUZZ_CHECK(doc.name(doc.root()) == "json");
     FUZZ_CHECK(!doc.parent(doc.root()));
     const bool raw = !settings.stripQuotes && !settings.decodeEscapes;
-    if (doc.isContainer(doc.root()) || doc.kind(doc.root()) == Kind::Primitive || raw)
+    if (doc.isContainer(doc.root()) || doc.kind(doc.root()) == Kind::Primitive || raw) {
         FUZZ_CHECK(doc.text(doc.root()) == value);
+    }
 
     std::size_t children = 0;
     for (NodeId id = 0; id < doc.size(); ++id) {
@@ -173,8 +181,9 @@ void checkTree(const JsonDocument& doc, std::string_view value, const ParseSetti
             FUZZ_CHECK(text.front() == '[' && text.back() == ']');
             break;
         case Kind::String:
-            if (!settings.stripQuotes)
+            if (!settings.stripQuotes) {
                 FUZZ_CHECK(text.size() >= 2 && text.front() == '"' && text.back() == '"');
+            }
             break;
         case Kind::Primitive:
             FUZZ_CHECK(text == "true" || text == "false" || text == "null" || isJsonNumber(text));
@@ -190,10 +199,11 @@ void checkTree(const JsonDocument& doc, std::string_view value, const ParseSetti
             // Document order: the first child follows its parent, siblings ascend.
             FUZZ_CHECK(i == 0 ? child == id + 1 : child > previous);
             FUZZ_CHECK(doc.parent(child) == id);
-            if (doc.kind(id) == Kind::Array)
+            if (doc.kind(id) == Kind::Array) {
                 FUZZ_CHECK(doc.name(child).empty());
-            else if (!settings.stripQuotes)
+            } else if (!settings.stripQuotes) {
                 FUZZ_CHECK(doc.name(child).size() >= 2);
+            }
             previous = child;
         }
     }
@@ -207,16 +217,19 @@ void checkSameTree(const JsonDocument& raw, const JsonDocument& doc, const Parse
     for (NodeId id = 0; id < raw.size(); ++id) {
         FUZZ_CHECK(raw.kind(id) == doc.kind(id));
         FUZZ_CHECK(raw.childCount(id) == doc.childCount(id));
-        for (uint32_t i = 0; i < raw.childCount(id); ++i)
+        for (uint32_t i = 0; i < raw.childCount(id); ++i) {
             FUZZ_CHECK(raw.child(id, i) == doc.child(id, i));
-        if (raw.kind(id) == Kind::String)
+        }
+        if (raw.kind(id) == Kind::String) {
             FUZZ_CHECK(doc.text(id) == processed(raw.text(id), settings));
-        else
+        } else {
             FUZZ_CHECK(doc.text(id) == raw.text(id));
-        if (id != raw.root() && !raw.name(id).empty())
+        }
+        if (id != raw.root() && !raw.name(id).empty()) {
             FUZZ_CHECK(doc.name(id) == processed(raw.name(id), settings));
-        else
+        } else {
             FUZZ_CHECK(doc.name(id) == raw.name(id));
+        }
     }
 }
 
@@ -227,14 +240,16 @@ std::string positionPath(const JsonDocument& doc, NodeId id)
     for (std::optional<NodeId> node = id; *node != doc.root();) {
         const NodeId parent = *doc.parent(*node);
         uint32_t i = 0;
-        while (doc.child(parent, i) != *node)
+        while (doc.child(parent, i) != *node) {
             ++i;
+        }
         positions.push_back(i + 1);
         node = parent;
     }
     std::string path = "/json";
-    for (auto it = positions.rbegin(); it != positions.rend(); ++it)
+    for (auto it = positions.rbegin(); it != positions.rend(); ++it) {
         path += "/[" + std::to_string(*it) + "]";
+    }
     return path;
 }
 
@@ -265,12 +280,14 @@ void checkSteps(const JsonDocument& doc, NodeId node)
         const NodeId child = doc.child(node, i);
         FUZZ_CHECK(selectPath(doc, node, "[" + std::to_string(i + 1) + "]") == child);
         const std::string_view name = doc.name(child);
-        if (!usableAsStep(name))
+        if (!usableAsStep(name)) {
             continue;
+        }
         // A name selects its first match, name[n] the n-th, counting without case.
         uint32_t matchesBefore = 0;
-        for (uint32_t k = 0; k < i; ++k)
+        for (uint32_t k = 0; k < i; ++k) {
             matchesBefore += equalsIgnoringAsciiCase(doc.name(doc.child(node, k)), name);
+        }
         const std::optional<NodeId> first = selectPath(doc, node, name);
         FUZZ_CHECK(first && equalsIgnoringAsciiCase(doc.name(*first), name) && *first <= child);
         FUZZ_CHECK(selectPath(doc, node,
@@ -287,8 +304,9 @@ public:
     void setXPath(std::string_view path)
     {
         const std::optional<NodeId> node = selectPath(m_doc, m_current, path);
-        if (!node)
+        if (!node) {
             return;
+        }
         FUZZ_CHECK(*node < m_doc.size());
         m_current = node;
     }
@@ -311,8 +329,9 @@ bool startsWithNumber(std::string_view document)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    if (size == 0)
+    if (size == 0) {
         return 0;
+    }
     const uint8_t control = data[0];
     const ParseSettings settings =
         ParseSettings::fromOptions(control & 3, kCodePages[(control >> 2) & 3]);
@@ -325,14 +344,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         document = rest.substr(blank + 2);
         for (std::string_view lines = rest.substr(0, blank + 1); !lines.empty();) {
             const std::size_t end = lines.find('\n');
-            if (paths.size() < kMaxPaths)
+            if (paths.size() < kMaxPaths) {
                 paths.push_back(lines.substr(0, end));
+            }
             lines.remove_prefix(end + 1);
         }
     }
     // A top-level number may end at any chunk boundary ("12" then "3"), so it is whole.
-    if (startsWithNumber(document))
+    if (startsWithNumber(document)) {
         chunk = 0;
+    }
 
     JsonParser reference;
     const ParseSettings rawSettings = ParseSettings::fromOptions(0, settings.codePage);
@@ -346,8 +367,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     FUZZ_CHECK(!expected.error || expected.error == NETCOMP_ERR_JSON_MARKUP ||
                expected.error == NETCOMP_ERR_JSON_DEPTH);
     FUZZ_CHECK((reference.document() != nullptr) == expected.complete);
-    if (!expected.complete)
+    if (!expected.complete) {
         return 0;
+    }
 
     const JsonDocument& raw = *reference.document();
     const JsonDocument& doc = *parser.document();
@@ -362,13 +384,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     checkSameTree(raw, doc, settings);
 
     Session session(doc);
-    for (const std::string_view path : paths)
+    for (const std::string_view path : paths) {
         session.setXPath(path);
-    if (session.current())
+    }
+    if (session.current()) {
         checkSteps(doc, *session.current());
+    }
     const std::size_t stride = doc.size() / kMaxPathChecks + 1;
-    for (NodeId id = 0; id < doc.size(); id += static_cast<NodeId>(stride))
+    for (NodeId id = 0; id < doc.size(); id += static_cast<NodeId>(stride)) {
         checkSteps(doc, id);
+    }
 
     // Reset drops tree and input; the same input then parses to the same tree.
     parser.reset();

@@ -3,12 +3,12 @@
 // also taken as a double for preparedValueText.
 
 #include "components/codepage/CodePage.h"
-#include "interpretation/CommaNormalisation.h"
 #include "components/exceptions/Exception.h"
-#include "tests/fuzz/FuzzCheck.h"
+#include "interpretation/CommaNormalisation.h"
 #include "interpretation/NumberReading.h"
 #include "interpretation/PreparedValue.h"
 #include "interpretation/UnitScaling.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cerrno>
 #include <cmath>
@@ -34,25 +34,30 @@ bool isNumberText(std::string_view text)
 {
     std::size_t i = 0;
     const auto sign = [&] {
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
             ++i;
+        }
     };
     const auto digits = [&] {
         const std::size_t start = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
             ++i;
+        }
         return i > start;
     };
     sign();
-    if (!digits())
+    if (!digits()) {
         return false;
-    if (i < text.size() && text[i] == '.' && (++i, !digits()))
+    }
+    if (i < text.size() && text[i] == '.' && (++i, !digits())) {
         return false;
+    }
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         sign();
-        if (!digits())
+        if (!digits()) {
             return false;
+        }
     }
     return i == text.size();
 }
@@ -98,8 +103,9 @@ void checkReading(std::u16string_view text)
 
 bool isPlainWholeNumber(std::string_view text)
 {
-    if (text.starts_with('-'))
+    if (text.starts_with('-')) {
         text.remove_prefix(1);
+    }
     return !text.empty() && text.find_first_not_of("0123456789") == text.npos;
 }
 
@@ -110,11 +116,13 @@ int significantDigits(std::string_view text)
     bool leading = true;
     std::size_t trailingZeros = 0;
     for (const char c : text) {
-        if (c < '0' || c > '9')
+        if (c < '0' || c > '9') {
             continue;
+        }
         leading = leading && c == '0';
-        if (leading)
+        if (leading) {
             continue;
+        }
         ++count;
         trailingZeros = c == '0' ? trailingZeros + 1 : 0;
     }
@@ -162,8 +170,9 @@ void checkPreparedText(double product)
     }
     const bool fits = whole && rounded >= INT32_MIN && rounded <= INT32_MAX;
     FUZZ_CHECK(measured.has_value() == fits);
-    if (measured)
+    if (measured) {
         FUZZ_CHECK(*measured == rounded);
+    }
 }
 
 void checkMeasuredNumber(std::string_view text)
@@ -183,8 +192,9 @@ void checkMeasuredNumber(std::string_view text)
     const long long wide = std::strtoll(copy.c_str(), nullptr, 10);
     const bool fits = errno == 0 && wide >= INT32_MIN && wide <= INT32_MAX;
     FUZZ_CHECK(measured.has_value() == fits);
-    if (measured)
+    if (measured) {
         FUZZ_CHECK(*measured == wide);
+    }
 }
 
 } // namespace
@@ -200,8 +210,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     // Decimal commas become points, nothing else changes.
     const std::u16string value = normaliseCommas(typed);
     FUZZ_CHECK(value.size() == typed.size());
-    for (std::size_t i = 0; i < value.size(); ++i)
+    for (std::size_t i = 0; i < value.size(); ++i) {
         FUZZ_CHECK(value[i] == (typed[i] == u',' ? u'.' : typed[i]));
+    }
 
     checkReading(typed);
     checkReading(value);
@@ -229,8 +240,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         double raw;
         std::memcpy(&raw, data, sizeof raw);
         // Only numbers reach it: readNumber never gives NaN.
-        if (!std::isnan(raw))
+        if (!std::isnan(raw)) {
             checkPreparedText(raw);
+        }
     }
     return 0;
 }

@@ -3,9 +3,9 @@
 // UTF-16, which also reaches lone surrogates. That text is both sample code and sample type.
 
 #include "components/codepage/CodePage.h"
-#include "tests/fuzz/FuzzCheck.h"
 #include "retrieval/PercentEncoding.h"
 #include "retrieval/ServiceAddresses.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <array>
 #include <cstddef>
@@ -27,10 +27,12 @@ bool isUnreserved(unsigned char c)
 
 int hexDigit(char c)
 {
-    if (c >= '0' && c <= '9')
+    if (c >= '0' && c <= '9') {
         return c - '0';
-    if (c >= 'A' && c <= 'F')
+    }
+    if (c >= 'A' && c <= 'F') {
         return c - 'A' + 10;
+    }
     return -1;
 }
 
@@ -65,8 +67,9 @@ void checkAddress(std::u16string_view address, std::u16string_view base, std::u1
 {
     FUZZ_CHECK(address.starts_with(base));
     std::u16string_view rest = address.substr(base.size());
-    for (const char16_t c : rest)
+    for (const char16_t c : rest) {
         FUZZ_CHECK(c > 0x20 && c < 0x7F);
+    }
     FUZZ_CHECK(rest.starts_with(middle));
     FUZZ_CHECK(rest.ends_with(suffix));
     FUZZ_CHECK(rest.size() >= middle.size() + suffix.size());
@@ -83,13 +86,15 @@ std::u16string utf16(std::string_view ascii)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    if (size == 0)
+    if (size == 0) {
         return 0;
+    }
     const std::u16string_view base = kBaseAddresses[data[0] & 3];
     std::u16string text;
     if (data[0] & 4) {
-        for (std::size_t i = 1; i + 1 < size; i += 2)
+        for (std::size_t i = 1; i + 1 < size; i += 2) {
             text += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+        }
     } else {
         text =
             netcomp::fromUtf8(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));

@@ -1,9 +1,9 @@
 #include "interpretation/InterpretationRun.h"
 
 #include "components/exceptions/Exception.h"
-#include "tests/interpretation/FakeInterpretationView.h"
-#include "interpretation/PrefixTexts.h"
 #include "components/wrappers/TnetJSON.h"
+#include "interpretation/PrefixTexts.h"
+#include "tests/interpretation/FakeInterpretationView.h"
 
 #include <gtest/gtest.h>
 #include <optional>

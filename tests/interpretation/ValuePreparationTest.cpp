@@ -1,5 +1,5 @@
-#include "interpretation/CommaNormalisation.h"
 #include "components/exceptions/Exception.h"
+#include "interpretation/CommaNormalisation.h"
 #include "interpretation/NumberReading.h"
 #include "interpretation/PreparedValue.h"
 #include "interpretation/SpecialResults.h"

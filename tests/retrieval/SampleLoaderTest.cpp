@@ -1,15 +1,15 @@
 #include "retrieval/SampleLoader.h"
 
 #include "components/codepage/CodePage.h"
+#include "components/exceptions/Exception.h"
 #include "components/wrappers/ENetCore.h"
 #include "components/wrappers/EventPump.h"
-#include "components/exceptions/Exception.h"
-#include "tests/retrieval/FakeSampleView.h"
-#include "tests/support/HttpsTestServer.h"
-#include "tests/support/TestPki.h"
 #include "components/wrappers/TnetHTTP.h"
 #include "components/wrappers/TnetJSON.h"
 #include "components/wrappers/TnetREST.h"
+#include "tests/retrieval/FakeSampleView.h"
+#include "tests/support/HttpsTestServer.h"
+#include "tests/support/TestPki.h"
 
 #include <gtest/gtest.h>
 
@@ -49,10 +49,11 @@ std::string interpreterDocument(const std::vector<std::string>& params, std::str
 {
     std::string doc = "{";
     int i = 0;
-    for (const auto& p : params)
+    for (const auto& p : params) {
         doc += "\"e" + std::to_string(++i) + "\": {\"Param\": \"" + p +
                "\", \"MCL\": \"10\", \"MCLLevel1\": \"hoch\", \"MCLOK\": \"gut\", "
                "\"SpecialComment\": \"\", \"Unit\": \"µg/L\"},";
+    }
     return doc + "\"Params\": " + count + ", \"Introtext\": \"" + intro + "\"}";
 }
 
@@ -73,8 +74,9 @@ protected:
         server->addRoute(
             sampleTarget(code),
             TestRoute{}.withContentType("application/json").withBody(sampleDocument(name, type)));
-        if (withReport)
+        if (withReport) {
             server->addRoute(reportTarget(code), TestRoute{}.withContentType("application/pdf"));
+        }
     }
 
     void addInterpreter(const std::string& encodedType, std::string document)
@@ -296,8 +298,9 @@ TEST_F(SampleLoading, APressWhileTheSampleDocumentWaitsEndsInTheBusyMessage)
     nestedView.code = u"SLOW";
     bool pressed = false;
     netcomp::setEventPump([&] {
-        if (pressed)
+        if (pressed) {
             return;
+        }
         pressed = true;
         loader(nestedView).load();
     });
@@ -321,8 +324,9 @@ TEST_F(SampleLoading, ALoadOvertakenWhileTheReportWaitsListsTheShownSample)
     bool pressed = false;
     netcomp::setEventPump([&] {
         // Pressed once the old sample is shown, that is while its report is probed.
-        if (pressed || view.name != u"Alt")
+        if (pressed || view.name != u"Alt") {
             return;
+        }
         pressed = true;
         view.code = u"NEW"; // the same window: the nested load shows its sample there
         loader(view).load();
@@ -352,8 +356,9 @@ TEST_F(SampleLoading, ALoadOvertakenWhileItsInterpreterDocumentWaitsStopsQuietly
     bool pressed = false;
     netcomp::setEventPump([&] {
         // Pressed while the old type's document is on its way.
-        if (pressed || view.interpretation.empty())
+        if (pressed || view.interpretation.empty()) {
             return;
+        }
         pressed = true;
         view.code = u"NEW";
         loader(view).load();

@@ -1,7 +1,7 @@
 #include "retrieval/ServiceAddresses.h"
 
-#include "retrieval/EntryPath.h"
 #include "components/exceptions/Exception.h"
+#include "retrieval/EntryPath.h"
 #include "retrieval/ParameterCount.h"
 #include "retrieval/PercentEncoding.h"
 
@@ -85,8 +85,9 @@ TEST(ParameterCount, RefusesOtherTextsWithTheConversionMessage)
             ADD_FAILURE() << "accepted a text that is no integer";
         } catch (const EConvertError& e) {
             std::string expected = "'";
-            for (const char16_t* p = text; *p; ++p)
+            for (const char16_t* p = text; *p; ++p) {
                 expected.push_back(static_cast<char>(*p));
+            }
             EXPECT_EQ(e.message(), expected + "' is not a valid integer value");
         }
     }

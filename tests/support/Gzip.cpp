@@ -12,8 +12,9 @@ std::string gzipCompress(std::string_view data)
     z_stream stream{};
     constexpr int gzipWindowBits = 15 + 16;
     if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, gzipWindowBits, 8, Z_DEFAULT_STRATEGY) !=
-        Z_OK)
+        Z_OK) {
         throw std::runtime_error("deflateInit2 failed");
+    }
     // The same bytes on every platform: zlib would write its own system's code.
     gz_header header{};
     header.os = 3;
@@ -26,8 +27,9 @@ std::string gzipCompress(std::string_view data)
     const int result = deflate(&stream, Z_FINISH);
     out.resize(stream.total_out);
     deflateEnd(&stream);
-    if (result != Z_STREAM_END)
+    if (result != Z_STREAM_END) {
         throw std::runtime_error("deflate did not finish");
+    }
     return out;
 }
 
@@ -38,8 +40,9 @@ std::function<std::string_view()> gzipZeros(std::size_t mebibytes)
     // A raw deflate block ended by a full flush is byte-aligned and refers to nothing
     // before it, so copies of it in a row are a valid stream.
     z_stream stream{};
-    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK) {
         throw std::runtime_error("deflateInit2 failed");
+    }
     std::string block(deflateBound(&stream, kMiB) + 16, '\0');
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(zeros.data()));
     stream.avail_in = static_cast<uInt>(zeros.size());
@@ -48,20 +51,24 @@ std::function<std::string_view()> gzipZeros(std::size_t mebibytes)
     const int result = deflate(&stream, Z_FULL_FLUSH);
     block.resize(stream.total_out);
     deflateEnd(&stream);
-    if (result != Z_OK || stream.avail_in != 0)
+    if (result != Z_OK || stream.avail_in != 0) {
         throw std::runtime_error("deflate did not take the block");
+    }
 
     uLong crc = crc32(0L, Z_NULL, 0);
     const uLong blockCrc =
         crc32(0L, reinterpret_cast<const Bytef*>(zeros.data()), static_cast<uInt>(zeros.size()));
-    for (std::size_t i = 0; i < mebibytes; ++i)
+    for (std::size_t i = 0; i < mebibytes; ++i) {
         crc = crc32_combine(crc, blockCrc, static_cast<z_off_t>(kMiB));
+    }
     const auto size = static_cast<uint32_t>(mebibytes * kMiB);
     // An empty final stored block, then CRC-32 and size, both little-endian.
     std::string trailer("\x01\x00\x00\xff\xff", 5);
-    for (const uint32_t value : {static_cast<uint32_t>(crc), size})
-        for (int shift = 0; shift < 32; shift += 8)
+    for (const uint32_t value : {static_cast<uint32_t>(crc), size}) {
+        for (int shift = 0; shift < 32; shift += 8) {
             trailer.push_back(static_cast<char>((value >> shift) & 0xFF));
+        }
+    }
 
     struct State {
         std::string header = std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);

@@ -35,11 +35,12 @@ StoredRoute store(TestRoute route)
     stored.body = std::make_shared<const std::string>(std::move(route.body));
     route.body.clear();
     if (route.encoding == BodyEncoding::GzipWhenAccepted ||
-        route.encoding == BodyEncoding::GzipAlways)
+        route.encoding == BodyEncoding::GzipAlways) {
         stored.gzipped = std::make_shared<const std::string>(gzipCompress(*stored.body));
-    else if (route.encoding == BodyEncoding::BrokenGzip)
+    } else if (route.encoding == BodyEncoding::BrokenGzip) {
         stored.gzipped = std::make_shared<const std::string>(
             std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10) + "not deflate data");
+    }
     stored.route = std::move(route);
     return stored;
 }
@@ -103,10 +104,12 @@ struct HttpsTestServer::Impl {
     {
         LoggedRequest entry{
             request.method, request.target, {}, request.remote_addr, request.remote_port};
-        for (const auto& [field, value] : request.headers)
+        for (const auto& [field, value] : request.headers) {
             if (field != "REMOTE_ADDR" && field != "REMOTE_PORT" && field != "LOCAL_ADDR" &&
-                field != "LOCAL_PORT")
+                field != "LOCAL_PORT") {
                 entry.headers.emplace_back(field, value);
+            }
+        }
         std::lock_guard lock(mutex);
         log.push_back(std::move(entry));
     }
@@ -114,8 +117,9 @@ struct HttpsTestServer::Impl {
     std::optional<StoredRoute> find(const httplib::Request& request)
     {
         std::lock_guard lock(mutex);
-        if (auto it = routes.find(request.target); it != routes.end())
+        if (auto it = routes.find(request.target); it != routes.end()) {
             return it->second;
+        }
         return std::nullopt;
     }
 
@@ -140,8 +144,9 @@ struct HttpsTestServer::Impl {
             return;
         }
         response.status = route.status;
-        for (const auto& [field, value] : route.headers)
+        for (const auto& [field, value] : route.headers) {
             response.set_header(field, value);
+        }
         if (route.streamedBody) {
             response.set_chunked_content_provider(
                 route.contentType,
@@ -159,8 +164,9 @@ struct HttpsTestServer::Impl {
         std::shared_ptr<const std::string> body = found->body;
         const bool acceptsGzip =
             request.get_header_value("Accept-Encoding").find("gzip") != std::string::npos;
-        if (route.encoding == BodyEncoding::GzipWhenAccepted)
+        if (route.encoding == BodyEncoding::GzipWhenAccepted) {
             response.set_header("Vary", "Accept-Encoding");
+        }
         if (found->gzipped && (route.encoding != BodyEncoding::GzipWhenAccepted || acceptsGzip)) {
             body = found->gzipped;
             response.set_header("Content-Encoding", "gzip");
@@ -202,10 +208,12 @@ struct HttpsTestServer::Impl {
             response.set_content_provider(
                 body->size(), route.contentType,
                 [body, reset, ssl](std::size_t offset, std::size_t, httplib::DataSink& sink) {
-                    if (offset == 0)
+                    if (offset == 0) {
                         return sink.write(body->data(), body->size() / 2);
-                    if (reset && ssl)
+                    }
+                    if (reset && ssl) {
                         resetConnection(SSL_get_fd(ssl));
+                    }
                     return false;
                 });
             return;
@@ -226,11 +234,13 @@ HttpsTestServer::HttpsTestServer(Options options) : m_impl(std::make_unique<Impl
     m_impl->server = std::make_unique<httplib::SSLServer>(credentials.certificate.c_str(),
                                                           credentials.privateKey.c_str());
     httplib::SSLServer& server = *m_impl->server;
-    if (!server.is_valid())
+    if (!server.is_valid()) {
         throw std::runtime_error("HttpsTestServer: cannot load " +
                                  credentials.certificate.string());
-    for (auto& [target, route] : builtInRoutes())
+    }
+    for (auto& [target, route] : builtInRoutes()) {
         m_impl->routes.emplace(target, store(std::move(route)));
+    }
 
     Impl* impl = m_impl.get();
     server.set_keep_alive_max_count(1000);
@@ -248,13 +258,15 @@ HttpsTestServer::HttpsTestServer(Options options) : m_impl(std::make_unique<Impl
     m_impl->port = options.port == 0
                        ? server.bind_to_any_port("127.0.0.1")
                        : (server.bind_to_port("127.0.0.1", options.port) ? options.port : -1);
-    if (m_impl->port <= 0)
+    if (m_impl->port <= 0) {
         throw std::runtime_error("HttpsTestServer: cannot listen on 127.0.0.1:" +
                                  std::to_string(options.port));
+    }
     m_impl->thread = std::thread([impl] { impl->server->listen_after_bind(); });
     // A stop() before the accept loop runs would be lost and the join would never end.
-    while (!server.is_running())
+    while (!server.is_running()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 HttpsTestServer::~HttpsTestServer()
@@ -264,8 +276,9 @@ HttpsTestServer::~HttpsTestServer()
 
 void HttpsTestServer::stop()
 {
-    if (!m_impl->thread.joinable())
+    if (!m_impl->thread.joinable()) {
         return;
+    }
     {
         std::lock_guard lock(m_impl->mutex);
         m_impl->stopping = true;
@@ -296,8 +309,9 @@ std::vector<LoggedRequest> HttpsTestServer::requests() const
 std::optional<LoggedRequest> HttpsTestServer::lastRequest() const
 {
     std::lock_guard lock(m_impl->mutex);
-    if (m_impl->log.empty())
+    if (m_impl->log.empty()) {
         return std::nullopt;
+    }
     return m_impl->log.back();
 }
 
@@ -305,8 +319,9 @@ std::size_t HttpsTestServer::connectionCount() const
 {
     std::lock_guard lock(m_impl->mutex);
     std::set<std::pair<std::string, int>> connections;
-    for (const LoggedRequest& request : m_impl->log)
+    for (const LoggedRequest& request : m_impl->log) {
         connections.emplace(request.remoteAddress, request.remotePort);
+    }
     return connections.size();
 }
 

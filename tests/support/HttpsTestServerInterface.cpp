@@ -69,9 +69,11 @@ TestRoute& TestRoute::withStreamedBody(std::function<BodyPieces()> makePieces)
 
 std::optional<std::string> LoggedRequest::header(std::string_view name) const
 {
-    for (const auto& [field, value] : headers)
-        if (sameIgnoringCase(field, name))
+    for (const auto& [field, value] : headers) {
+        if (sameIgnoringCase(field, name)) {
             return value;
+        }
+    }
     return std::nullopt;
 }
 
@@ -82,8 +84,9 @@ std::string HttpsTestServer::baseUrl() const
 
 std::string HttpsTestServer::url(std::string_view target) const
 {
-    if (!target.empty() && target.front() == '/')
+    if (!target.empty() && target.front() == '/') {
         target.remove_prefix(1);
+    }
     return baseUrl() + std::string(target);
 }
 

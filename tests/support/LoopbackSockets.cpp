@@ -54,8 +54,9 @@ PlainHttpListener::PlainHttpListener()
     listen(fd, 1);
     m_thread = std::thread([fd] {
         const Socket client = accept(fd, nullptr, nullptr);
-        if (client == static_cast<Socket>(-1))
+        if (client == static_cast<Socket>(-1)) {
             return;
+        }
         char buffer[1024];
         recv(client, buffer, sizeof buffer, 0);
         const char answer[] = "HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\n\r\n";

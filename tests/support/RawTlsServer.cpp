@@ -43,8 +43,9 @@ public:
     TlsConnection(SSL_CTX* context, int fd, int stopFd, const std::atomic<bool>& stopping)
         : m_ssl(SSL_new(context)), m_fd(fd), m_stopFd(stopFd), m_stopping(stopping)
     {
-        if (!m_ssl || SSL_set_fd(m_ssl, fd) != 1)
+        if (!m_ssl || SSL_set_fd(m_ssl, fd) != 1) {
             m_broken = true;
+        }
     }
 
     ~TlsConnection() override
@@ -68,10 +69,12 @@ public:
         while (usable()) {
             ERR_clear_error();
             const int result = SSL_accept(m_ssl);
-            if (result == 1)
+            if (result == 1) {
                 return true;
-            if (!retry(result))
+            }
+            if (!retry(result)) {
                 return false;
+            }
         }
         return false;
     }
@@ -80,14 +83,16 @@ public:
     {
         char buffer[4096];
         while (m_request.find("\r\n\r\n") == std::string::npos) {
-            if (!usable() || m_request.size() > kMaxRequestHead)
+            if (!usable() || m_request.size() > kMaxRequestHead) {
                 return false;
+            }
             ERR_clear_error();
             const int result = SSL_read(m_ssl, buffer, sizeof buffer);
-            if (result > 0)
+            if (result > 0) {
                 m_request.append(buffer, static_cast<std::size_t>(result));
-            else if (!retry(result))
+            } else if (!retry(result)) {
                 return false;
+            }
         }
         return true;
     }
@@ -98,16 +103,18 @@ public:
     {
         std::size_t done = 0;
         while (done < bytes.size()) {
-            if (!usable() || m_stopping)
+            if (!usable() || m_stopping) {
                 return false;
+            }
             ERR_clear_error();
             std::size_t written = 0;
             const int result =
                 SSL_write_ex(m_ssl, bytes.data() + done, bytes.size() - done, &written);
-            if (result == 1)
+            if (result == 1) {
                 done += written;
-            else if (!retry(result))
+            } else if (!retry(result)) {
                 return false;
+            }
         }
         return usable();
     }
@@ -120,15 +127,17 @@ public:
         while (usable()) {
             ERR_clear_error();
             const int result = SSL_read(m_ssl, buffer, sizeof buffer);
-            if (result <= 0 && !retry(result))
+            if (result <= 0 && !retry(result)) {
                 return;
+            }
         }
     }
 
     void reset() override
     {
-        if (m_fd < 0)
+        if (m_fd < 0) {
             return;
+        }
         const linger abort{1, 0};
         setsockopt(m_fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
         ::close(m_fd);
@@ -158,11 +167,13 @@ private:
     {
         pollfd fds[2] = {{m_fd, events, 0}, {m_stopFd, POLLIN, 0}};
         for (;;) {
-            if (m_stopping)
+            if (m_stopping) {
                 return false;
+            }
             const int ready = ::poll(fds, 2, -1);
-            if (ready < 0 && errno == EINTR)
+            if (ready < 0 && errno == EINTR) {
                 continue;
+            }
             return ready > 0 && fds[1].revents == 0;
         }
     }
@@ -189,10 +200,12 @@ struct RawTlsServer::Impl {
 
     ~Impl()
     {
-        if (listenFd >= 0)
+        if (listenFd >= 0) {
             ::close(listenFd);
-        if (stopFd >= 0)
+        }
+        if (stopFd >= 0) {
             ::close(stopFd);
+        }
     }
 
     void acceptLoop()
@@ -202,26 +215,31 @@ struct RawTlsServer::Impl {
         for (;;) {
             pollfd fds[2] = {{listenFd, POLLIN, 0}, {stopFd, POLLIN, 0}};
             const int ready = ::poll(fds, 2, -1);
-            if (ready < 0 && errno == EINTR)
+            if (ready < 0 && errno == EINTR) {
                 continue;
-            if (ready < 0 || fds[1].revents != 0)
+            }
+            if (ready < 0 || fds[1].revents != 0) {
                 break;
+            }
             const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-            if (fd < 0)
+            if (fd < 0) {
                 continue;
+            }
             const int on = 1;
             setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
             connections.emplace_back([this, fd] { serve(fd); });
         }
-        for (std::thread& connection : connections)
+        for (std::thread& connection : connections) {
             connection.join();
+        }
     }
 
     void serve(int fd)
     {
         TlsConnection connection(context.get(), fd, stopFd, stopping);
-        if (!connection.handshake() || !connection.readRequestHead())
+        if (!connection.handshake() || !connection.readRequestHead()) {
             return;
+        }
         ++requests;
         behaviour(connection);
     }
@@ -256,8 +274,9 @@ RawTlsServer::RawTlsServer(Behaviour behaviour, const ServerCredentials& credent
     if (impl.stopFd < 0 || impl.listenFd < 0 ||
         ::bind(impl.listenFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(impl.listenFd, 16) != 0 ||
-        ::getsockname(impl.listenFd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        ::getsockname(impl.listenFd, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
         throw std::runtime_error("RawTlsServer: cannot listen on 127.0.0.1");
+    }
     impl.port = ntohs(address.sin_port);
     impl.acceptThread = std::thread([&impl] { impl.acceptLoop(); });
 }
@@ -269,8 +288,9 @@ RawTlsServer::~RawTlsServer()
 
 void RawTlsServer::stop()
 {
-    if (!m_impl->acceptThread.joinable())
+    if (!m_impl->acceptThread.joinable()) {
         return;
+    }
     m_impl->stopping = true;
     ::eventfd_write(m_impl->stopFd, 1);
     m_impl->acceptThread.join();

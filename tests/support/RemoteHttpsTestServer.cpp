@@ -5,13 +5,12 @@
 #include "tests/support/TestPki.h"
 #include "tests/support/TestServerWire.h"
 
-#include <winsock2.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <set>
 #include <stdexcept>
+#include <winsock2.h>
 
 namespace quorvi::test {
 
@@ -20,8 +19,9 @@ namespace {
 std::string hostPortFile()
 {
     const char* path = std::getenv("QUORVI_TEST_SERVER_HOST");
-    if (!path || !*path)
+    if (!path || !*path) {
         return {};
+    }
     // A Unix path reaches the Windows side through drive Z:.
     return *path == '/' ? std::string("Z:") + path : std::string(path);
 }
@@ -57,22 +57,26 @@ struct HttpsTestServer::Impl {
     {
         const std::string bytes = wire::frame(request.bytes());
         for (std::size_t sent = 0; sent < bytes.size();) {
-            const int n = send(control, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
-            if (n <= 0)
+            const int n =
+                send(control, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
+            if (n <= 0) {
                 throw std::runtime_error("HttpsTestServer: the test server host is gone");
+            }
             sent += static_cast<std::size_t>(n);
         }
         char chunk[65536];
         while (!wire::takeMessage(received, reply)) {
             const int n = recv(control, chunk, sizeof chunk, 0);
-            if (n <= 0)
+            if (n <= 0) {
                 throw std::runtime_error("HttpsTestServer: the test server host is gone");
+            }
             received.append(chunk, static_cast<std::size_t>(n));
         }
         wire::Reader in(reply);
         const std::string status = in.text();
-        if (status != "ok")
+        if (status != "ok") {
             throw std::runtime_error("HttpsTestServer: " + status);
+        }
         return in;
     }
 };
@@ -88,16 +92,18 @@ HttpsTestServer::HttpsTestServer(Options options) : m_impl(std::make_unique<Impl
         return WSAStartup(MAKEWORD(2, 2), &data) == 0;
     }();
     const int port = hostPort();
-    if (!started || port <= 0)
+    if (!started || port <= 0) {
         throw std::runtime_error("HttpsTestServer: " + TestPki::unavailableReason());
+    }
     m_impl->control = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(static_cast<u_short>(port));
     if (m_impl->control == INVALID_SOCKET ||
-        connect(m_impl->control, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        connect(m_impl->control, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
         throw std::runtime_error("HttpsTestServer: cannot reach the test server host");
+    }
     std::string reply;
     wire::Writer request;
     request.text("start")
@@ -110,14 +116,16 @@ HttpsTestServer::HttpsTestServer(Options options) : m_impl(std::make_unique<Impl
 
 HttpsTestServer::~HttpsTestServer()
 {
-    if (m_impl->control != INVALID_SOCKET)
+    if (m_impl->control != INVALID_SOCKET) {
         closesocket(m_impl->control); // the host stops this connection's servers
+    }
 }
 
 void HttpsTestServer::stop()
 {
-    if (m_impl->stopped)
+    if (m_impl->stopped) {
         return;
+    }
     m_impl->stopped = true;
     std::string reply;
     m_impl->call(wire::Writer().text("stop").number(m_impl->id), reply);
@@ -130,8 +138,9 @@ int HttpsTestServer::port() const
 
 void HttpsTestServer::addRoute(std::string target, TestRoute route)
 {
-    if (route.streamedBody)
+    if (route.streamedBody) {
         throw std::runtime_error("HttpsTestServer: a streamed body cannot reach the host");
+    }
     wire::Writer request;
     request.text("route").number(m_impl->id).text(target);
     wire::writeRoute(request, route);
@@ -149,8 +158,9 @@ std::vector<LoggedRequest> HttpsTestServer::requests() const
 std::optional<LoggedRequest> HttpsTestServer::lastRequest() const
 {
     std::vector<LoggedRequest> log = requests();
-    if (log.empty())
+    if (log.empty()) {
         return std::nullopt;
+    }
     return log.back();
 }
 

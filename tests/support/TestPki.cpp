@@ -47,8 +47,9 @@ using Certificate = std::unique_ptr<X509, Free>;
 Key newKey()
 {
     Key key(EVP_EC_gen("P-256"));
-    if (!key)
+    if (!key) {
         fail("key generation failed");
+    }
     return key;
 }
 
@@ -59,8 +60,9 @@ void addExtension(X509* certificate, X509* issuer, int nid, const char* value)
     X509V3_set_ctx(&context, issuer, certificate, nullptr, nullptr, 0);
     std::unique_ptr<X509_EXTENSION, Free> extension(
         X509V3_EXT_conf_nid(nullptr, &context, nid, value));
-    if (!extension || !X509_add_ext(certificate, extension.get(), -1))
+    if (!extension || !X509_add_ext(certificate, extension.get(), -1)) {
         fail(std::string("cannot add extension ") + value);
+    }
 }
 
 constexpr char kLocalNames[] = "DNS:localhost,IP:127.0.0.1,IP:::1";
@@ -79,8 +81,10 @@ Certificate newCertificate(EVP_PKEY* key, const Profile& profile, X509* issuer, 
 {
     Certificate certificate(X509_new());
     std::unique_ptr<BIGNUM, Free> serial(BN_new());
-    if (!certificate || !serial || !BN_rand(serial.get(), 120, BN_RAND_TOP_ANY, BN_RAND_BOTTOM_ANY))
+    if (!certificate || !serial ||
+        !BN_rand(serial.get(), 120, BN_RAND_TOP_ANY, BN_RAND_BOTTOM_ANY)) {
         fail("out of memory");
+    }
     X509* x = certificate.get();
     X509_set_version(x, 2);
     BN_to_ASN1_INTEGER(serial.get(), X509_get_serialNumber(x));
@@ -105,11 +109,13 @@ Certificate newCertificate(EVP_PKEY* key, const Profile& profile, X509* issuer, 
         addExtension(x, signer, NID_ext_key_usage, "serverAuth");
         addExtension(x, signer, NID_subject_alt_name, profile.altNames);
         addExtension(x, signer, NID_subject_key_identifier, "hash");
-        if (issuer)
+        if (issuer) {
             addExtension(x, signer, NID_authority_key_identifier, "keyid:always");
+        }
     }
-    if (!X509_sign(x, issuerKey ? issuerKey : key, EVP_sha256()))
+    if (!X509_sign(x, issuerKey ? issuerKey : key, EVP_sha256())) {
         fail("signing failed");
+    }
     return certificate;
 }
 
@@ -138,11 +144,13 @@ void writeFile(const fs::path& path, const std::string& content, bool secret)
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << content;
-        if (!out.flush())
+        if (!out.flush()) {
             fail("cannot write " + temporary.string());
+        }
     }
-    if (secret)
+    if (secret) {
         fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write);
+    }
     fs::rename(temporary, path);
 }
 
@@ -176,8 +184,9 @@ bool usable(const Files& files)
     Certificate server = readCertificate(files.server.certificate);
     Key caKey = readKey(files.caKey);
     Key serverKey = readKey(files.server.privateKey);
-    if (!ca || !server || !caKey || !serverKey)
+    if (!ca || !server || !caKey || !serverKey) {
         return false;
+    }
     return X509_check_private_key(ca.get(), caKey.get()) == 1 &&
            X509_check_private_key(server.get(), serverKey.get()) == 1 &&
            X509_verify(server.get(), X509_get0_pubkey(ca.get())) == 1 &&
@@ -212,8 +221,9 @@ bool usable(const Refused& leaf, X509* ca)
 {
     Certificate certificate = readCertificate(leaf.files.certificate);
     Key key = readKey(leaf.files.privateKey);
-    if (!certificate || !key || X509_check_private_key(certificate.get(), key.get()) != 1)
+    if (!certificate || !key || X509_check_private_key(certificate.get(), key.get()) != 1) {
         return false;
+    }
     X509* signer = leaf.selfSigned ? certificate.get() : ca;
     const bool expired = X509_cmp_current_time(X509_get0_notAfter(certificate.get())) < 0;
     return X509_verify(certificate.get(), X509_get0_pubkey(signer)) == 1 &&
@@ -236,8 +246,9 @@ public:
     explicit DirectoryLock(const fs::path& directory)
         : m_fd(::open((directory / ".pki.lock").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600))
     {
-        if (m_fd < 0 || ::flock(m_fd, LOCK_EX) != 0)
+        if (m_fd < 0 || ::flock(m_fd, LOCK_EX) != 0) {
             fail("cannot lock " + directory.string());
+        }
     }
     ~DirectoryLock()
     {
@@ -265,8 +276,9 @@ std::string TestPki::unavailableReason()
 
 const TestPki& TestPki::instance()
 {
-    if (!available())
+    if (!available()) {
         fail(unavailableReason());
+    }
     static const TestPki pki;
     return pki;
 }
@@ -288,10 +300,12 @@ TestPki::TestPki()
     DirectoryLock lock(keyDir);
     const Files trusted{m_caBundle, keyDir / "ca.key", m_trusted};
     const Files untrusted{m_untrustedCa, keyDir / "untrusted-ca-key.pem", m_untrusted};
-    if (!usable(trusted))
+    if (!usable(trusted)) {
         generate(trusted, "Quorvi Test CA");
-    if (!usable(untrusted))
+    }
+    if (!usable(untrusted)) {
         generate(untrusted, "Quorvi Untrusted Test CA");
+    }
 
     const Refused refused[] = {
         {m_selfSigned, Profile{"localhost"}, "localhost", true},
@@ -300,11 +314,14 @@ TestPki::TestPki()
     };
     const Certificate ca = readCertificate(m_caBundle);
     const Key caKey = readKey(trusted.caKey);
-    if (!ca || !caKey)
+    if (!ca || !caKey) {
         fail("cannot read the test CA");
-    for (const Refused& leaf : refused)
-        if (!usable(leaf, ca.get()))
+    }
+    for (const Refused& leaf : refused) {
+        if (!usable(leaf, ca.get())) {
             generate(leaf, ca.get(), caKey.get());
+        }
+    }
 }
 
 } // namespace quorvi::test

@@ -26,8 +26,9 @@ bool sendAll(int fd, const std::string& bytes)
     std::size_t sent = 0;
     while (sent < bytes.size()) {
         const ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n <= 0)
+        if (n <= 0) {
             return false;
+        }
         sent += static_cast<std::size_t>(n);
     }
     return true;
@@ -77,8 +78,9 @@ void serveClient(int fd)
     char chunk[65536];
     for (;;) {
         const ssize_t n = recv(fd, chunk, sizeof chunk, 0);
-        if (n <= 0)
+        if (n <= 0) {
             break;
+        }
         buffer.append(chunk, static_cast<std::size_t>(n));
         std::string message;
         bool open = true;
@@ -91,8 +93,9 @@ void serveClient(int fd)
             }
             open = sendAll(fd, wire::frame(reply));
         }
-        if (!open)
+        if (!open) {
             break;
+        }
     }
     close(fd);
 }
@@ -125,7 +128,8 @@ int main(int argc, char** argv)
     std::rename((portFile + ".new").c_str(), portFile.c_str());
     for (;;) {
         const int client = accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
-        if (client >= 0)
+        if (client >= 0) {
             std::thread(serveClient, client).detach();
+        }
     }
 }

@@ -11,8 +11,9 @@ std::size_t lengthPrefix(std::string_view bytes, std::size_t& digits)
 {
     std::size_t length = 0;
     for (digits = 0; digits < bytes.size() && bytes[digits] != ':'; ++digits) {
-        if (bytes[digits] < '0' || bytes[digits] > '9' || digits > 12)
+        if (bytes[digits] < '0' || bytes[digits] > '9' || digits > 12) {
             throw std::runtime_error("test server wire: bad length");
+        }
         length = length * 10 + static_cast<std::size_t>(bytes[digits] - '0');
     }
     return digits < bytes.size() && digits > 0 ? length : std::string_view::npos;
@@ -37,8 +38,9 @@ std::string Reader::text()
 {
     std::size_t digits = 0;
     const std::size_t length = lengthPrefix(m_bytes, digits);
-    if (length == std::string_view::npos || m_bytes.size() - digits - 1 < length)
+    if (length == std::string_view::npos || m_bytes.size() - digits - 1 < length) {
         throw std::runtime_error("test server wire: field missing");
+    }
     std::string value(m_bytes.substr(digits + 1, length));
     m_bytes.remove_prefix(digits + 1 + length);
     return value;
@@ -58,8 +60,9 @@ void writeRoute(Writer& out, const TestRoute& route)
         .number(static_cast<int>(route.delivery))
         .number(route.delay.count())
         .number(static_cast<int64_t>(route.headers.size()));
-    for (const auto& [field, value] : route.headers)
+    for (const auto& [field, value] : route.headers) {
         out.text(field).text(value);
+    }
 }
 
 TestRoute readRoute(Reader& in)
@@ -87,8 +90,9 @@ void writeRequests(Writer& out, const std::vector<LoggedRequest>& requests)
             .text(request.remoteAddress)
             .number(request.remotePort)
             .number(static_cast<int64_t>(request.headers.size()));
-        for (const auto& [field, value] : request.headers)
+        for (const auto& [field, value] : request.headers) {
             out.text(field).text(value);
+        }
     }
 }
 
@@ -114,8 +118,9 @@ bool takeMessage(std::string& buffer, std::string& message)
 {
     std::size_t digits = 0;
     const std::size_t length = lengthPrefix(buffer, digits);
-    if (length == std::string_view::npos || buffer.size() - digits - 1 < length)
+    if (length == std::string_view::npos || buffer.size() - digits - 1 < length) {
         return false;
+    }
     message = buffer.substr(digits + 1, length);
     buffer.erase(0, digits + 1 + length);
     return true;

@@ -29,8 +29,9 @@ double contrast(std::uint32_t a, std::uint32_t b)
 double textContrast(std::span<const std::uint32_t> pixels)
 {
     std::map<std::uint32_t, int> counts;
-    for (std::uint32_t pixel : pixels)
+    for (std::uint32_t pixel : pixels) {
         ++counts[pixel & 0xFFFFFF];
+    }
     std::uint32_t background = 0;
     int most = 0;
     for (const auto& [colour, count] : counts) {
@@ -40,8 +41,9 @@ double textContrast(std::span<const std::uint32_t> pixels)
         }
     }
     double best = 1.0;
-    for (const auto& [colour, count] : counts)
+    for (const auto& [colour, count] : counts) {
         best = std::max(best, contrast(colour, background));
+    }
     return best;
 }
 

@@ -14,7 +14,10 @@ std::string asSentence(std::string text)
     return text;
 }
 
-CoreError failure(int32_t code) { return CoreError(code, std::string(errorText(code))); }
+CoreError failure(int32_t code)
+{
+    return CoreError(code, std::string(errorText(code)));
+}
 
 CoreError failure(int32_t code, std::string_view detail)
 {

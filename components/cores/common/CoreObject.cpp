@@ -1,7 +1,7 @@
 #include "components/cores/common/CoreObject.h"
-#include "components/cores/common/CoreError.h"
 
 #include "components/codepage/CodePage.h"
+#include "components/cores/common/CoreError.h"
 
 #include <charconv>
 #include <cstring>
@@ -10,12 +10,14 @@ namespace netcomp::core {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size())
+    if (a.size() != b.size()) {
         return false;
+    }
     for (std::size_t i = 0; i < a.size(); ++i) {
         auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i]))
+        if (lower(a[i]) != lower(b[i])) {
             return false;
+        }
     }
     return true;
 }
@@ -39,25 +41,30 @@ void CoreObject::setLastError(int32_t code, std::string text)
 
 int32_t CoreObject::plainId(int32_t id)
 {
-    if (id >= NETCOMP_ID_FILENAME)
+    if (id >= NETCOMP_ID_FILENAME) {
         return id - NETCOMP_ID_FILENAME;
-    if (id >= NETCOMP_ID_UTF16)
+    }
+    if (id >= NETCOMP_ID_UTF16) {
         return id - NETCOMP_ID_UTF16;
+    }
     return id;
 }
 
 std::string CoreObject::textArgument(int32_t id, netcomp_value value, netcomp_value length) const
 {
-    if (length < 0)
+    if (length < 0) {
         throw CoreError(NETCOMP_ERR_INVALID_VALUE,
                         "Invalid text length (" + std::to_string(length) + ").");
-    if (value == 0)
+    }
+    if (value == 0) {
         return {};
+    }
     if (id >= NETCOMP_ID_UTF16) {
         const auto* p = reinterpret_cast<const char16_t*>(value);
         std::size_t n = static_cast<std::size_t>(length);
-        if (n == 0)
+        if (n == 0) {
             n = std::char_traits<char16_t>::length(p);
+        }
         const int cp = id >= NETCOMP_ID_FILENAME ? CodePageUtf8 : m_codePage;
         return encode(std::u16string_view(p, n), cp);
     }
@@ -70,13 +77,15 @@ netcomp_value CoreObject::returnText(int32_t id, std::string_view bytes, int32_t
 {
     if (id >= NETCOMP_ID_UTF16) {
         m_text = decode(bytes, id >= NETCOMP_ID_FILENAME ? CodePageUtf8 : m_codePage);
-        if (length)
+        if (length) {
             *length = static_cast<int32_t>(m_text.size());
+        }
         return reinterpret_cast<netcomp_value>(m_text.c_str());
     }
     m_bytes.assign(bytes);
-    if (length)
+    if (length) {
         *length = static_cast<int32_t>(m_bytes.size());
+    }
     return reinterpret_cast<netcomp_value>(m_bytes.c_str());
 }
 
@@ -85,13 +94,15 @@ netcomp_value CoreObject::returnMethodText(int32_t id, std::string_view bytes,
 {
     if (id >= NETCOMP_ID_UTF16) {
         m_methodText = decode(bytes, m_codePage);
-        if (lengthSlot)
+        if (lengthSlot) {
             *lengthSlot = static_cast<netcomp_value>(m_methodText.size());
+        }
         return reinterpret_cast<netcomp_value>(m_methodText.c_str());
     }
     m_methodBytes.assign(bytes);
-    if (lengthSlot)
+    if (lengthSlot) {
         *lengthSlot = static_cast<netcomp_value>(m_methodBytes.size());
+    }
     return reinterpret_cast<netcomp_value>(m_methodBytes.c_str());
 }
 
@@ -99,10 +110,12 @@ std::string CoreObject::config(std::string_view setting)
 {
     const auto eq = setting.find('=');
     std::string_view name = setting.substr(0, eq);
-    while (!name.empty() && name.back() == ' ')
+    while (!name.empty() && name.back() == ' ') {
         name.remove_suffix(1);
-    while (!name.empty() && name.front() == ' ')
+    }
+    while (!name.empty() && name.front() == ' ') {
         name.remove_prefix(1);
+    }
     std::optional<std::string> result;
     if (eq == std::string_view::npos) {
         result = configValue(name, nullptr);
@@ -110,9 +123,10 @@ std::string CoreObject::config(std::string_view setting)
         const std::string value(setting.substr(eq + 1));
         result = configValue(name, &value);
     }
-    if (!result)
+    if (!result) {
         throw CoreError(NETCOMP_ERR_UNKNOWN_SETTING,
                         "Unknown configuration setting (" + std::string(name) + ").");
+    }
     return *result;
 }
 
@@ -125,9 +139,10 @@ std::optional<std::string> CoreObject::configValue(std::string_view name,
             const auto* first = newValue->data();
             const auto* last = first + newValue->size();
             auto [end, ec] = std::from_chars(first, last, cp);
-            if (ec != std::errc() || end != last || !isSupportedCodePage(cp))
+            if (ec != std::errc() || end != last || !isSupportedCodePage(cp)) {
                 throw CoreError(NETCOMP_ERR_INVALID_VALUE,
                                 "Unsupported code page (" + *newValue + ").");
+            }
             m_codePage = cp;
         }
         return std::to_string(m_codePage);
@@ -138,8 +153,9 @@ std::optional<std::string> CoreObject::configValue(std::string_view name,
 void CoreObject::fire(int32_t eventId, std::vector<EventParam>& params)
 {
     // The sink's owner may be gone once Destroy has returned.
-    if (!m_sink || m_destroyPending)
+    if (!m_sink || m_destroyPending) {
         return;
+    }
     const std::size_t n = params.size();
     std::vector<netcomp_value> slots(n + 1, 0);
     std::vector<netcomp_value> lengths(n + 1, 0);
@@ -172,17 +188,20 @@ void CoreObject::fire(int32_t eventId, std::vector<EventParam>& params)
         }
     };
     auto readBack = [&] {
-        for (std::size_t i = 0; i < n; ++i)
-            if (params[i].kind == EventParam::Kind::Flag)
+        for (std::size_t i = 0; i < n; ++i) {
+            if (params[i].kind == EventParam::Kind::Flag) {
                 params[i].integer = slots[i] ? 1 : 0;
+            }
+        }
     };
 
     load(false);
     const int32_t answer =
         m_sink(m_context, eventId, static_cast<int32_t>(n), slots.data(), lengths.data());
     readBack();
-    if (answer != NETCOMP_EVENT_WANT_UTF16 || m_destroyPending)
+    if (answer != NETCOMP_EVENT_WANT_UTF16 || m_destroyPending) {
         return;
+    }
     load(true);
     m_sink(m_context, eventId + NETCOMP_ID_UTF16, static_cast<int32_t>(n), slots.data(),
            lengths.data());
@@ -191,9 +210,10 @@ void CoreObject::fire(int32_t eventId, std::vector<EventParam>& params)
 
 void CoreObject::requireArgs(int32_t argCount, int32_t expected)
 {
-    if (argCount != expected)
+    if (argCount != expected) {
         throw failure(NETCOMP_ERR_ARGUMENT_COUNT,
                       std::to_string(argCount) + ", expected " + std::to_string(expected));
+    }
 }
 
 void CoreObject::unknownProperty(int32_t id)

@@ -3,8 +3,8 @@
 // Implements the ten entry points of a core library for one CoreObject class.
 // Only these symbols leave a shared core library (it is built with hidden visibility).
 
-#include "components/cores/common/CoreObject.h"
 #include "components/cores/common/CoreError.h"
+#include "components/cores/common/CoreObject.h"
 #include "components/cores/common/HandleRegistry.h"
 
 #include <new>
@@ -29,8 +29,9 @@ template <class Class> HandleRegistry& registryOf()
 template <class Class, class Fn> int32_t guarded(void* handle, Fn&& fn)
 {
     CoreObject* object = registryOf<Class>().find(handle);
-    if (!object)
+    if (!object) {
         return NETCOMP_ERR_NULL_HANDLE;
+    }
     int32_t code = 0;
     object->enterCall();
     try {
@@ -46,8 +47,9 @@ template <class Class, class Fn> int32_t guarded(void* handle, Fn&& fn)
         code = NETCOMP_ERR_TRANSPORT;
         object->setLastError(code, e.what());
     }
-    if (object->leaveCall())
+    if (object->leaveCall()) {
         delete object;
+    }
     return code;
 }
 
@@ -66,31 +68,32 @@ template <class Class> void* create(netcomp_event_sink sink, void* context)
 template <class Class> int32_t destroy(void* handle)
 {
     CoreObject* object = registryOf<Class>().remove(handle);
-    if (!object)
+    if (!object) {
         return 0;
-    if (object->callDepth() > 0)
+    }
+    if (object->callDepth() > 0) {
         object->markDestroyed();
-    else
+    } else {
         delete object;
+    }
     return 0;
 }
 
-template <class Class>
-netcomp_value get(void* handle, int32_t id, int32_t index, int32_t* length)
+template <class Class> netcomp_value get(void* handle, int32_t id, int32_t index, int32_t* length)
 {
     netcomp_value result = 0;
-    if (length)
+    if (length) {
         *length = 0;
-    const int32_t code = guarded<Class>(
-        handle, [&](CoreObject& o) { result = o.getProperty(id, index, length); });
+    }
+    const int32_t code =
+        guarded<Class>(handle, [&](CoreObject& o) { result = o.getProperty(id, index, length); });
     return code == 0 ? result : 0;
 }
 
 template <class Class>
 int32_t set(void* handle, int32_t id, int32_t index, netcomp_value value, int32_t length)
 {
-    return guarded<Class>(handle,
-                          [&](CoreObject& o) { o.setProperty(id, index, value, length); });
+    return guarded<Class>(handle, [&](CoreObject& o) { o.setProperty(id, index, value, length); });
 }
 
 template <class Class>
@@ -98,8 +101,9 @@ int32_t invoke(void* handle, int32_t id, int32_t argCount, netcomp_value* args,
                netcomp_value* lengths)
 {
     return guarded<Class>(handle, [&](CoreObject& o) {
-        if (argCount < 0 || (argCount > 0 && (!args || !lengths)))
+        if (argCount < 0 || (argCount > 0 && (!args || !lengths))) {
             throw CoreError(NETCOMP_ERR_ARGUMENT_COUNT, "Invalid argument slots.");
+        }
         o.invoke(id, argCount, args, lengths);
     });
 }
@@ -123,22 +127,45 @@ template <class Class> int32_t lastErrorCode(void* handle)
 
 } // namespace netcomp::core
 
-#define NETCOMP_DEFINE_ENTRY_POINTS(prefix, Class)                                             \
-    NETCOMP_EXPORT void* prefix##Create(netcomp_event_sink s, void* c, netcomp_value)          \
-    { return netcomp::core::create<Class>(s, c); }                                             \
-    NETCOMP_EXPORT int32_t prefix##Destroy(void* h) { return netcomp::core::destroy<Class>(h); } \
-    NETCOMP_EXPORT netcomp_value prefix##Get(void* h, int32_t id, int32_t i, int32_t* n)       \
-    { return netcomp::core::get<Class>(h, id, i, n); }                                         \
+#define NETCOMP_DEFINE_ENTRY_POINTS(prefix, Class)                                                 \
+    NETCOMP_EXPORT void* prefix##Create(netcomp_event_sink s, void* c, netcomp_value)              \
+    {                                                                                              \
+        return netcomp::core::create<Class>(s, c);                                                 \
+    }                                                                                              \
+    NETCOMP_EXPORT int32_t prefix##Destroy(void* h)                                                \
+    {                                                                                              \
+        return netcomp::core::destroy<Class>(h);                                                   \
+    }                                                                                              \
+    NETCOMP_EXPORT netcomp_value prefix##Get(void* h, int32_t id, int32_t i, int32_t* n)           \
+    {                                                                                              \
+        return netcomp::core::get<Class>(h, id, i, n);                                             \
+    }                                                                                              \
     NETCOMP_EXPORT int32_t prefix##Set(void* h, int32_t id, int32_t i, netcomp_value v, int32_t n) \
-    { return netcomp::core::set<Class>(h, id, i, v, n); }                                      \
-    NETCOMP_EXPORT int32_t prefix##Do(void* h, int32_t id, int32_t n, netcomp_value* a,        \
-                                      netcomp_value* l)                                        \
-    { return netcomp::core::invoke<Class>(h, id, n, a, l); }                                   \
-    NETCOMP_EXPORT int32_t prefix##CheckIndex(void* h, int32_t id, int32_t i)                  \
-    { return netcomp::core::checkIndex<Class>(h, id, i); }                                     \
-    NETCOMP_EXPORT const char* prefix##GetLastError(void* h)                                   \
-    { return netcomp::core::lastError<Class>(h); }                                             \
-    NETCOMP_EXPORT int32_t prefix##GetLastErrorCode(void* h)                                   \
-    { return netcomp::core::lastErrorCode<Class>(h); }                                         \
-    NETCOMP_EXPORT int32_t prefix##StaticInit(void*) { return 0; }                             \
-    NETCOMP_EXPORT int32_t prefix##StaticDestroy(void) { return 0; }
+    {                                                                                              \
+        return netcomp::core::set<Class>(h, id, i, v, n);                                          \
+    }                                                                                              \
+    NETCOMP_EXPORT int32_t prefix##Do(void* h, int32_t id, int32_t n, netcomp_value* a,            \
+                                      netcomp_value* l)                                            \
+    {                                                                                              \
+        return netcomp::core::invoke<Class>(h, id, n, a, l);                                       \
+    }                                                                                              \
+    NETCOMP_EXPORT int32_t prefix##CheckIndex(void* h, int32_t id, int32_t i)                      \
+    {                                                                                              \
+        return netcomp::core::checkIndex<Class>(h, id, i);                                         \
+    }                                                                                              \
+    NETCOMP_EXPORT const char* prefix##GetLastError(void* h)                                       \
+    {                                                                                              \
+        return netcomp::core::lastError<Class>(h);                                                 \
+    }                                                                                              \
+    NETCOMP_EXPORT int32_t prefix##GetLastErrorCode(void* h)                                       \
+    {                                                                                              \
+        return netcomp::core::lastErrorCode<Class>(h);                                             \
+    }                                                                                              \
+    NETCOMP_EXPORT int32_t prefix##StaticInit(void*)                                               \
+    {                                                                                              \
+        return 0;                                                                                  \
+    }                                                                                              \
+    NETCOMP_EXPORT int32_t prefix##StaticDestroy(void)                                             \
+    {                                                                                              \
+        return 0;                                                                                  \
+    }

@@ -13,16 +13,18 @@ void HandleRegistry::add(CoreObject* object)
 CoreObject* HandleRegistry::remove(void* handle)
 {
     std::lock_guard lock(m_mutex);
-    if (!handle || !m_live.erase(handle))
+    if (!handle || !m_live.erase(handle)) {
         return nullptr;
+    }
     return static_cast<CoreObject*>(handle);
 }
 
 CoreObject* HandleRegistry::find(void* handle) const
 {
     std::lock_guard lock(m_mutex);
-    if (!handle || !m_live.count(handle))
+    if (!handle || !m_live.count(handle)) {
         return nullptr;
+    }
     auto* object = static_cast<CoreObject*>(handle);
     return object->magic() == CoreObject::kMagic ? object : nullptr;
 }

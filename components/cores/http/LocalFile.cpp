@@ -20,11 +20,13 @@ void writeLocalFile(const std::string& fileName, std::string_view body)
 #endif
     bool written = file && std::fwrite(body.data(), 1, body.size(), file) == body.size();
     const int error = errno;
-    if (file && std::fclose(file) != 0)
+    if (file && std::fclose(file) != 0) {
         written = false;
-    if (!written)
+    }
+    if (!written) {
         throw core::CoreError(NETCOMP_ERR_LOCAL_FILE, "Could not write the local file " + fileName +
                                                           ": " + std::strerror(error) + ".");
+    }
 }
 
 } // namespace netcomp::http

@@ -23,21 +23,28 @@ TransferCore::TransferCore(netcomp_event_sink sink, void* context, const Transfe
 netcomp_value TransferCore::getProperty(int32_t id, int32_t, int32_t* length)
 {
     const int32_t plain = plainId(id);
-    if (is(id, m_ids.allowCompression))
+    if (is(id, m_ids.allowCompression)) {
         return m_settings.allowCompression ? 1 : 0;
-    if (is(id, m_ids.followRedirects))
+    }
+    if (is(id, m_ids.followRedirects)) {
         return 0;
-    if (is(id, m_ids.timeout))
+    }
+    if (is(id, m_ids.timeout)) {
         return m_settings.timeoutSeconds;
-    if (is(plain, m_ids.localFile))
+    }
+    if (is(plain, m_ids.localFile)) {
         return returnText(id, m_settings.localFile, length);
+    }
     if (id < NETCOMP_ID_FILENAME) {
-        if (is(plain, m_ids.sslCertStore))
+        if (is(plain, m_ids.sslCertStore)) {
             return returnText(id, m_sslCertStore, length);
-        if (is(plain, m_ids.statusLine))
+        }
+        if (is(plain, m_ids.statusLine)) {
             return returnText(id, m_session.result().statusLine, length);
-        if (is(plain, m_ids.transferredData))
+        }
+        if (is(plain, m_ids.transferredData)) {
             return returnText(id, m_session.result().body, length);
+        }
     }
     unknownProperty(id);
 }
@@ -48,14 +55,16 @@ void TransferCore::setProperty(int32_t id, int32_t, netcomp_value value, int32_t
     if (is(id, m_ids.allowCompression)) {
         m_settings.allowCompression = value != 0;
     } else if (is(id, m_ids.followRedirects)) {
-        if (value != 0)
+        if (value != 0) {
             throw core::CoreError(NETCOMP_ERR_INVALID_VALUE,
                                   "Redirects are never followed: FollowRedirects must be 0.");
+        }
     } else if (is(id, m_ids.timeout)) {
-        if (value < 1 || value > kMaxTimeoutSeconds)
+        if (value < 1 || value > kMaxTimeoutSeconds) {
             throw core::CoreError(NETCOMP_ERR_INVALID_VALUE,
                                   "Timeout must be between 1 and " +
                                       std::to_string(kMaxTimeoutSeconds) + " seconds.");
+        }
         m_settings.timeoutSeconds = static_cast<int>(value);
     } else if (is(plain, m_ids.localFile)) {
         m_settings.localFile = textArgument(id, value, length);
@@ -94,8 +103,9 @@ void TransferCore::afterGet(const TransferResult&)
 
 void TransferCore::requireIdle() const
 {
-    if (m_session.busy())
+    if (m_session.busy()) {
         throw core::failure(NETCOMP_ERR_BUSY);
+    }
 }
 
 void TransferCore::dropAnswer()
@@ -113,8 +123,9 @@ void TransferCore::transfer(Method method, int32_t id, int32_t argCount, netcomp
     // Settings changed by an event handler apply to the next transfer.
     const TransferSettings settings = m_settings;
     m_session.perform(method, url, settings);
-    if (method == Method::Get)
+    if (method == Method::Get) {
         afterGet(m_session.result());
+    }
 }
 
 void TransferCore::stopRunningCall()

@@ -1,18 +1,19 @@
 #include "components/cores/http/TransferErrors.h"
-#include "components/cores/common/CoreError.h"
 
 #include "components/codepage/ShownText.h"
+#include "components/cores/common/CoreError.h"
 #include "components/cores/netcomp_api.h"
 
 namespace netcomp::http {
 
 std::string httpStatusErrorText(int statusCode, std::string_view reasonPhrase)
 {
-    std::string text = std::string(errorText(NETCOMP_ERR_HTTP_STATUS)) + " " +
-                       std::to_string(statusCode) + " ";
+    std::string text =
+        std::string(errorText(NETCOMP_ERR_HTTP_STATUS)) + " " + std::to_string(statusCode) + " ";
     text += shownServerText(reasonPhrase);
-    if (text.back() != '.')
+    if (text.back() != '.') {
         text += '.';
+    }
     return text;
 }
 
@@ -28,9 +29,8 @@ core::CoreError connectFailure()
 
 core::CoreError timeoutFailure(int timeoutSeconds)
 {
-    return core::CoreError(NETCOMP_ERR_TIMEOUT, std::string(errorText(NETCOMP_ERR_TIMEOUT)) +
-                                                    " " + std::to_string(timeoutSeconds) +
-                                                    " seconds.");
+    return core::CoreError(NETCOMP_ERR_TIMEOUT, std::string(errorText(NETCOMP_ERR_TIMEOUT)) + " " +
+                                                    std::to_string(timeoutSeconds) + " seconds.");
 }
 
 core::CoreError connectionLostFailure()

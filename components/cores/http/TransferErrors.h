@@ -1,7 +1,6 @@
 #pragma once
 
 #include "components/cores/common/CoreError.h"
-#include "components/cores/common/CoreError.h"
 
 #include <string>
 #include <string_view>

@@ -37,8 +37,9 @@ public:
 
     void push_back(T item)
     {
-        if (m_size == m_capacity)
+        if (m_size == m_capacity) {
             grow(m_size + 1);
+        }
         m_data[m_size++] = item;
     }
     void pop_back() { --m_size; }
@@ -46,17 +47,20 @@ public:
     // Appends items that are not in this array.
     void append(const T* items, std::size_t count)
     {
-        if (count > m_capacity - m_size)
+        if (count > m_capacity - m_size) {
             grow(m_size + count);
-        if (count)
+        }
+        if (count) {
             std::memcpy(m_data + m_size, items, count * sizeof(T));
+        }
         m_size += count;
     }
     // Room for up to count items after the last; setEnd takes in those written.
     T* makeRoom(std::size_t count)
     {
-        if (count > m_capacity - m_size)
+        if (count > m_capacity - m_size) {
             grow(m_size + count);
+        }
         return m_data + m_size;
     }
     void setEnd(const T* end) { m_size = static_cast<std::size_t>(end - m_data); }
@@ -66,8 +70,9 @@ private:
     {
         const std::size_t capacity = std::max(needed, 2 * m_capacity);
         auto block = std::make_unique_for_overwrite<T[]>(capacity);
-        if (m_size)
+        if (m_size) {
             std::memcpy(block.get(), m_data, m_size * sizeof(T));
+        }
         m_data = block.get();
         m_capacity = capacity;
         m_own = std::move(block);

@@ -9,10 +9,12 @@ namespace netcomp::json::chars {
 constexpr std::array<bool, 256> makeTable(bool controls, std::string_view chars)
 {
     std::array<bool, 256> table{};
-    for (int c = 0; c < 0x20; ++c)
+    for (int c = 0; c < 0x20; ++c) {
         table[c] = controls;
-    for (char c : chars)
+    }
+    for (char c : chars) {
         table[static_cast<unsigned char>(c)] = true;
+    }
     return table;
 }
 

@@ -1,6 +1,6 @@
 #include "components/cores/json/JsonCoreObject.h"
-#include "components/cores/common/CoreError.h"
 
+#include "components/cores/common/CoreError.h"
 #include "components/cores/json/JsonPath.h"
 
 #include <charconv>
@@ -35,16 +35,19 @@ netcomp_value JsonCoreObject::getProperty(int32_t id, int32_t index, int32_t* le
     const int32_t plain = id < NETCOMP_ID_FILENAME ? plainId(id) : -1;
     switch (plain) {
     case NETCOMP_JSON_PROP_BUILD_DOM:
-        if (id == plain)
+        if (id == plain) {
             return m_buildDom;
+        }
         break;
     case NETCOMP_JSON_PROP_OVERWRITE:
-        if (id == plain)
+        if (id == plain) {
             return m_overwrite;
+        }
         break;
     case NETCOMP_JSON_PROP_XCHILD_COUNT:
-        if (id == plain)
+        if (id == plain) {
             return childCount();
+        }
         break;
     case NETCOMP_JSON_PROP_INPUT_DATA:
         return returnText(id, m_inputData, length);
@@ -66,13 +69,15 @@ void JsonCoreObject::setProperty(int32_t id, int32_t, netcomp_value value, int32
     const int32_t plain = id < NETCOMP_ID_FILENAME ? plainId(id) : -1;
     switch (plain) {
     case NETCOMP_JSON_PROP_BUILD_DOM:
-        if (id != plain)
+        if (id != plain) {
             break;
+        }
         m_buildDom = value != 0;
         return;
     case NETCOMP_JSON_PROP_OVERWRITE:
-        if (id != plain)
+        if (id != plain) {
             break;
+        }
         m_overwrite = value != 0;
         return;
     case NETCOMP_JSON_PROP_INPUT_DATA:
@@ -82,8 +87,9 @@ void JsonCoreObject::setProperty(int32_t id, int32_t, netcomp_value value, int32
         setXPath(textArgument(id, value, length));
         return;
     case NETCOMP_JSON_PROP_XCHILD_COUNT:
-        if (id == plain)
+        if (id == plain) {
             readOnly(id);
+        }
         break;
     case NETCOMP_JSON_PROP_XCHILD_NAME:
     case NETCOMP_JSON_PROP_XTEXT:
@@ -98,8 +104,9 @@ void JsonCoreObject::checkIndex(int32_t id, int32_t index)
         CoreObject::checkIndex(id, index);
         return;
     }
-    if (index < 0 || static_cast<uint32_t>(index) >= childCount())
+    if (index < 0 || static_cast<uint32_t>(index) >= childCount()) {
         throw core::failure(NETCOMP_ERR_INVALID_INDEX, "XChildName");
+    }
 }
 
 void JsonCoreObject::invoke(int32_t id, int32_t argCount, netcomp_value* args,
@@ -130,16 +137,18 @@ void JsonCoreObject::invoke(int32_t id, int32_t argCount, netcomp_value* args,
 std::optional<std::string> JsonCoreObject::configValue(std::string_view name,
                                                        const std::string* newValue)
 {
-    if (!core::equalsIgnoringCase(name, "StringProcessingOptions"))
+    if (!core::equalsIgnoringCase(name, "StringProcessingOptions")) {
         return CoreObject::configValue(name, newValue);
+    }
     if (newValue) {
         int options = -1;
         const char* first = newValue->data();
         const char* last = first + newValue->size();
         const auto [end, ec] = std::from_chars(first, last, options);
-        if (ec != std::errc() || end != last || options < 0 || options > 3)
+        if (ec != std::errc() || end != last || options < 0 || options > 3) {
             throw CoreError(NETCOMP_ERR_INVALID_VALUE,
                             "Invalid value for StringProcessingOptions (" + *newValue + ").");
+        }
         m_stringOptions = options;
     }
     return std::to_string(m_stringOptions);
@@ -150,8 +159,9 @@ std::optional<std::string> JsonCoreObject::configValue(std::string_view name,
 // the running parse still walks.
 void JsonCoreObject::refuseWhileParsing() const
 {
-    if (callDepth() > 1)
+    if (callDepth() > 1) {
         throw core::failure(NETCOMP_ERR_BUSY);
+    }
 }
 
 void JsonCoreObject::parse()
@@ -167,17 +177,19 @@ void JsonCoreObject::parse()
         m_events.error(e.code(), e.text(), codePage());
         throw;
     }
-    if (!done)
+    if (!done) {
         return;
+    }
 
     const std::string_view input = m_parser.input();
     const std::size_t trailingFrom = wasComplete ? before : m_parser.valueEnd();
     if (!wasComplete) {
         m_current.reset();
         m_xpath.clear();
-        if (m_parser.valueBegin() > 0)
+        if (m_parser.valueBegin() > 0) {
             m_events.text(NETCOMP_JSON_EVENT_ON_IGNORABLE_WHITESPACE,
                           input.substr(0, m_parser.valueBegin()), codePage());
+        }
         if (m_events.connected()) {
             m_events.elements(*m_parser.document(), codePage());
             m_events.text(
@@ -185,12 +197,14 @@ void JsonCoreObject::parse()
                 input.substr(m_parser.valueBegin(), m_parser.valueEnd() - m_parser.valueBegin()),
                 codePage());
         }
-        if (!m_buildDom)
+        if (!m_buildDom) {
             m_parser.discardDocument();
+        }
     }
-    if (trailingFrom < input.size())
+    if (trailingFrom < input.size()) {
         m_events.text(NETCOMP_JSON_EVENT_ON_IGNORABLE_WHITESPACE, input.substr(trailingFrom),
                       codePage());
+    }
 }
 
 void JsonCoreObject::reset()
@@ -204,12 +218,14 @@ void JsonCoreObject::reset()
 void JsonCoreObject::setXPath(const std::string& path)
 {
     const JsonDocument* doc = m_parser.document();
-    if (!doc)
+    if (!doc) {
         throw CoreError(NETCOMP_ERR_NO_DOM,
                         "DOM tree unavailable (set BuildDOM to TRUE and reparse).");
+    }
     const std::optional<JsonDocument::NodeId> node = selectPath(*doc, m_current, path);
-    if (!node)
+    if (!node) {
         throw core::failure(NETCOMP_ERR_XPATH);
+    }
     m_current = node;
     m_xpath = path;
 }

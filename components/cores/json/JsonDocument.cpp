@@ -22,8 +22,9 @@ const JsonDocument::Container& JsonDocument::container(NodeId id) const
 
 std::string_view JsonDocument::name(NodeId id) const
 {
-    if (id == root())
+    if (id == root()) {
         return kRootName;
+    }
     const Node& node = m_nodes[id];
     return span(node.nameOffset, node.nameInfo);
 }
@@ -31,9 +32,10 @@ std::string_view JsonDocument::name(NodeId id) const
 std::string_view JsonDocument::text(NodeId id) const
 {
     const Node& node = m_nodes[id];
-    if (isContainer(id))
+    if (isContainer(id)) {
         return std::string_view(*m_input).substr(node.textOffset,
                                                  container(id).end - node.textOffset);
+    }
     return span(node.textOffset, node.textInfo);
 }
 
@@ -51,8 +53,9 @@ std::optional<JsonDocument::NodeId> JsonDocument::parent(NodeId id) const
 {
     // Ids follow document order, so a container's children ascend and the subtree of
     // a child ends where the next child begins: descend from the root towards id.
-    if (id == root() || id >= m_nodes.size())
+    if (id == root() || id >= m_nodes.size()) {
         return std::nullopt;
+    }
     NodeId current = root();
     for (;;) {
         const Container& c = container(current);
@@ -60,8 +63,9 @@ std::optional<JsonDocument::NodeId> JsonDocument::parent(NodeId id) const
         const NodeId* last = first + c.childCount;
         const NodeId* next = std::upper_bound(first, last, id);
         const NodeId holder = *(next - 1);
-        if (holder == id)
+        if (holder == id) {
             return current;
+        }
         current = holder;
     }
 }

@@ -13,10 +13,11 @@ char32_t hexValue(std::string_view digits)
     char32_t value = 0;
     for (char c : digits) {
         value <<= 4;
-        if (c >= '0' && c <= '9')
+        if (c >= '0' && c <= '9') {
             value |= static_cast<char32_t>(c - '0');
-        else
+        } else {
             value |= static_cast<char32_t>((c | 0x20) - 'a' + 10);
+        }
     }
     return value;
 }
@@ -58,8 +59,9 @@ char* writeUnescaped(char* out, std::string_view body, int codePage)
     while (i < body.size()) {
         const std::size_t backslash = std::min(body.find('\\', i), body.size());
         out = std::copy(body.data() + i, body.data() + backslash, out);
-        if (backslash == body.size())
+        if (backslash == body.size()) {
             return out;
+        }
         const char kind = body[backslash + 1];
         if (kind != 'u') {
             *out++ = simpleEscape(kind);

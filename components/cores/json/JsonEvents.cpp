@@ -11,8 +11,9 @@ void JsonEvents::fire(int32_t eventId, int32_t count, netcomp_value* slots, netc
 {
     slots[textSlot] = reinterpret_cast<netcomp_value>(m_bytes.c_str());
     lengths[textSlot] = static_cast<netcomp_value>(m_bytes.size());
-    if (m_sink(m_context, eventId, count, slots, lengths) != NETCOMP_EVENT_WANT_UTF16 || !m_sink)
+    if (m_sink(m_context, eventId, count, slots, lengths) != NETCOMP_EVENT_WANT_UTF16 || !m_sink) {
         return;
+    }
     m_utf16 = decode(m_bytes, codePage);
     slots[textSlot] = reinterpret_cast<netcomp_value>(m_utf16.c_str());
     lengths[textSlot] = static_cast<netcomp_value>(m_utf16.size());
@@ -21,8 +22,9 @@ void JsonEvents::fire(int32_t eventId, int32_t count, netcomp_value* slots, netc
 
 void JsonEvents::text(int32_t eventId, std::string_view text, int codePage)
 {
-    if (!m_sink)
+    if (!m_sink) {
         return;
+    }
     m_bytes.assign(text);
     netcomp_value slots[2] = {};
     netcomp_value lengths[2] = {};
@@ -31,8 +33,9 @@ void JsonEvents::text(int32_t eventId, std::string_view text, int codePage)
 
 void JsonEvents::error(int32_t code, std::string_view text, int codePage)
 {
-    if (!m_sink)
+    if (!m_sink) {
         return;
+    }
     m_bytes.assign(text);
     netcomp_value slots[3] = {code, 0, 0};
     netcomp_value lengths[3] = {};
@@ -41,8 +44,9 @@ void JsonEvents::error(int32_t code, std::string_view text, int codePage)
 
 void JsonEvents::elements(const JsonDocument& doc, int codePage)
 {
-    if (!m_sink)
+    if (!m_sink) {
         return;
+    }
     struct Open {
         JsonDocument::NodeId node;
         uint32_t next;

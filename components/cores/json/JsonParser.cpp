@@ -1,5 +1,4 @@
 #include "components/cores/json/JsonParser.h"
-#include "components/cores/common/CoreError.h"
 
 #include "components/cores/common/CoreError.h"
 #include "components/cores/json/JsonChars.h"
@@ -75,12 +74,14 @@ const char* skipDigits(const char* p, const char* end)
         for (; p + 8 <= end; p += 8) {
             const uint64_t x = load8(p) ^ (kOnes * '0');
             const uint64_t nonDigits = (x | (x + kOnes * 6)) & (kOnes * 0xF0);
-            if (nonDigits)
+            if (nonDigits) {
                 return p + (std::countr_zero(nonDigits) >> 3);
+            }
         }
     }
-    while (isDigit(*p))
+    while (isDigit(*p)) {
         ++p;
+    }
     return p;
 }
 
@@ -107,8 +108,9 @@ Bounds countBounds(const char* p, const char* end, bool decodeEscapes, std::size
     std::size_t opens = 0;
     bool escapes = false;
     const auto findEscapes = [&](const char* from, const char* to) {
-        if (decodeEscapes && !escapes)
+        if (decodeEscapes && !escapes) {
             escapes = std::memchr(from, '\\', static_cast<std::size_t>(to - from)) != nullptr;
+        }
     };
     while (p + 8 <= end) {
         const char* const block = p;
@@ -153,10 +155,11 @@ void JsonParser::append(std::string_view bytes)
 
 void JsonParser::appendOwned(std::string&& bytes)
 {
-    if (m_input.empty())
+    if (m_input.empty()) {
         m_input = std::move(bytes);
-    else
+    } else {
         m_input.append(bytes);
+    }
 }
 
 // The zero that ends the std::string stops every byte-wise scan at the end of the
@@ -165,9 +168,11 @@ const char* JsonParser::skipWhitespace(const char* p) const
 {
     while (kWhitespace[byte(*p)]) {
         // Indentation after a line break is skipped a word at a time.
-        if (*p++ == '\n')
-            while (p + 8 <= m_end && load8(p) == kOnes * ' ')
+        if (*p++ == '\n') {
+            while (p + 8 <= m_end && load8(p) == kOnes * ' ') {
                 p += 8;
+            }
+        }
     }
     return p;
 }
@@ -193,15 +198,17 @@ void JsonParser::discardDocument()
 
 void JsonParser::fail(const char* p) const
 {
-    if (p >= m_end)
+    if (p >= m_end) {
         throw Incomplete{};
+    }
     throw core::failure(NETCOMP_ERR_JSON_MARKUP);
 }
 
 bool JsonParser::parse(const ParseSettings& settings)
 {
-    if (m_input.size() > settings.maxInputBytes)
+    if (m_input.size() > settings.maxInputBytes) {
         throw CoreError(NETCOMP_ERR_JSON_SIZE, inputTooLargeText(settings.maxInputBytes));
+    }
     const char* begin = m_input.data();
     m_end = begin + m_input.size();
     if (m_complete) {
@@ -211,8 +218,10 @@ bool JsonParser::parse(const ParseSettings& settings)
     if (m_scanning) {
         const std::size_t from = m_scanned;
         m_scanned = m_input.size();
-        if (!m_scanner.scan(std::string_view(m_input).substr(from), kMaxDepth, settings.maxValues))
+        if (!m_scanner.scan(std::string_view(m_input).substr(from), kMaxDepth,
+                            settings.maxValues)) {
             return false;
+        }
     }
     const char* start = skipWhitespace(begin);
     if (start == m_end) {
@@ -243,8 +252,9 @@ bool JsonParser::parse(const ParseSettings& settings)
 // calls go on from there instead of building from the start again.
 void JsonParser::startScanning(const ParseSettings& settings)
 {
-    if (m_scanning)
+    if (m_scanning) {
         return;
+    }
     m_scanning = true;
     m_scanned = m_input.size();
     m_scanner.scan(m_input, kMaxDepth, settings.maxValues);
@@ -253,8 +263,9 @@ void JsonParser::startScanning(const ParseSettings& settings)
 void JsonParser::checkTail()
 {
     const char* p = skipWhitespace(m_input.data() + m_checked);
-    if (p != m_end)
+    if (p != m_end) {
         throw core::failure(NETCOMP_ERR_JSON_MARKUP);
+    }
     m_checked = m_input.size();
 }
 
@@ -285,14 +296,18 @@ const char* JsonParser::scanString(const char* open, bool& escaped) const
 {
     const char* q = open + 1;
     for (;;) {
-        while (q + 8 <= m_end && !hasStringSpecial(load8(q)))
+        while (q + 8 <= m_end && !hasStringSpecial(load8(q))) {
             q += 8;
-        while (!kStringSpecial[byte(*q)])
+        }
+        while (!kStringSpecial[byte(*q)]) {
             ++q;
-        if (*q == '"')
+        }
+        if (*q == '"') {
             return q;
-        if (*q != '\\')
+        }
+        if (*q != '\\') {
             fail(q);
+        }
         escaped = true;
         switch (q[1]) {
         case '"':
@@ -306,9 +321,11 @@ const char* JsonParser::scanString(const char* open, bool& escaped) const
             q += 2;
             break;
         case 'u':
-            for (int i = 2; i < 6; ++i)
-                if (!isHex(q[i]))
+            for (int i = 2; i < 6; ++i) {
+                if (!isHex(q[i])) {
                     fail(q + i);
+                }
+            }
             q += 6;
             break;
         default:
@@ -331,11 +348,13 @@ void JsonParser::storeString(const char* open, const char* close, bool escaped,
     const auto length = static_cast<std::size_t>(close - open - 1);
     char* const first = side.makeRoom(length + 2);
     char* last = first;
-    if (!settings.stripQuotes)
+    if (!settings.stripQuotes) {
         *last++ = '"';
+    }
     last = writeUnescaped(last, std::string_view(open + 1, length), settings.codePage);
-    if (!settings.stripQuotes)
+    if (!settings.stripQuotes) {
         *last++ = '"';
+    }
     offset = static_cast<uint32_t>(side.size());
     info = static_cast<uint32_t>(last - first) | JsonDocument::kSideFlag;
     side.setEnd(last);
@@ -344,14 +363,16 @@ void JsonParser::storeString(const char* open, const char* close, bool escaped,
 const char* JsonParser::parseKey(const char* p, const ParseSettings& settings, uint32_t& offset,
                                  uint32_t& info)
 {
-    if (*p != '"')
+    if (*p != '"') {
         fail(p);
+    }
     bool escaped = false;
     const char* close = scanString(p, escaped);
     storeString(p, close, escaped, settings, offset, info);
     p = skipWhitespace(close + 1);
-    if (*p != ':')
+    if (*p != ':') {
         fail(p);
+    }
     return skipWhitespace(p + 1);
 }
 
@@ -379,18 +400,21 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
     for (;;) {
         // A value starts at p.
         if (doc.m_nodes.size() == settings.maxValues) {
-            if (p >= m_end)
+            if (p >= m_end) {
                 throw Incomplete{};
+            }
             throw CoreError(NETCOMP_ERR_JSON_SIZE, tooManyValuesText(settings.maxValues));
         }
         const auto id = static_cast<JsonDocument::NodeId>(doc.m_nodes.size());
         const auto offset = static_cast<uint32_t>(p - begin);
-        if (!m_frames.empty())
+        if (!m_frames.empty()) {
             m_pending.push_back(id);
+        }
         const char c = *p;
         if (c == '{' || c == '[') {
-            if (m_frames.size() == kMaxDepth)
+            if (m_frames.size() == kMaxDepth) {
                 throw CoreError(NETCOMP_ERR_JSON_DEPTH, tooDeepText(kMaxDepth));
+            }
             const bool object = c == '{';
             const auto index = static_cast<uint32_t>(doc.m_containers.size());
             doc.m_containers.push_back({});
@@ -400,8 +424,9 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
             m_frames.push_back({id, static_cast<uint32_t>(m_pending.size()), object});
             p = skipWhitespace(p + 1);
             if (*p != (object ? '}' : ']')) {
-                if (object)
+                if (object) {
                     p = parseKey(p, settings, nameOffset, nameInfo);
+                }
                 continue;
             }
         } else {
@@ -415,26 +440,31 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
                 p = close + 1;
             } else if (c == '-' || isDigit(c)) {
                 const char* q = p;
-                if (*q == '-')
+                if (*q == '-') {
                     ++q;
+                }
                 if (*q == '0') {
                     ++q;
                 } else {
-                    if (!isDigit(*q))
+                    if (!isDigit(*q)) {
                         fail(q);
+                    }
                     q = skipDigits(q, m_end);
                 }
                 if (*q == '.') {
-                    if (!isDigit(*++q))
+                    if (!isDigit(*++q)) {
                         fail(q);
+                    }
                     q = skipDigits(q, m_end);
                 }
                 if ((*q | 0x20) == 'e') {
                     ++q;
-                    if (*q == '+' || *q == '-')
+                    if (*q == '+' || *q == '-') {
                         ++q;
-                    if (!isDigit(*q))
+                    }
+                    if (!isDigit(*q)) {
                         fail(q);
+                    }
                     q = skipDigits(q, m_end);
                 }
                 text = textInfo(Kind::Primitive, static_cast<uint32_t>(q - p));
@@ -443,9 +473,11 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
                 const std::string_view literal = c == 't'   ? std::string_view("true")
                                                  : c == 'f' ? std::string_view("false")
                                                             : std::string_view("null");
-                for (std::size_t i = 0; i < literal.size(); ++i)
-                    if (p[i] != literal[i])
+                for (std::size_t i = 0; i < literal.size(); ++i) {
+                    if (p[i] != literal[i]) {
                         fail(p + i);
+                    }
+                }
                 text = textInfo(Kind::Primitive, static_cast<uint32_t>(literal.size()));
                 p += literal.size();
             }
@@ -465,12 +497,14 @@ const char* JsonParser::buildTree(const char* p, const ParseSettings& settings)
             const Frame& frame = m_frames.back();
             if (*p == ',') {
                 p = skipWhitespace(p + 1);
-                if (frame.object)
+                if (frame.object) {
                     p = parseKey(p, settings, nameOffset, nameInfo);
+                }
                 break;
             }
-            if (*p != (frame.object ? '}' : ']'))
+            if (*p != (frame.object ? '}' : ']')) {
                 fail(p);
+            }
             closeContainer(frame, p);
             m_frames.pop_back();
             ++p;

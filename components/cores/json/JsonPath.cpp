@@ -19,12 +19,14 @@ struct Selector {
 
 bool parseNumber(std::string_view digits, uint64_t& value)
 {
-    if (digits.empty())
+    if (digits.empty()) {
         return false;
+    }
     value = 0;
     for (char c : digits) {
-        if (c < '0' || c > '9')
+        if (c < '0' || c > '9') {
             return false;
+        }
         // Saturate: a position that large selects nothing anyway.
         value = value > (UINT64_MAX - 9) / 10 ? UINT64_MAX : value * 10 + (c - '0');
     }
@@ -37,24 +39,28 @@ std::optional<Selector> parseSelector(std::string_view step)
     const std::size_t bracket = step.find('[');
     std::string_view name = step.substr(0, bracket);
     if (bracket != std::string_view::npos) {
-        if (step.back() != ']')
+        if (step.back() != ']') {
             return std::nullopt;
+        }
         const std::string_view predicate = step.substr(bracket + 1, step.size() - bracket - 2);
         constexpr std::string_view kLast = "last()";
         if (predicate.substr(0, kLast.size()) == kLast) {
             selector.position = Selector::Position::FromEnd;
             const std::string_view rest = predicate.substr(kLast.size());
             if (!rest.empty() &&
-                (rest.front() != '-' || !parseNumber(rest.substr(1), selector.number)))
+                (rest.front() != '-' || !parseNumber(rest.substr(1), selector.number))) {
                 return std::nullopt;
+            }
         } else {
             selector.position = Selector::Position::FromStart;
-            if (!parseNumber(predicate, selector.number))
+            if (!parseNumber(predicate, selector.number)) {
                 return std::nullopt;
+            }
         }
     }
-    if (name.find_first_of("[]") != std::string_view::npos)
+    if (name.find_first_of("[]") != std::string_view::npos) {
         return std::nullopt;
+    }
     selector.anyName = name.empty() || name == "*";
     selector.name = name;
     return selector;
@@ -93,17 +99,22 @@ std::optional<NodeId> select(const JsonDocument& doc, const Level& level, const 
     auto matches = [&](NodeId id) { return core::equalsIgnoringCase(doc.name(id), s.name); };
     if (s.position == Selector::Position::FromEnd) {
         uint64_t skip = s.number;
-        for (uint64_t i = count; i-- > 0;)
-            if (matches(level.at(i)) && skip-- == 0)
+        for (uint64_t i = count; i-- > 0;) {
+            if (matches(level.at(i)) && skip-- == 0) {
                 return level.at(i);
+            }
+        }
         return std::nullopt;
     }
     uint64_t wanted = s.position == Selector::Position::First ? 1 : s.number;
-    if (wanted == 0)
+    if (wanted == 0) {
         return std::nullopt;
-    for (uint64_t i = 0; i < count; ++i)
-        if (matches(level.at(i)) && --wanted == 0)
+    }
+    for (uint64_t i = 0; i < count; ++i) {
+        if (matches(level.at(i)) && --wanted == 0) {
             return level.at(i);
+        }
+    }
     return std::nullopt;
 }
 
@@ -118,22 +129,27 @@ std::optional<NodeId> selectPath(const JsonDocument& doc, std::optional<NodeId> 
         const std::size_t slash = path.find('/');
         const std::string_view step = path.substr(0, slash);
         path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
-        if (step.empty() || step == ".")
+        if (step.empty() || step == ".") {
             continue;
+        }
         if (step == "..") {
-            if (!node)
+            if (!node) {
                 return std::nullopt;
+            }
             node = doc.parent(*node);
-            if (!node)
+            if (!node) {
                 return std::nullopt;
+            }
             continue;
         }
         const std::optional<Selector> selector = parseSelector(step);
-        if (!selector)
+        if (!selector) {
             return std::nullopt;
+        }
         node = select(doc, Level(doc, node), *selector);
-        if (!node)
+        if (!node) {
             return std::nullopt;
+        }
     }
     return node;
 }

@@ -1,5 +1,4 @@
 #include "components/cores/json/JsonSyntaxScanner.h"
-#include "components/cores/common/CoreError.h"
 
 #include "components/cores/common/CoreError.h"
 #include "components/cores/json/JsonChars.h"
@@ -39,15 +38,18 @@ void JsonSyntaxScanner::failMarkup()
 void JsonSyntaxScanner::startValue(char c, std::size_t maxDepth, std::size_t maxValues)
 {
     // In the parser's order: the value bound, the depth, the markup.
-    if (m_values == maxValues)
+    if (m_values == maxValues) {
         fail(NETCOMP_ERR_JSON_SIZE, tooManyValuesText(maxValues));
+    }
     const bool opens = c == '{' || c == '[';
-    if (opens && m_objects.size() == maxDepth)
+    if (opens && m_objects.size() == maxDepth) {
         fail(NETCOMP_ERR_JSON_DEPTH, tooDeepText(maxDepth));
+    }
     const bool startsValue =
         opens || c == '"' || c == '-' || isDigit(c) || c == 't' || c == 'f' || c == 'n';
-    if (!startsValue)
+    if (!startsValue) {
         failMarkup();
+    }
     ++m_values;
     switch (c) {
     case '{':
@@ -84,30 +86,34 @@ void JsonSyntaxScanner::endValue()
 
 void JsonSyntaxScanner::close(char c)
 {
-    if (m_objects.empty() || c != (m_objects.back() ? '}' : ']'))
+    if (m_objects.empty() || c != (m_objects.back() ? '}' : ']')) {
         failMarkup();
+    }
     m_objects.pop_back();
     endValue();
 }
 
 bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::size_t maxValues)
 {
-    if (m_failure)
+    if (m_failure) {
         throw *m_failure;
+    }
     const char* p = piece.data();
     const char* const end = p + piece.size();
     while (p < end && m_state != State::Complete) {
         const char c = *p;
         switch (m_state) {
         case State::Value:
-            if (!isWhitespace(c))
+            if (!isWhitespace(c)) {
                 startValue(c, maxDepth, maxValues);
+            }
             break;
         case State::FirstItem:
-            if (c == ']')
+            if (c == ']') {
                 close(c);
-            else if (!isWhitespace(c))
+            } else if (!isWhitespace(c)) {
                 startValue(c, maxDepth, maxValues);
+            }
             break;
         case State::FirstKey:
         case State::Key:
@@ -121,28 +127,33 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
             }
             break;
         case State::AfterKey:
-            if (c == ':')
+            if (c == ':') {
                 m_state = State::Value;
-            else if (!isWhitespace(c))
+            } else if (!isWhitespace(c)) {
                 failMarkup();
+            }
             break;
         case State::AfterValue:
-            if (c == ',')
+            if (c == ',') {
                 m_state = m_objects.back() ? State::Key : State::Value;
-            else if (!isWhitespace(c))
+            } else if (!isWhitespace(c)) {
                 close(c);
+            }
             break;
         case State::String:
             // Plain string bytes in a tight loop.
-            while (p < end && !chars::kStringSpecial[chars::byte(*p)])
+            while (p < end && !chars::kStringSpecial[chars::byte(*p)]) {
                 ++p;
-            if (p == end)
+            }
+            if (p == end) {
                 return false;
+            }
             if (*p == '"') {
-                if (m_inKey)
+                if (m_inKey) {
                     m_state = State::AfterKey;
-                else
+                } else {
                     endValue();
+                }
             } else if (*p == '\\') {
                 m_state = State::Escape;
             } else {
@@ -161,36 +172,42 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
             }
             break;
         case State::Hex:
-            if (!isHex(c))
+            if (!isHex(c)) {
                 failMarkup();
-            if (--m_hexLeft == 0)
+            }
+            if (--m_hexLeft == 0) {
                 m_state = State::String;
+            }
             break;
         case State::Minus:
-            if (!isDigit(c))
+            if (!isDigit(c)) {
                 failMarkup();
+            }
             m_state = c == '0' ? State::Zero : State::Integer;
             break;
         case State::Point:
         case State::ExponentSign:
-            if (!isDigit(c))
+            if (!isDigit(c)) {
                 failMarkup();
+            }
             m_state = m_state == State::Point ? State::Fraction : State::ExponentDigits;
             break;
         case State::Exponent:
-            if (c == '+' || c == '-')
+            if (c == '+' || c == '-') {
                 m_state = State::ExponentSign;
-            else if (isDigit(c))
+            } else if (isDigit(c)) {
                 m_state = State::ExponentDigits;
-            else
+            } else {
                 failMarkup();
+            }
             break;
         case State::Zero:
         case State::Integer:
         case State::Fraction:
         case State::ExponentDigits:
-            if (isDigit(c) && m_state != State::Zero)
+            if (isDigit(c) && m_state != State::Zero) {
                 break;
+            }
             if (c == '.' && m_state <= State::Integer) {
                 m_state = State::Point;
                 break;
@@ -203,10 +220,12 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
             endValue();
             continue;
         case State::Literal:
-            if (c != m_literal[m_literalAt])
+            if (c != m_literal[m_literalAt]) {
                 failMarkup();
-            if (++m_literalAt == m_literal.size())
+            }
+            if (++m_literalAt == m_literal.size()) {
                 endValue();
+            }
             break;
         case State::Complete:
             break;
@@ -216,8 +235,9 @@ bool JsonSyntaxScanner::scan(std::string_view piece, std::size_t maxDepth, std::
     // The parser ends a number at the end of the input, as a top-level value.
     const bool numberEnds = m_state == State::Zero || m_state == State::Integer ||
                             m_state == State::Fraction || m_state == State::ExponentDigits;
-    if (numberEnds && m_objects.empty())
+    if (numberEnds && m_objects.empty()) {
         m_state = State::Complete;
+    }
     return m_state == State::Complete;
 }
 

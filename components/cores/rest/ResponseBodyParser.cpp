@@ -1,10 +1,9 @@
 #include "components/cores/rest/ResponseBodyParser.h"
-#include "components/cores/common/CoreError.h"
 
 #include "components/cores/common/CoreError.h"
 #include "components/cores/json/JsonParser.h"
-#include "components/cores/rest/XmlCheck.h"
 #include "components/cores/netcomp_api.h"
+#include "components/cores/rest/XmlCheck.h"
 
 #include <algorithm>
 #include <string>
@@ -30,21 +29,24 @@ void parseJson(std::string_view body, int codePage)
 {
     json::JsonParser parser;
     parser.append(body);
-    if (!parser.parse(json::ParseSettings::fromOptions(0, codePage)))
+    if (!parser.parse(json::ParseSettings::fromOptions(0, codePage))) {
         throw core::failure(NETCOMP_ERR_JSON_MARKUP);
+    }
 }
 
 } // namespace
 
 void parseResponseBody(std::string_view contentType, std::string_view body, int codePage)
 {
-    if (onlyWhiteSpace(body))
+    if (onlyWhiteSpace(body)) {
         return;
+    }
     const std::string type = lowerCase(contentType);
-    if (type.find("json") != std::string::npos)
+    if (type.find("json") != std::string::npos) {
         parseJson(body, codePage);
-    else if (type.find("xml") != std::string::npos)
+    } else if (type.find("xml") != std::string::npos) {
         checkXml(body);
+    }
 }
 
 } // namespace netcomp::rest

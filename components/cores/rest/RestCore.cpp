@@ -1,6 +1,6 @@
 #include "components/cores/common/EntryPoints.h"
-#include "components/cores/rest/ResponseBodyParser.h"
 #include "components/cores/http/TransferCore.h"
+#include "components/cores/rest/ResponseBodyParser.h"
 
 namespace netcomp::rest {
 
@@ -11,17 +11,19 @@ public:
 
     netcomp_value getProperty(int32_t id, int32_t index, int32_t* length) override
     {
-        if (id == restClassIds.buildDom)
+        if (id == restClassIds.buildDom) {
             return m_buildDom ? 1 : 0;
+        }
         return TransferCore::getProperty(id, index, length);
     }
 
     void setProperty(int32_t id, int32_t index, netcomp_value value, int32_t length) override
     {
-        if (id == restClassIds.buildDom)
+        if (id == restClassIds.buildDom) {
             m_buildDom = value != 0;
-        else
+        } else {
             TransferCore::setProperty(id, index, value, length);
+        }
     }
 
     void invoke(int32_t id, int32_t argCount, netcomp_value* args, netcomp_value* lengths) override

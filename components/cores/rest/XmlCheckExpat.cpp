@@ -1,8 +1,6 @@
-#include "components/cores/rest/XmlCheck.h"
-#include "components/cores/common/CoreError.h"
-
 #include "components/cores/common/CoreError.h"
 #include "components/cores/netcomp_api.h"
+#include "components/cores/rest/XmlCheck.h"
 
 #include <expat.h>
 #include <memory>
@@ -14,8 +12,9 @@ void checkXml(std::string_view body)
 {
     const std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(
         XML_ParserCreate(nullptr), &XML_ParserFree);
-    if (!parser)
+    if (!parser) {
         throw core::CoreError(NETCOMP_ERR_TRANSPORT, std::string(outOfMemoryText));
+    }
     // Fed in pieces, since expat takes an int length.
     constexpr std::size_t piece = std::size_t{1} << 20;
     bool ok = true;
@@ -24,11 +23,12 @@ void checkXml(std::string_view body)
         ok = XML_Parse(parser.get(), part.data(), static_cast<int>(part.size()),
                        offset + piece >= body.size()) == XML_STATUS_OK;
     }
-    if (!ok)
+    if (!ok) {
         throw core::CoreError(NETCOMP_ERR_XML_MARKUP,
                               std::string("Invalid XML markup (") +
                                   XML_ErrorString(XML_GetErrorCode(parser.get())) + ", line " +
                                   std::to_string(XML_GetCurrentLineNumber(parser.get())) + ").");
+    }
 }
 
 } // namespace netcomp::rest

@@ -1,14 +1,12 @@
-#include "components/cores/rest/XmlCheck.h"
-
 #include "components/cores/common/CoreError.h"
 #include "components/cores/netcomp_api.h"
+#include "components/cores/rest/XmlCheck.h"
 
 #include <windows.h>
 
 #include <shlwapi.h>
-#include <xmllite.h>
-
 #include <string>
+#include <xmllite.h>
 
 namespace netcomp::rest {
 
@@ -28,8 +26,9 @@ template <class T> struct Released {
     T* object = nullptr;
     ~Released()
     {
-        if (object)
+        if (object) {
             object->Release();
+        }
     }
 };
 
@@ -56,9 +55,11 @@ void checkXml(std::string_view body)
     Released<IXmlReader> reader;
     if (!create || !stream.object ||
         FAILED(create(__uuidof(IXmlReader), reinterpret_cast<void**>(&reader.object), nullptr)) ||
-        FAILED(reader.object->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) ||
-        FAILED(reader.object->SetInput(stream.object)))
+        FAILED(
+            reader.object->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) ||
+        FAILED(reader.object->SetInput(stream.object))) {
         throw core::CoreError(NETCOMP_ERR_TRANSPORT, "The XML reader could not be started.");
+    }
     XmlNodeType type;
     HRESULT status;
     while ((status = reader.object->Read(&type)) == S_OK) {

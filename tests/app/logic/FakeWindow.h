@@ -3,10 +3,10 @@
 #include "app/logic/Control.h"
 #include "app/logic/ControlEvents.h"
 #include "app/logic/MessagePresenter.h"
+#include "app/logic/WindowHandlers.h"
 #include "components/wrappers/TnetHTTP.h"
 #include "components/wrappers/TnetJSON.h"
 #include "components/wrappers/TnetREST.h"
-#include "app/logic/WindowHandlers.h"
 
 #include <functional>
 #include <initializer_list>

@@ -1,11 +1,11 @@
 // The window's handlers over the window logic alone: the service probe, a load and an
 // interpretation against a local service, the information texts and the failure report.
+#include "app/logic/FailureReport.h"
+#include "app/logic/InformationTexts.h"
+#include "components/exceptions/Exception.h"
 #include "components/wrappers/ENetCore.h"
 #include "components/wrappers/EventPump.h"
-#include "components/exceptions/Exception.h"
-#include "app/logic/FailureReport.h"
 #include "tests/app/logic/FakeWindow.h"
-#include "app/logic/InformationTexts.h"
 #include "tests/support/SampleService.h"
 #include "tests/support/TestPki.h"
 

@@ -1,11 +1,11 @@
 // A complete pass through the input workflow in the usual order of use, with real mouse
 // clicks, key presses and list choices. Each row replays the steps up to its own on a
 // fresh window and checks the five controls after it.
-#include "app/qt/controls/ComboBox.h"
-#include "tests/support/window/ControlState.h"
-#include "app/qt/controls/EditBox.h"
-#include "tests/support/window/RecordingPresenter.h"
 #include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/qt/controls/EditBox.h"
+#include "tests/support/window/ControlState.h"
+#include "tests/support/window/RecordingPresenter.h"
 #include "tests/support/window/WindowDriver.h"
 #include "tests/support/window/WindowTestMain.h"
 

@@ -1,11 +1,11 @@
 // The general failure report in the Qt window: around every handler, and the
 // application's last guard.
-#include "app/qt/controls/ComboBox.h"
-#include "tests/support/window/ControlState.h"
-#include "app/qt/controls/EditBox.h"
-#include "tests/support/window/RecordingPresenter.h"
 #include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/qt/controls/EditBox.h"
 #include "app/qt/controls/TextArea.h"
+#include "tests/support/window/ControlState.h"
+#include "tests/support/window/RecordingPresenter.h"
 #include "tests/support/window/WindowDriver.h"
 #include "tests/support/window/WindowTestMain.h"
 

@@ -2,12 +2,12 @@
 // million deep, parameter counts outside every list, huge lists, broken bytes and broken
 // transfers. Each load ends in its message or the failure report, keeps what the window
 // held before, and the next load and interpretation work as usual.
-#include "app/qt/controls/ComboBox.h"
-#include "tests/support/window/ControlState.h"
-#include "app/qt/controls/EditBox.h"
-#include "tests/support/window/RecordingPresenter.h"
 #include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/qt/controls/EditBox.h"
 #include "app/qt/controls/TextArea.h"
+#include "tests/support/window/ControlState.h"
+#include "tests/support/window/RecordingPresenter.h"
 #include "tests/support/window/WindowDriver.h"
 #include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowService.h"

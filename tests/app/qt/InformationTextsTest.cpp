@@ -1,12 +1,12 @@
 // The two information texts behind the footer labels, and what clicking the labels does.
 #include "app/logic/InformationTexts.h"
 
-#include "tests/support/window/ControlState.h"
 #include "app/logic/ProviderContacts.h"
-#include "tests/support/window/RecordingPresenter.h"
 #include "app/qt/TQuorviInterpreter.h"
-#include "app/qt/controls/TextArea.h"
 #include "app/qt/TextConversion.h"
+#include "app/qt/controls/TextArea.h"
+#include "tests/support/window/ControlState.h"
+#include "tests/support/window/RecordingPresenter.h"
 #include "tests/support/window/WindowDriver.h"
 #include "tests/support/window/WindowTestMain.h"
 

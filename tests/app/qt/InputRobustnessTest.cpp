@@ -2,14 +2,14 @@
 // either does what it should or ends in a message or the failure report, and stays
 // usable: random inputs from a fixed seed, checked against rules that hold for every
 // input, with a known pass repeated in between that must give the same result each time.
-#include "app/qt/controls/ComboBox.h"
-#include "tests/support/window/ControlState.h"
-#include "app/qt/controls/EditBox.h"
-#include "tests/support/window/RecordingPresenter.h"
-#include "retrieval/ServiceAddresses.h"
 #include "app/qt/TQuorviInterpreter.h"
-#include "app/qt/controls/TextArea.h"
 #include "app/qt/TextConversion.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/qt/controls/EditBox.h"
+#include "app/qt/controls/TextArea.h"
+#include "retrieval/ServiceAddresses.h"
+#include "tests/support/window/ControlState.h"
+#include "tests/support/window/RecordingPresenter.h"
 #include "tests/support/window/WindowDriver.h"
 #include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowService.h"

@@ -1,7 +1,7 @@
 // The real message boxes: title, icon, button, modality and place.
 #include "app/qt/MessageBoxPresenter.h"
-#include "tests/support/window/MessageBoxWatcher.h"
 #include "app/qt/TextConversion.h"
+#include "tests/support/window/MessageBoxWatcher.h"
 #include "tests/support/window/WindowTestMain.h"
 
 #include <QTest>

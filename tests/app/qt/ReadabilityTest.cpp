@@ -1,12 +1,12 @@
 // Texts a user must read stand out from their background by at least 4.5 : 1, measured on
 // the screen under Xvfb, under a light and under a dark desktop palette.
+#include "app/qt/TQuorviInterpreter.h"
 #include "app/qt/controls/ClickLabel.h"
 #include "app/qt/controls/ComboBox.h"
 #include "app/qt/controls/EditBox.h"
-#include "tests/support/window/RecordingPresenter.h"
-#include "app/qt/TQuorviInterpreter.h"
 #include "app/qt/controls/TextArea.h"
 #include "tests/support/TextContrast.h"
+#include "tests/support/window/RecordingPresenter.h"
 #include "tests/support/window/WindowDriver.h"
 #include "tests/support/window/WindowTestMain.h"
 

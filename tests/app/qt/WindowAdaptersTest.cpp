@@ -1,13 +1,13 @@
 // How sample loading and the interpretation run reach the window, and the two button
 // handlers that construct them, without a service.
-#include "app/qt/controls/ComboBox.h"
 #include "app/logic/ControlInterpretationView.h"
 #include "app/logic/ControlSampleView.h"
-#include "tests/support/window/ControlState.h"
-#include "app/qt/controls/EditBox.h"
-#include "tests/support/window/RecordingPresenter.h"
 #include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/qt/controls/EditBox.h"
 #include "app/qt/controls/TextArea.h"
+#include "tests/support/window/ControlState.h"
+#include "tests/support/window/RecordingPresenter.h"
 #include "tests/support/window/WindowDriver.h"
 #include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowTestMain.h"

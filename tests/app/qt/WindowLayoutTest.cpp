@@ -1,13 +1,13 @@
 // The main window as it opens: frame, places, texts, states, tab order, tooltips,
 // accessibility, the logo and the components' settings.
+#include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/ToolTipDisplayTime.h"
 #include "app/qt/controls/BackgroundColour.h"
 #include "app/qt/controls/ComboBox.h"
-#include "tests/support/window/ControlState.h"
 #include "app/qt/controls/EditBox.h"
-#include "tests/support/window/RecordingPresenter.h"
-#include "app/qt/TQuorviInterpreter.h"
 #include "app/qt/controls/TextArea.h"
-#include "app/qt/ToolTipDisplayTime.h"
+#include "tests/support/window/ControlState.h"
+#include "tests/support/window/RecordingPresenter.h"
 #include "tests/support/window/WindowDriver.h"
 #include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowTestMain.h"
@@ -84,7 +84,6 @@ private slots:
 
 private:
     QWidget* find(const char* name) { return drive::control<QWidget>(*m_window, name); }
-
 };
 
 void WindowLayoutTest::init()

@@ -1,9 +1,9 @@
 // The seven rules that unlock and colour the input controls, one behaviour at a time.
-#include "app/qt/controls/ComboBox.h"
-#include "tests/support/window/ControlState.h"
-#include "app/qt/controls/EditBox.h"
-#include "tests/support/window/RecordingPresenter.h"
 #include "app/qt/TQuorviInterpreter.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/qt/controls/EditBox.h"
+#include "tests/support/window/ControlState.h"
+#include "tests/support/window/RecordingPresenter.h"
 #include "tests/support/window/WindowDriver.h"
 #include "tests/support/window/WindowFixture.h"
 #include "tests/support/window/WindowTestMain.h"
@@ -42,7 +42,6 @@ private:
     // Load, parameter "Blei", prefix "keins", value "5", unit "mg/L".
     bool completePass();
     QString state(const QWidget* control) { return controlState(*control); }
-
 };
 
 void WorkflowRulesTest::init()

@@ -2,9 +2,8 @@
 #include "components/wrappers/ENetCore.h"
 #include "components/wrappers/TnetComponent.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
 
@@ -70,9 +69,10 @@ template <class E, class Fn> std::string messageOf(Fn&& fn)
 TEST(Binding, AMissingLibraryRaisesTheLoadErrorEveryTime)
 {
     CoreClass missing("TnetMissing", "NetComp_FAKE_", "libnetcomp_missing.so", CoreImage{});
-    for (int attempt = 0; attempt < 2; ++attempt)
+    for (int attempt = 0; attempt < 2; ++attempt) {
         EXPECT_EQ(messageOf<EOutOfMemory>([&] { TnetFake fake(missing); }),
                   "Could not load component library (libnetcomp_missing.so).");
+    }
     EXPECT_EQ(missing.mappings(), 0);
 }
 
@@ -100,8 +100,8 @@ TEST(Binding, FailuresRaiseENetCoreWithCodeAndLastErrorText)
         int32_t code;
         const char* message;
     };
-    for (const Case& c : {Case{1, 77, "77: "}, Case{3, 78, "78: Something broke \xC3\xA4."},
-                          Case{4, 79, "79: "}}) {
+    for (const Case& c :
+         {Case{1, 77, "77: "}, Case{3, 78, "78: Something broke \xC3\xA4."}, Case{4, 79, "79: "}}) {
         try {
             fake.invoke(c.method);
             ADD_FAILURE() << "method " << c.method << " raised nothing";

@@ -23,7 +23,10 @@ struct FakeObject {
     bool lastErrorNull = false;
 };
 
-FakeObject* object(void* handle) { return static_cast<FakeObject*>(handle); }
+FakeObject* object(void* handle)
+{
+    return static_cast<FakeObject*>(handle);
+}
 
 int32_t fail(FakeObject* o, int32_t code, const char* text)
 {
@@ -54,18 +57,21 @@ FAKE_EXPORT int32_t NetComp_FAKE_Destroy(void* handle)
 
 FAKE_EXPORT netcomp_value NetComp_FAKE_Get(void* handle, int32_t id, int32_t, int32_t*)
 {
-    if (!handle)
+    if (!handle) {
         return 0;
+    }
     return id == FakePropFirings ? object(handle)->firings : object(handle)->value;
 }
 
 FAKE_EXPORT int32_t NetComp_FAKE_Set(void* handle, int32_t id, int32_t, netcomp_value value,
                                      int32_t)
 {
-    if (!handle)
+    if (!handle) {
         return NETCOMP_ERR_NULL_HANDLE;
-    if (id != FakePropValue)
+    }
+    if (id != FakePropValue) {
         return fail(object(handle), NETCOMP_ERR_READ_ONLY, "Property is read-only.");
+    }
     object(handle)->value = static_cast<int32_t>(value);
     return 0;
 }
@@ -73,8 +79,9 @@ FAKE_EXPORT int32_t NetComp_FAKE_Set(void* handle, int32_t id, int32_t, netcomp_
 FAKE_EXPORT int32_t NetComp_FAKE_Do(void* handle, int32_t id, int32_t, netcomp_value*,
                                     netcomp_value*)
 {
-    if (!handle)
+    if (!handle) {
         return NETCOMP_ERR_NULL_HANDLE;
+    }
     FakeObject* o = object(handle);
     switch (id - NETCOMP_ID_UTF16) {
     case FakeFailEmpty:
@@ -103,15 +110,17 @@ FAKE_EXPORT int32_t NetComp_FAKE_Do(void* handle, int32_t id, int32_t, netcomp_v
 
 FAKE_EXPORT int32_t NetComp_FAKE_CheckIndex(void* handle, int32_t, int32_t index)
 {
-    if (!handle)
+    if (!handle) {
         return NETCOMP_ERR_NULL_HANDLE;
+    }
     return index >= 0 && index < 3 ? 0 : NETCOMP_ERR_INVALID_INDEX;
 }
 
 FAKE_EXPORT const char* NetComp_FAKE_GetLastError(void* handle)
 {
-    if (!handle || object(handle)->lastErrorNull)
+    if (!handle || object(handle)->lastErrorNull) {
         return nullptr;
+    }
     return object(handle)->lastError.c_str();
 }
 
@@ -120,8 +129,14 @@ FAKE_EXPORT int32_t NetComp_FAKE_GetLastErrorCode(void* handle)
     return handle ? object(handle)->lastErrorCode : NETCOMP_ERR_NULL_HANDLE;
 }
 
-FAKE_EXPORT void* NetComp_NULL_Create(netcomp_event_sink, void*, netcomp_value) { return nullptr; }
-FAKE_EXPORT int32_t NetComp_NULL_Destroy(void* h) { return NetComp_FAKE_Destroy(h); }
+FAKE_EXPORT void* NetComp_NULL_Create(netcomp_event_sink, void*, netcomp_value)
+{
+    return nullptr;
+}
+FAKE_EXPORT int32_t NetComp_NULL_Destroy(void* h)
+{
+    return NetComp_FAKE_Destroy(h);
+}
 FAKE_EXPORT netcomp_value NetComp_NULL_Get(void* h, int32_t a, int32_t b, int32_t* c)
 {
     return NetComp_FAKE_Get(h, a, b, c);
@@ -139,7 +154,10 @@ FAKE_EXPORT int32_t NetComp_NULL_CheckIndex(void* h, int32_t a, int32_t b)
 {
     return NetComp_FAKE_CheckIndex(h, a, b);
 }
-FAKE_EXPORT const char* NetComp_NULL_GetLastError(void* h) { return NetComp_FAKE_GetLastError(h); }
+FAKE_EXPORT const char* NetComp_NULL_GetLastError(void* h)
+{
+    return NetComp_FAKE_GetLastError(h);
+}
 FAKE_EXPORT int32_t NetComp_NULL_GetLastErrorCode(void* h)
 {
     return NetComp_FAKE_GetLastErrorCode(h);

@@ -46,13 +46,15 @@ TEST_P(Utf8Invalid, BecomesReplacementCharacters)
     EXPECT_EQ(decode(GetParam().bytes, netcomp::CodePageUtf8), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Utf8Invalid,
-    testing::Values(InvalidUtf8{"a\xFF" "b", u"a\uFFFDb"},
-                    InvalidUtf8{"\xC3", u"\uFFFD"},                  // truncated
-                    InvalidUtf8{"\xC0\xAF", u"\uFFFD\uFFFD"},        // overlong
-                    InvalidUtf8{"\xED\xA0\x80x", u"\uFFFDx"},  // encoded surrogate
-                    InvalidUtf8{"\xE2\x82z", u"\uFFFDz"}));
+INSTANTIATE_TEST_SUITE_P(Cases, Utf8Invalid,
+                         testing::Values(InvalidUtf8{"a\xFF"
+                                                     "b",
+                                                     u"a\uFFFDb"},
+                                         InvalidUtf8{"\xC3", u"\uFFFD"},           // truncated
+                                         InvalidUtf8{"\xC0\xAF", u"\uFFFD\uFFFD"}, // overlong
+                                         InvalidUtf8{"\xED\xA0\x80x",
+                                                     u"\uFFFDx"}, // encoded surrogate
+                                         InvalidUtf8{"\xE2\x82z", u"\uFFFDz"}));
 
 TEST(CodePage, LoneSurrogatesEncodeAsReplacement)
 {

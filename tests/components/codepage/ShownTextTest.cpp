@@ -19,8 +19,9 @@ TEST(ShownServerText, ControlCharactersBecomeBlanksAndLongTextsAreCut)
         {std::string(201, 'x'), std::string(200, 'x') + "..."},
         {"", ""},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(netcomp::shownServerText(c.sent), c.shown) << c.sent.size();
+    }
 }
 
 } // namespace

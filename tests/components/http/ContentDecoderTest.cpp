@@ -1,4 +1,5 @@
 #include "components/cores/http/ContentDecoder.h"
+
 #include "components/cores/common/CoreError.h"
 #include "tests/support/Gzip.h"
 
@@ -16,11 +17,13 @@ std::string decodeInPieces(std::string_view encoding, std::string_view body, std
                            std::size_t limit = kLimit)
 {
     auto decoder = ContentDecoder::forEncoding(encoding);
-    if (!decoder)
+    if (!decoder) {
         return std::string(body);
+    }
     std::string out;
-    for (std::size_t at = 0; at < body.size(); at += piece)
+    for (std::size_t at = 0; at < body.size(); at += piece) {
         decoder->decode(body.substr(at, piece), out, limit);
+    }
     decoder->finish();
     return out;
 }
@@ -42,8 +45,9 @@ const std::string kText = "Gr\xC3\xBC\xC3\x9F"
 TEST(ContentDecoder, DecodesGzipWhateverThePieces)
 {
     const std::string gzip = quorvi::test::gzipCompress(kText);
-    for (std::size_t piece : {std::size_t{1}, std::size_t{5}, gzip.size()})
+    for (std::size_t piece : {std::size_t{1}, std::size_t{5}, gzip.size()}) {
         EXPECT_EQ(decodeInPieces("gzip", gzip, piece), kText) << "pieces of " << piece;
+    }
     EXPECT_EQ(decodeInPieces("X-GZIP", gzip, 3), kText);
 }
 
@@ -69,8 +73,9 @@ TEST(ContentDecoder, RefusesWhatIsNotTheDeclaredEncoding)
         {"data after the end", gzip + "junk", kLimit, 310},
         {"decoded body over the limit", gzip, 100, 308},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(failureCode("gzip", c.body, c.limit), c.code) << c.name;
+    }
 }
 
 } // namespace

@@ -38,8 +38,9 @@ std::string utf8(std::u16string_view text)
 CoreClient::CoreClient(const CoreApi& api) : m_api(api)
 {
     m_handle = m_api.create(&CoreClient::sink, this, 0);
-    if (!m_handle)
+    if (!m_handle) {
         throw std::runtime_error("core object not created");
+    }
 }
 
 CoreClient::~CoreClient()
@@ -49,8 +50,9 @@ CoreClient::~CoreClient()
 
 Outcome CoreClient::outcome(int32_t code)
 {
-    if (code == 0)
+    if (code == 0) {
         return {};
+    }
     const char* text = m_api.getLastError(m_handle);
     return {code, text ? text : ""};
 }
@@ -77,9 +79,10 @@ Outcome CoreClient::config(int32_t methodId, std::string_view setting, std::stri
     netcomp_value lengths[2] = {0, 0};
     const Outcome result =
         outcome(m_api.doMethod(m_handle, methodId + NETCOMP_ID_UTF16, 1, args, lengths));
-    if (result.code == 0 && configAnswer)
+    if (result.code == 0 && configAnswer) {
         *configAnswer = utf8(std::u16string_view(reinterpret_cast<const char16_t*>(args[1]),
                                                  static_cast<std::size_t>(lengths[1])));
+    }
     return result;
 }
 
@@ -135,8 +138,9 @@ int32_t CoreClient::sink(void* context, int32_t eventId, int32_t count, netcomp_
     auto& client = *static_cast<CoreClient*>(context);
     if (eventId == NETCOMP_HTTP_EVENT_ON_DO_EVENTS) {
         ++client.doEventsCount;
-        if (client.onDoEvents)
+        if (client.onDoEvents) {
             client.onDoEvents();
+        }
         return 0;
     }
     RecordedEvent event{eventId, {}};
@@ -156,12 +160,14 @@ int32_t CoreClient::sink(void* context, int32_t eventId, int32_t count, netcomp_
         event.values = {numberAt(0), textAt(1)};
         break;
     default:
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             event.values.push_back(numberAt(i));
+        }
         break;
     }
     client.events.push_back(std::move(event));
-    if (client.onEvent)
+    if (client.onEvent) {
         client.onEvent(eventId);
+    }
     return 0;
 }

@@ -47,8 +47,9 @@ protected:
     CoreClient& http() { return *m_http; }
     CoreClient& other()
     {
-        if (!m_other)
+        if (!m_other) {
             m_other = std::make_unique<CoreClient>(httpCoreApi());
+        }
         return *m_other;
     }
     Outcome head(std::string_view target)
@@ -315,10 +316,10 @@ TEST_F(HttpCoreTest, TransferredDataIsDecodedWithTheCodePage)
     ASSERT_EQ(http().config(httpClassIds.configMethod, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get("/umlauts"), kSuccess);
     EXPECT_EQ(http().text(httpClassIds.transferredData), "Gr\xC3\xBC\xC3\x9F"
-                                                               "e");
+                                                         "e");
     ASSERT_EQ(http().config(httpClassIds.configMethod, "codepage=1252"), kSuccess);
     EXPECT_EQ(http().text(httpClassIds.transferredData), "Gr\xC3\x83\xC2\xBC\xC3\x83\xC5\xB8"
-                                                               "e");
+                                                         "e");
     EXPECT_EQ(body(), "Gr\xC3\xBC\xC3\x9F"
                       "e");
 }
@@ -334,10 +335,12 @@ TEST_F(HttpCoreTest, EventsReportStatusHeadersAndBody)
     std::string received;
     std::string lastCount;
     for (const RecordedEvent& event : http().events) {
-        if (event.id == NETCOMP_HTTP_EVENT_ON_STATUS)
+        if (event.id == NETCOMP_HTTP_EVENT_ON_STATUS) {
             statuses.push_back(event.values);
-        if (event.id == NETCOMP_HTTP_EVENT_ON_HEADER && event.values[0] == "Content-Type")
+        }
+        if (event.id == NETCOMP_HTTP_EVENT_ON_HEADER && event.values[0] == "Content-Type") {
             contentType = event.values[1];
+        }
         if (event.id == NETCOMP_HTTP_EVENT_ON_TRANSFER) {
             received += event.values[1];
             lastCount = event.values[0];
@@ -459,8 +462,9 @@ TEST_F(HttpCoreTest, CallsFromInsideTheTransfersOwnEventsAreRefusedAsBusy)
         SCOPED_TRACE(event);
         std::vector<Outcome> inner;
         http().onEvent = [&](int32_t id) {
-            if (id != event || !inner.empty())
+            if (id != event || !inner.empty()) {
                 return;
+            }
             inner.push_back(get(routes::kOk));
             inner.push_back(head(routes::kOk));
         };
@@ -510,8 +514,9 @@ TEST_F(HttpCoreTest, BodyIsLimitedTo8MiB)
 TEST_F(HttpCoreTest, HeadersAreLimitedTo64KiB)
 {
     TestRoute route;
-    for (int i = 0; i < 70; ++i)
+    for (int i = 0; i < 70; ++i) {
         route.withHeader("X-Filler-" + std::to_string(i), std::string(1000, 'h'));
+    }
     server().addRoute("/many-headers", route);
     EXPECT_EQ(get("/many-headers"), (Outcome{309, "Response headers larger than 65536 bytes."}));
     EXPECT_EQ(head(routes::kOk), kSuccess);
@@ -524,9 +529,9 @@ TEST_F(HttpCoreTest, LocalFileReceivesTheBody)
         std::filesystem::temp_directory_path() /
         std::filesystem::path(std::u8string(name.begin(), name.end()));
     const std::u8string utf8Name = file.u8string();
-    ASSERT_EQ(http().setFileName(httpClassIds.localFile,
-                                 std::string(utf8Name.begin(), utf8Name.end())),
-              kSuccess);
+    ASSERT_EQ(
+        http().setFileName(httpClassIds.localFile, std::string(utf8Name.begin(), utf8Name.end())),
+        kSuccess);
     ASSERT_EQ(get(routes::kOk), kSuccess);
     {
         std::ifstream in(file, std::ios::binary);
@@ -536,8 +541,7 @@ TEST_F(HttpCoreTest, LocalFileReceivesTheBody)
     }
     std::filesystem::remove(file);
 
-    ASSERT_EQ(http().setFileName(httpClassIds.localFile, "/nonexistent-dir/out.txt"),
-              kSuccess);
+    ASSERT_EQ(http().setFileName(httpClassIds.localFile, "/nonexistent-dir/out.txt"), kSuccess);
     EXPECT_EQ(get(routes::kOk),
               (Outcome{313, "Could not write the local file /nonexistent-dir/out.txt: No such "
                             "file or directory."}));

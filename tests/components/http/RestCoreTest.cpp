@@ -80,8 +80,7 @@ TEST_F(RestCoreTest, GetChecksJsonAndXmlBodies)
 
 TEST_F(RestCoreTest, HeadDoesNotParse)
 {
-    EXPECT_EQ(rest().call(restClassIds.headMethod, server().url(routes::kMalformedJson)),
-              kSuccess);
+    EXPECT_EQ(rest().call(restClassIds.headMethod, server().url(routes::kMalformedJson)), kSuccess);
     EXPECT_EQ(body(), "");
 }
 
@@ -133,8 +132,9 @@ TEST_F(RestCoreTest, ResetWhileBusyIsRefused)
         SCOPED_TRACE(event);
         std::vector<Outcome> inner;
         const auto resetOnce = [&](int32_t id) {
-            if (id == event && inner.empty())
+            if (id == event && inner.empty()) {
                 inner.push_back(rest().call(restClassIds.resetMethod));
+            }
         };
         rest().onDoEvents = [&] { resetOnce(NETCOMP_HTTP_EVENT_ON_DO_EVENTS); };
         rest().onEvent = resetOnce;
@@ -155,7 +155,7 @@ TEST_F(RestCoreTest, TransferredDataUsesTheCodePage)
     ASSERT_EQ(rest().config(restClassIds.configMethod, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get("/umlaut.json"), kSuccess);
     EXPECT_EQ(rest().text(restClassIds.transferredData), "{\"Name\": \"M\xC3\xBC"
-                                                               "ller\"}");
+                                                         "ller\"}");
 }
 
 TEST(RestCoreProperties, Defaults)

@@ -24,8 +24,9 @@ TEST(HttpStatusErrorText, EndsWithOneFullStop)
         {500, "", "HTTP protocol error. 500 ."},
         {404, "Not\r\nFound\x7F", "HTTP protocol error. 404 Not  Found ."},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(httpStatusErrorText(c.code, c.reason), c.text) << c.code;
+    }
 }
 
 TEST(HttpStatusErrorText, ALongReasonIsCutAtTheLimit)
@@ -36,10 +37,12 @@ TEST(HttpStatusErrorText, ALongReasonIsCutAtTheLimit)
 
 TEST(HttpStatusErrorText, SuccessIs2xxOr101)
 {
-    for (int code : {101, 200, 204, 299})
+    for (int code : {101, 200, 204, 299}) {
         EXPECT_TRUE(isSuccessStatus(code)) << code;
-    for (int code : {0, 100, 199, 300, 301, 304, 404, 500})
+    }
+    for (int code : {0, 100, 199, 300, 301, 304, 404, 500}) {
         EXPECT_FALSE(isSuccessStatus(code)) << code;
+    }
 }
 
 TEST(ResponseHead, StatusLinesAreReadOnlyWhenWellFormed)
@@ -50,16 +53,11 @@ TEST(ResponseHead, StatusLinesAreReadOnlyWhenWellFormed)
         const char* reason;
     };
     const Case cases[] = {
-        {"HTTP/1.1 200 OK", 200, "OK"},
-        {"HTTP/1.0 404 Not Found", 404, "Not Found"},
-        {"HTTP/1.1 204", 204, ""},
-        {"HTTP/1.1  200 OK", 200, "OK"},
-        {"HTTP/1.1 2000 OK", -1, ""},
-        {"HTTP/1.1 20 OK", -1, ""},
-        {"HTTP/1.1 OK", -1, ""},
-        {"HTTP/9.9 200 OK", -1, ""},
-        {"HTTP/1.1", -1, ""},
-        {"garbage", -1, ""},
+        {"HTTP/1.1 200 OK", 200, "OK"}, {"HTTP/1.0 404 Not Found", 404, "Not Found"},
+        {"HTTP/1.1 204", 204, ""},      {"HTTP/1.1  200 OK", 200, "OK"},
+        {"HTTP/1.1 2000 OK", -1, ""},   {"HTTP/1.1 20 OK", -1, ""},
+        {"HTTP/1.1 OK", -1, ""},        {"HTTP/9.9 200 OK", -1, ""},
+        {"HTTP/1.1", -1, ""},           {"garbage", -1, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);

@@ -23,8 +23,9 @@ TEST(GrowableArray, OutgrowingTheLentStorageKeepsTheItemsAndTheNeighbours)
     GrowableArray<int> array;
     array.lend(block.data(), 3);
 
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         array.push_back(i);
+    }
     EXPECT_EQ(array.data(), block.data());
     array.push_back(3);
     EXPECT_NE(array.data(), block.data());
@@ -32,8 +33,9 @@ TEST(GrowableArray, OutgrowingTheLentStorageKeepsTheItemsAndTheNeighbours)
     const int more[] = {4, 5, 6, 7, 8};
     array.append(more, 5);
     int* room = array.makeRoom(20);
-    for (int i = 9; i < 29; ++i)
+    for (int i = 9; i < 29; ++i) {
         *room++ = i;
+    }
     array.setEnd(room);
 
     std::vector<int> expected(29);

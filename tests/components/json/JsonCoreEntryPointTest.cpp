@@ -41,16 +41,18 @@ struct Sink {
             }
         }
         self->fired.push_back(std::move(f));
-        if (self->during)
+        if (self->during) {
             self->during(id);
+        }
         return id < NETCOMP_ID_UTF16 ? self->answer : 0;
     }
 
     std::vector<int32_t> ids() const
     {
         std::vector<int32_t> result;
-        for (const Fired& f : fired)
+        for (const Fired& f : fired) {
             result.push_back(f.id);
+        }
         return result;
     }
 };
@@ -69,8 +71,9 @@ protected:
     }
     void TearDown() override
     {
-        if (m_handle)
+        if (m_handle) {
             s_api.destroy(m_handle);
+        }
     }
 
     int32_t setText(int32_t id, const std::u16string& text)
@@ -81,8 +84,9 @@ protected:
     {
         int32_t length = -1;
         const auto value = s_api.get(m_handle, id + U16, index, &length);
-        if (!value)
+        if (!value) {
             return u"<null>";
+        }
         return std::u16string(reinterpret_cast<const char16_t*>(value),
                               static_cast<std::size_t>(length));
     }
@@ -105,9 +109,10 @@ protected:
         netcomp_value lengths[2] = {0, 0};
         const int32_t code =
             s_api.doMethod(m_handle, NETCOMP_JSON_METHOD_CONFIG + U16, 1, slots, lengths);
-        if (code == 0)
+        if (code == 0) {
             result.assign(reinterpret_cast<const char16_t*>(slots[1]),
                           static_cast<std::size_t>(lengths[1]));
+        }
         return code;
     }
     int32_t parse(const std::u16string& input)
@@ -288,8 +293,9 @@ TEST_F(JsonCoreEntryPointTest, EventsWithoutHandlerFireOnceWithPlainIds)
     const std::vector<std::vector<std::string>> texts = {
         {" "}, {"json"}, {"a"}, {""}, {"x"}, {""}, {"a"}, {"json"}, {"{\"a\":[\"x\"]}"}, {"\n"}};
     ASSERT_EQ(m_sink.fired.size(), texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i)
+    for (std::size_t i = 0; i < texts.size(); ++i) {
         EXPECT_EQ(m_sink.fired[i].texts, texts[i]) << i;
+    }
 
     m_sink.fired.clear();
     ASSERT_EQ(parse(u"  "), 0);
@@ -340,8 +346,9 @@ TEST_F(JsonCoreEntryPointTest, ParseAndResetFromInsideAnEventAreRefusedAsBusy)
     std::vector<int32_t> answers;
     std::vector<std::string> texts;
     m_sink.during = [&](int32_t id) {
-        if (id != NETCOMP_JSON_EVENT_ON_START_ELEMENT || !answers.empty())
+        if (id != NETCOMP_JSON_EVENT_ON_START_ELEMENT || !answers.empty()) {
             return;
+        }
         ASSERT_EQ(setText(NETCOMP_JSON_PROP_INPUT_DATA, u"[2]"), 0);
         for (int32_t method : {NETCOMP_JSON_METHOD_PARSE, NETCOMP_JSON_METHOD_RESET}) {
             answers.push_back(call(method));
@@ -372,8 +379,9 @@ TEST_F(JsonCoreEntryPointTest, DestroyFromInsideAnEventSilencesTheRestOfTheParse
         m_sink.fired.clear();
         int32_t destroyed = 0;
         m_sink.during = [&](int32_t id) {
-            if (id % U16 == NETCOMP_JSON_EVENT_ON_START_ELEMENT && !destroyed)
+            if (id % U16 == NETCOMP_JSON_EVENT_ON_START_ELEMENT && !destroyed) {
                 destroyed = s_api.destroy(m_handle) == 0 ? id : -1;
+            }
         };
         const void* handle = m_handle;
         EXPECT_EQ(parse(uR"({"a":["x","y"],"b":1})"), 0);
@@ -391,8 +399,9 @@ TEST_F(JsonCoreEntryPointTest, DestroyFromInsideAnEventSilencesTheRestOfTheParse
 TEST_F(JsonCoreEntryPointTest, DocumentsBeyondTheBoundsAreRefusedWithTheSizeError)
 {
     std::u16string manyValues = u"[1";
-    for (int i = 1; i < (1 << 20); ++i)
+    for (int i = 1; i < (1 << 20); ++i) {
         manyValues += u",1";
+    }
     manyValues += u"]";
     const struct {
         const char* name;

@@ -2,8 +2,8 @@
 
 #include "components/cores/common/CoreError.h"
 #include "components/cores/json/JsonPath.h"
-#include "tests/components/json/JsonTestSupport.h"
 #include "components/cores/netcomp_api.h"
+#include "tests/components/json/JsonTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -227,8 +227,9 @@ TEST(JsonParserTest, InputInPiecesBuildsTheTreeOfTheWholeInput)
                 EXPECT_EQ(doc.text(id), expected.text(id)) << text << ", node " << id;
                 EXPECT_EQ(doc.parent(id), expected.parent(id)) << text << ", node " << id;
                 ASSERT_EQ(doc.childCount(id), expected.childCount(id)) << text << ", node " << id;
-                for (uint32_t i = 0; i < doc.childCount(id); ++i)
+                for (uint32_t i = 0; i < doc.childCount(id); ++i) {
                     EXPECT_EQ(doc.child(id, i), expected.child(id, i)) << text << ", node " << id;
+                }
             }
         };
         for (const std::size_t piece : {std::size_t{1}, std::size_t{3}, std::size_t{7}}) {
@@ -236,10 +237,11 @@ TEST(JsonParserTest, InputInPiecesBuildsTheTreeOfTheWholeInput)
             bool complete = false;
             for (std::size_t at = 0; at < text.size(); at += piece) {
                 std::string bytes = text.substr(at, piece);
-                if (at == 0)
+                if (at == 0) {
                     parser.appendOwned(std::move(bytes));
-                else
+                } else {
                     parser.append(bytes);
+                }
                 complete = parser.parse(settings);
                 EXPECT_EQ(complete, parser.document() != nullptr) << text << " at " << at;
             }
@@ -304,8 +306,9 @@ TEST(JsonParserTest, InputAndValuesAboveTheirBoundsAreRefused)
     fewValues.maxValues = 3;
     const std::string manyValues = "[" + std::string(netcomp::json::kDefaultMaxValues, '1') + "]";
     std::string commas = "[1";
-    for (std::size_t i = 1; i < netcomp::json::kDefaultMaxValues; ++i)
+    for (std::size_t i = 1; i < netcomp::json::kDefaultMaxValues; ++i) {
         commas += ",1";
+    }
     commas += "]";
     struct BoundCase {
         const char* name;
@@ -380,8 +383,9 @@ TEST(JsonParserTest, LargeDocumentResolvesLastEntry)
     constexpr int kEntries = 100'000;
     std::string text = "{";
     for (int i = 1; i <= kEntries; ++i) {
-        if (i > 1)
+        if (i > 1) {
             text += ',';
+        }
         text += R"("Entry":{"Param":"P)" + std::to_string(i) + R"(","Limit":)" + std::to_string(i) +
                 "}";
     }

@@ -11,7 +11,8 @@ inline const netcomp::json::JsonDocument& parseDocument(netcomp::json::JsonParse
                                                         int codePage = 0)
 {
     parser.append(text);
-    if (!parser.parse(netcomp::json::ParseSettings::fromOptions(options, codePage)))
+    if (!parser.parse(netcomp::json::ParseSettings::fromOptions(options, codePage))) {
         throw std::runtime_error("incomplete test document");
+    }
     return *parser.document();
 }

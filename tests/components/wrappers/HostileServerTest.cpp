@@ -1,11 +1,11 @@
+#include "components/wrappers/TnetHTTP.h"
+#include "components/wrappers/TnetJSON.h"
+#include "components/wrappers/TnetREST.h"
 #include "tests/components/wrappers/FailureOf.h"
 #include "tests/support/Gzip.h"
 #include "tests/support/HttpsTestServer.h"
 #include "tests/support/RawTlsServer.h"
 #include "tests/support/TestPki.h"
-#include "components/wrappers/TnetHTTP.h"
-#include "components/wrappers/TnetJSON.h"
-#include "components/wrappers/TnetREST.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -45,8 +45,9 @@ long peakMemoryMiB()
 
 void endlessHeaderLines(Connection& client)
 {
-    if (!client.write("HTTP/1.1 200 OK\r\n"))
+    if (!client.write("HTTP/1.1 200 OK\r\n")) {
         return;
+    }
     const std::string filler(1000, 'h');
     for (long i = 0; client.write("X-Filler-" + std::to_string(i) + ": " + filler + "\r\n"); ++i) {
     }
@@ -55,16 +56,18 @@ void endlessHeaderLines(Connection& client)
 void endlessHeaderLine(Connection& client)
 {
     const std::string filler(4096, 'h');
-    if (client.write("HTTP/1.1 200 OK\r\nX-Filler: "))
+    if (client.write("HTTP/1.1 200 OK\r\nX-Filler: ")) {
         while (client.write(filler)) {
         }
+    }
 }
 
 void stallMidBody(Connection& client)
 {
     if (client.write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 1000\r\n\r\n" +
-                     std::string(100, 's')))
+                     std::string(100, 's'))) {
         client.waitForClose();
+    }
 }
 
 void resetDuringHeaders(Connection& client)
@@ -77,8 +80,9 @@ void resetDuringHeaders(Connection& client)
 RawTlsServer::Behaviour answerWith(std::string bytes)
 {
     return [bytes](Connection& client) {
-        if (client.write(bytes))
+        if (client.write(bytes)) {
             client.waitForClose();
+        }
     };
 }
 
@@ -93,8 +97,9 @@ BodyPieces gibibyteOfText()
     auto piece = std::make_shared<const std::string>(kMiB, 'x');
     auto left = std::make_shared<std::size_t>(1024);
     return [piece, left]() -> std::string_view {
-        if (*left == 0)
+        if (*left == 0) {
             return {};
+        }
         --*left;
         return *piece;
     };
@@ -257,8 +262,9 @@ TEST_F(HostileAnswers, GzipBombStopsAtTheLimitOfDecodedBytes)
                        .withStreamedBody([] { return quorvi::test::gzipZeros(kDecodedMiB); }));
     std::size_t compressedSize = 0;
     const BodyPieces pieces = quorvi::test::gzipZeros(kDecodedMiB);
-    for (std::string_view piece = pieces(); !piece.empty(); piece = pieces())
+    for (std::string_view piece = pieces(); !piece.empty(); piece = pieces()) {
         compressedSize += piece.size();
+    }
     ASSERT_LT(compressedSize, 2 * kMiB);
 
     const std::vector<BombCase> cases = {
@@ -361,9 +367,10 @@ TEST(HostileJson, HundredThousandEntriesAreParsedAndReachable)
 {
     constexpr int kEntries = 100'000;
     std::string text = "{";
-    for (int i = 1; i <= kEntries; ++i)
+    for (int i = 1; i <= kEntries; ++i) {
         text += "\"Entry\": {\"Param\": \"P" + std::to_string(i) +
                 "\", \"Limit\": " + std::to_string(i) + "}, ";
+    }
     text += "\"Params\": " + std::to_string(kEntries) + "}";
 
     TnetJSON json;

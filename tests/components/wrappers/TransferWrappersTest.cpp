@@ -1,11 +1,11 @@
+#include "components/binding/ProcessShared.h"
 #include "components/wrappers/ENetCore.h"
 #include "components/wrappers/EventPump.h"
-#include "tests/components/wrappers/FailureOf.h"
-#include "tests/support/HttpsTestServer.h"
-#include "components/binding/ProcessShared.h"
-#include "tests/support/TestPki.h"
 #include "components/wrappers/TnetHTTP.h"
 #include "components/wrappers/TnetREST.h"
+#include "tests/components/wrappers/FailureOf.h"
+#include "tests/support/HttpsTestServer.h"
+#include "tests/support/TestPki.h"
 
 #include <gtest/gtest.h>
 
@@ -104,8 +104,9 @@ TEST_F(TransferWrappers, EventHandlersReceiveUtf16Records)
     int64_t transferred = 0;
     http.OnStatus = [&](TnetHTTP&, const TnetStatusEventParams& p) { statuses.push_back(p); };
     http.OnHeader = [&](TnetHTTP&, const TnetHeaderEventParams& p) {
-        if (p.field == u"Content-Type")
+        if (p.field == u"Content-Type") {
             contentType = p.value;
+        }
     };
     http.OnTransfer = [&](TnetHTTP&, const TnetTransferEventParams& p) {
         transferred = p.bytesTransferred;

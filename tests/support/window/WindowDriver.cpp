@@ -1,10 +1,10 @@
 #include "tests/support/window/WindowDriver.h"
 
-#include "app/qt/controls/ComboBox.h"
 #include "app/logic/ControlSampleView.h"
-#include "app/qt/controls/EditBox.h"
 #include "app/qt/TQuorviInterpreter.h"
 #include "app/qt/TextConversion.h"
+#include "app/qt/controls/ComboBox.h"
+#include "app/qt/controls/EditBox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -156,8 +156,9 @@ QString interpret(TQuorviInterpreter& window, const QString& parameter, const QS
 
 bool enterValue(TQuorviInterpreter& window, const QString& parameter, const QString& value)
 {
-    if (!chooseWithMouse(*window.ParameterComboBox, parameter))
+    if (!chooseWithMouse(*window.ParameterComboBox, parameter)) {
         return false;
+    }
     chooseNextWithArrowKey(*window.PrefixComboBox);
     clickInto(*window.valueEdit);
     type(*window.valueEdit, value);

@@ -41,4 +41,7 @@ TQuorviInterpreter& WindowFixture::openWindow()
     return *m_window;
 }
 
-void WindowFixture::closeWindow() { m_window.reset(); }
+void WindowFixture::closeWindow()
+{
+    m_window.reset();
+}

@@ -32,8 +32,9 @@ CURLSH* makeShare()
     // The share may come before the first easy handle of the process.
     initialiseCurl();
     CURLSH* share = curl_share_init();
-    if (!share)
+    if (!share) {
         return nullptr;
+    }
     const bool ready =
         curl_share_setopt(share, CURLSHOPT_LOCKFUNC, &lock) == CURLSHE_OK &&
         curl_share_setopt(share, CURLSHOPT_UNLOCKFUNC, &unlock) == CURLSHE_OK &&
@@ -68,17 +69,20 @@ ConnectionShareUse::ConnectionShareUse()
 {
     SharedConnections& shared = sharedConnections();
     std::lock_guard lock(shared.mutex);
-    if (!shared.share)
+    if (!shared.share) {
         shared.share = makeShare();
+    }
     m_share = shared.share;
-    if (m_share)
+    if (m_share) {
         ++shared.users;
+    }
 }
 
 ConnectionShareUse::~ConnectionShareUse()
 {
-    if (!m_share)
+    if (!m_share) {
         return;
+    }
     SharedConnections& shared = sharedConnections();
     std::lock_guard lock(shared.mutex);
     if (--shared.users == 0) {

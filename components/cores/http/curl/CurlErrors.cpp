@@ -1,6 +1,6 @@
 #include "components/cores/http/curl/CurlErrors.h"
-#include "components/cores/common/CoreError.h"
 
+#include "components/cores/common/CoreError.h"
 #include "components/cores/http/HttpLimits.h"
 #include "components/cores/netcomp_api.h"
 
@@ -39,9 +39,10 @@ core::CoreError transportError(const CurlFailure& f)
     case CURLE_SSL_INVALIDCERTSTATUS:
         // libcurl reports its own checks, the host name among them, as unspecified;
         // its text then says what failed.
-        if (f.verifyResult != X509_V_OK && f.verifyResult != X509_V_ERR_UNSPECIFIED)
+        if (f.verifyResult != X509_V_OK && f.verifyResult != X509_V_ERR_UNSPECIFIED) {
             return core::failureBecause(NETCOMP_ERR_CERTIFICATE,
                                         X509_verify_cert_error_string(f.verifyResult));
+        }
         return core::failureBecause(NETCOMP_ERR_CERTIFICATE, f.detail);
     case CURLE_OPERATION_TIMEDOUT:
         return timeoutFailure(f.timeoutSeconds);
@@ -58,18 +59,22 @@ core::CoreError transportError(const CurlFailure& f)
 #endif
         // How libcurl gives up a header line longer than it holds (100 KiB), before
         // the header callback could count it.
-        if (!f.headEnded)
+        if (!f.headEnded) {
             return core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
+        }
         break;
     case CURLE_BAD_CONTENT_ENCODING:
         return withDetail(NETCOMP_ERR_DECODING);
     case CURLE_WRITE_ERROR:
-        if (f.abortReason == AbortReason::BodyTooLarge)
+        if (f.abortReason == AbortReason::BodyTooLarge) {
             return core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
-        if (f.abortReason == AbortReason::HeaderTooLarge)
+        }
+        if (f.abortReason == AbortReason::HeaderTooLarge) {
             return core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
-        if (f.abortReason == AbortReason::MalformedAnswer)
+        }
+        if (f.abortReason == AbortReason::MalformedAnswer) {
             return malformedAnswerFailure();
+        }
         break;
     default:
         break;

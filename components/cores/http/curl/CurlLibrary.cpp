@@ -9,8 +9,9 @@ namespace netcomp::http {
 void initialiseCurl()
 {
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    if (!initialised)
+    if (!initialised) {
         throw core::CoreError(NETCOMP_ERR_TRANSPORT, "The HTTP library could not be initialised.");
+    }
 }
 
 } // namespace netcomp::http

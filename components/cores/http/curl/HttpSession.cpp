@@ -1,13 +1,13 @@
 #include "components/cores/http/curl/HttpSession.h"
-#include "components/cores/common/CoreError.h"
 
-#include "components/cores/http/curl/ConnectionShare.h"
+#include "components/cores/common/CoreError.h"
 #include "components/cores/common/CoreObject.h"
-#include "components/cores/http/curl/CurlLibrary.h"
 #include "components/cores/http/HttpLimits.h"
 #include "components/cores/http/LocalFile.h"
 #include "components/cores/http/ResponseHead.h"
 #include "components/cores/http/TransferUrl.h"
+#include "components/cores/http/curl/ConnectionShare.h"
+#include "components/cores/http/curl/CurlLibrary.h"
 #include "components/cores/http/curl/TrustStore.h"
 #include "components/cores/netcomp_api.h"
 
@@ -26,8 +26,9 @@ constexpr char kAcceptedEncodings[] = "gzip, deflate";
 CURLcode installTrustStore(CURL*, void* sslContext, void*)
 {
     X509_STORE* store = sharedTrustStore();
-    if (!store)
+    if (!store) {
         return CURLE_OUT_OF_MEMORY;
+    }
     SSL_CTX_set1_cert_store(static_cast<SSL_CTX*>(sslContext), store);
     return CURLE_OK;
 }
@@ -35,10 +36,11 @@ CURLcode installTrustStore(CURL*, void* sslContext, void*)
 template <class Value> void require(CURL* easy, CURLoption option, Value value)
 {
     const CURLcode code = curl_easy_setopt(easy, option, value);
-    if (code != CURLE_OK)
+    if (code != CURLE_OK) {
         throw core::CoreError(NETCOMP_ERR_TRANSPORT,
                               asSentence(std::string("The HTTP library lacks a needed feature (") +
                                          curl_easy_strerror(code) + ")"));
+    }
 }
 
 } // namespace
@@ -75,8 +77,9 @@ HttpSession::HttpSession(TransferObserver& observer)
         require(easy, CURLOPT_WRITEFUNCTION, &HttpSession::bodyCallback);
         require(easy, CURLOPT_WRITEDATA, this);
         require(easy, CURLOPT_ERRORBUFFER, m_errorBuffer.data());
-        if (CURLSH* share = m_connections.share())
+        if (CURLSH* share = m_connections.share()) {
             require(easy, CURLOPT_SHARE, share);
+        }
     } catch (...) {
         curl_easy_cleanup(m_easy);
         curl_multi_cleanup(m_multi);
@@ -98,8 +101,9 @@ void HttpSession::interrupt()
 
 void HttpSession::perform(Method method, std::string_view url, const TransferSettings& settings)
 {
-    if (m_busy)
+    if (m_busy) {
         throw core::failure(NETCOMP_ERR_BUSY);
+    }
     const TransferUrl parts = parseTransferUrl(url);
 
     struct BusyScope {
@@ -128,10 +132,11 @@ void HttpSession::configure(Method method, const TransferUrl& url, const Transfe
     const long timeoutMs = static_cast<long>(settings.timeoutSeconds) * 1000L;
     require(easy, CURLOPT_URL, (url.origin + "/").c_str());
     require(easy, CURLOPT_REQUEST_TARGET, url.target.c_str());
-    if (method == Method::Head)
+    if (method == Method::Head) {
         require(easy, CURLOPT_NOBODY, 1L);
-    else
+    } else {
         require(easy, CURLOPT_HTTPGET, 1L);
+    }
     require(easy, CURLOPT_ACCEPT_ENCODING,
             settings.allowCompression ? kAcceptedEncodings : static_cast<const char*>(nullptr));
     require(easy, CURLOPT_TIMEOUT_MS, timeoutMs);
@@ -157,26 +162,32 @@ int HttpSession::drive()
         int running = 0;
         CURLMcode status = curl_multi_perform(multi, &running);
         dispatchEvents();
-        if (status == CURLM_OK && (m_interruptRequested || running == 0))
+        if (status == CURLM_OK && (m_interruptRequested || running == 0)) {
             break;
-        if (status == CURLM_OK)
+        }
+        if (status == CURLM_OK) {
             status = curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+        }
         if (status != CURLM_OK) {
             std::snprintf(m_errorBuffer.data(), m_errorBuffer.size(), "%s",
                           curl_multi_strerror(status));
             return CURLE_FAILED_INIT;
         }
         m_observer.onDoEvents();
-        if (m_interruptRequested)
+        if (m_interruptRequested) {
             break;
+        }
     }
-    if (m_interruptRequested)
+    if (m_interruptRequested) {
         return kInterrupted;
+    }
 
     int left = 0;
-    while (CURLMsg* message = curl_multi_info_read(multi, &left))
-        if (message->msg == CURLMSG_DONE && message->easy_handle == easy)
+    while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
+        if (message->msg == CURLMSG_DONE && message->easy_handle == easy) {
             return message->data.result;
+        }
+    }
     return CURLE_OK;
 }
 
@@ -193,10 +204,11 @@ void HttpSession::dispatchEvents()
             m_observer.onHeader(event.first, event.second);
             break;
         case PendingEvent::Kind::Body:
-            if (event.end <= m_result.body.size())
+            if (event.end <= m_result.body.size()) {
                 m_observer.onTransfer(
                     static_cast<int64_t>(event.end),
                     std::string_view(m_result.body).substr(event.begin, event.end - event.begin));
+            }
             break;
         }
     }
@@ -204,8 +216,9 @@ void HttpSession::dispatchEvents()
 
 void HttpSession::finish(Method method, int curlCode, const TransferSettings& settings)
 {
-    if (curlCode == kInterrupted)
+    if (curlCode == kInterrupted) {
         throw core::failure(NETCOMP_ERR_INTERRUPTED);
+    }
     if (curlCode != CURLE_OK) {
         CurlFailure failure;
         failure.curlCode = curlCode;
@@ -223,11 +236,13 @@ void HttpSession::finish(Method method, int curlCode, const TransferSettings& se
         curl_easy_getinfo(static_cast<CURL*>(m_easy), CURLINFO_RESPONSE_CODE, &code);
         m_result.statusCode = static_cast<int>(code);
     }
-    if (!isSuccessStatus(m_result.statusCode))
+    if (!isSuccessStatus(m_result.statusCode)) {
         throw core::CoreError(NETCOMP_ERR_HTTP_STATUS,
                               httpStatusErrorText(m_result.statusCode, m_result.reasonPhrase));
-    if (method == Method::Get && !settings.localFile.empty())
+    }
+    if (method == Method::Get && !settings.localFile.empty()) {
         writeLocalFile(settings.localFile, m_result.body);
+    }
 }
 
 std::size_t HttpSession::headerCallback(char* data, std::size_t size, std::size_t count,
@@ -250,12 +265,15 @@ std::size_t HttpSession::takeHeaderLine(std::string_view raw)
         return 0;
     }
     std::string_view line = raw;
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
         line.remove_suffix(1);
-    if (line.empty())
+    }
+    if (line.empty()) {
         m_headEnded = true;
-    if (line.empty() || line.front() == ' ' || line.front() == '\t')
+    }
+    if (line.empty() || line.front() == ' ' || line.front() == '\t') {
         return raw.size();
+    }
     if (!m_headConsistency.accept(line)) {
         m_abortReason = AbortReason::MalformedAnswer;
         return 0;
@@ -274,12 +292,14 @@ std::size_t HttpSession::takeHeaderLine(std::string_view raw)
     }
 
     const auto header = parseHeaderField(line);
-    if (!header)
+    if (!header) {
         return raw.size();
+    }
     const std::string_view field = header->field;
     const std::string_view value = header->value;
-    if (core::equalsIgnoringCase(field, "Content-Type"))
+    if (core::equalsIgnoringCase(field, "Content-Type")) {
         m_result.contentType.assign(value);
+    }
     m_pending.push_back(
         {PendingEvent::Kind::Header, std::string(field), std::string(value), 0, 0, 0});
     return raw.size();

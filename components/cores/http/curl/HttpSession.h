@@ -1,12 +1,12 @@
 #pragma once
 
-#include "components/cores/http/curl/ConnectionShare.h"
-#include "components/cores/http/curl/CurlErrors.h"
 #include "components/cores/http/ResponseHead.h"
 #include "components/cores/http/TransferObserver.h"
 #include "components/cores/http/TransferRequest.h"
 #include "components/cores/http/TransferResult.h"
 #include "components/cores/http/TransferUrl.h"
+#include "components/cores/http/curl/ConnectionShare.h"
+#include "components/cores/http/curl/CurlErrors.h"
 
 #include <atomic>
 #include <cstddef>

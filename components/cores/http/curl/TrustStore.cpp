@@ -19,18 +19,22 @@ namespace {
 X509_STORE* buildTrustStore()
 {
     X509_STORE* store = X509_STORE_new();
-    if (!store)
+    if (!store) {
         return nullptr;
+    }
     const char* dir = std::getenv(X509_get_default_cert_dir_env());
-    if (!dir || !*dir)
+    if (!dir || !*dir) {
         dir = X509_get_default_cert_dir();
-    if (X509_LOOKUP* lookup = X509_STORE_add_lookup(store, X509_LOOKUP_hash_dir()))
+    }
+    if (X509_LOOKUP* lookup = X509_STORE_add_lookup(store, X509_LOOKUP_hash_dir())) {
         X509_LOOKUP_add_dir(lookup, dir, X509_FILETYPE_PEM);
+    }
 
     const char* bundle = QUORVI_CA_BUNDLE_PATH;
     std::error_code ec;
-    if (*bundle && std::filesystem::is_regular_file(bundle, ec))
+    if (*bundle && std::filesystem::is_regular_file(bundle, ec)) {
         X509_STORE_load_file(store, bundle);
+    }
     // A missing or unreadable extra bundle only means fewer trusted CAs.
     ERR_clear_error();
     return store;

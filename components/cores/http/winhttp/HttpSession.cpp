@@ -1,14 +1,14 @@
 #include "components/cores/http/winhttp/HttpSession.h"
-#include "components/cores/common/CoreError.h"
 
 #include "components/codepage/CodePage.h"
-#include "components/cores/http/ContentDecoder.h"
+#include "components/cores/common/CoreError.h"
 #include "components/cores/common/CoreObject.h"
+#include "components/cores/http/ContentDecoder.h"
 #include "components/cores/http/HttpLimits.h"
 #include "components/cores/http/LocalFile.h"
 #include "components/cores/http/ResponseHead.h"
-#include "components/cores/http/winhttp/ServerCertificateCheck.h"
 #include "components/cores/http/TransferUrl.h"
+#include "components/cores/http/winhttp/ServerCertificateCheck.h"
 #include "components/cores/http/winhttp/WinHttpErrors.h"
 #include "components/cores/netcomp_api.h"
 
@@ -53,9 +53,10 @@ HINTERNET processSession()
     static const HINTERNET session = [] {
         HINTERNET handle = WinHttpOpen(L"QuorviV2", WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY,
                                        WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
-        if (!handle) // before Windows 8.1
+        if (!handle) { // before Windows 8.1
             handle = WinHttpOpen(L"QuorviV2", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
                                  WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+        }
         if (handle) {
             DWORD protocols =
                 WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3;
@@ -143,8 +144,9 @@ void WinHttpTransfer::post(Event event)
 void WinHttpTransfer::cancel(Cancel reason)
 {
     std::lock_guard lock(mutex);
-    if (cancelled != Cancel::None)
+    if (cancelled != Cancel::None) {
         return;
+    }
     cancelled = reason;
     // Closing the handle makes the worker's blocking call return with an error.
     if (request) {
@@ -157,13 +159,16 @@ void WinHttpTransfer::checkCertificate(HINTERNET handle) const
 {
     PCCERT_CONTEXT certificate = nullptr;
     DWORD size = sizeof certificate;
-    if (!WinHttpQueryOption(handle, WINHTTP_OPTION_SERVER_CERT_CONTEXT, &certificate, &size))
+    if (!WinHttpQueryOption(handle, WINHTTP_OPTION_SERVER_CERT_CONTEXT, &certificate, &size)) {
         certificate = nullptr;
+    }
     const std::string problem = verifyServerCertificate(certificate, wide(url.host));
-    if (certificate)
+    if (certificate) {
         CertFreeCertificateContext(certificate);
-    if (!problem.empty())
+    }
+    if (!problem.empty()) {
         throw core::failureBecause(NETCOMP_ERR_CERTIFICATE, problem);
+    }
 }
 
 void WinHttpTransfer::run()
@@ -193,13 +198,15 @@ void WinHttpTransfer::exchange(HINTERNET connection)
     HINTERNET handle = WinHttpOpenRequest(
         connection, verb, target.c_str(), nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
         WINHTTP_FLAG_SECURE | WINHTTP_FLAG_ESCAPE_DISABLE | WINHTTP_FLAG_ESCAPE_DISABLE_QUERY);
-    if (!handle)
+    if (!handle) {
         throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    }
     {
         std::lock_guard lock(mutex);
         request = handle;
-        if (cancelled != Cancel::None)
+        if (cancelled != Cancel::None) {
             return;
+        }
     }
 
     const int timeoutMs = settings.timeoutSeconds * 1000;
@@ -222,16 +229,19 @@ void WinHttpTransfer::exchange(HINTERNET connection)
     const wchar_t* headers =
         settings.allowCompression ? kAcceptedEncodings : WINHTTP_NO_ADDITIONAL_HEADERS;
     const DWORD headersLength = settings.allowCompression ? static_cast<DWORD>(-1L) : 0;
-    if (!WinHttpSendRequest(handle, headers, headersLength, WINHTTP_NO_REQUEST_DATA, 0, 0, 0))
+    if (!WinHttpSendRequest(handle, headers, headersLength, WINHTTP_NO_REQUEST_DATA, 0, 0, 0)) {
         throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    }
     // WinHTTP offers no moment between handshake and request that stops the request
     // under Wine; the chain is checked before anything of the answer is read.
     checkCertificate(handle);
-    if (!WinHttpReceiveResponse(handle, nullptr))
+    if (!WinHttpReceiveResponse(handle, nullptr)) {
         throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    }
     readHead();
-    if (method == Method::Get)
+    if (method == Method::Get) {
         readBody();
+    }
 }
 
 void WinHttpTransfer::readHead()
@@ -244,32 +254,39 @@ void WinHttpTransfer::readHead()
     DWORD size = 0;
     WinHttpQueryHeaders(handle, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
                         nullptr, &size, WINHTTP_NO_HEADER_INDEX);
-    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
         throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    }
     std::wstring raw(size / sizeof(wchar_t) + 1, L'\0');
     if (!WinHttpQueryHeaders(handle, WINHTTP_QUERY_RAW_HEADERS_CRLF, WINHTTP_HEADER_NAME_BY_INDEX,
-                             raw.data(), &size, WINHTTP_NO_HEADER_INDEX))
+                             raw.data(), &size, WINHTTP_NO_HEADER_INDEX)) {
         throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+    }
     raw.resize(size / sizeof(wchar_t));
     const std::string head = narrow(raw);
-    if (head.size() > kMaxHeaderBytes)
+    if (head.size() > kMaxHeaderBytes) {
         throw core::CoreError(NETCOMP_ERR_HEADER_TOO_LARGE, headerTooLargeText());
+    }
 
     std::string contentEncoding;
     HeadConsistency consistency;
     std::size_t begin = 0;
     while (begin < head.size()) {
         std::size_t end = head.find('\n', begin);
-        if (end == std::string::npos)
+        if (end == std::string::npos) {
             end = head.size();
+        }
         std::string_view line = std::string_view(head).substr(begin, end - begin);
         begin = end + 1;
-        while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+        while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) {
             line.remove_suffix(1);
-        if (line.empty() || line.front() == ' ' || line.front() == '\t')
+        }
+        if (line.empty() || line.front() == ' ' || line.front() == '\t') {
             continue;
-        if (!consistency.accept(line))
+        }
+        if (!consistency.accept(line)) {
             throw malformedAnswerFailure();
+        }
         if (const auto status = parseStatusLine(line)) {
             result.statusLine.assign(line);
             result.statusCode = status->code;
@@ -278,15 +295,18 @@ void WinHttpTransfer::readHead()
             post({Event::Kind::Status, std::string(status->version), std::string(status->reason),
                   status->code, 0});
         } else if (const auto header = parseHeaderField(line)) {
-            if (core::equalsIgnoringCase(header->field, "Content-Type"))
+            if (core::equalsIgnoringCase(header->field, "Content-Type")) {
                 result.contentType.assign(header->value);
-            if (core::equalsIgnoringCase(header->field, "Content-Encoding"))
+            }
+            if (core::equalsIgnoringCase(header->field, "Content-Encoding")) {
                 contentEncoding.assign(header->value);
+            }
             if (core::equalsIgnoringCase(header->field, "Content-Length")) {
                 const unsigned long long length =
                     std::strtoull(std::string(header->value).c_str(), nullptr, 10);
-                if (length > kMaxBodyBytes)
+                if (length > kMaxBodyBytes) {
                     throw core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
+                }
                 m_contentLength = static_cast<int64_t>(length);
             }
             post({Event::Kind::Header, std::string(header->field), std::string(header->value), 0,
@@ -294,8 +314,9 @@ void WinHttpTransfer::readHead()
         }
     }
     // Only what was asked for is decoded; anything else arrives as sent.
-    if (settings.allowCompression)
+    if (settings.allowCompression) {
         m_decoder = ContentDecoder::forEncoding(contentEncoding);
+    }
 }
 
 void WinHttpTransfer::readBody()
@@ -310,32 +331,39 @@ void WinHttpTransfer::readBody()
         }
         DWORD read = 0;
         if (!handle ||
-            !WinHttpReadData(handle, buffer.data(), static_cast<DWORD>(buffer.size()), &read))
+            !WinHttpReadData(handle, buffer.data(), static_cast<DWORD>(buffer.size()), &read)) {
             throw winHttpFailure(handle ? GetLastError() : ERROR_WINHTTP_OPERATION_CANCELLED,
                                  settings.timeoutSeconds);
-        if (read == 0)
+        }
+        if (read == 0) {
             break;
+        }
         received += read;
-        if (received > kMaxBodyBytes)
+        if (received > kMaxBodyBytes) {
             throw core::CoreError(NETCOMP_ERR_BODY_TOO_LARGE, bodyTooLargeText());
+        }
         const std::string_view chunk(buffer.data(), read);
         const std::size_t before = result.body.size();
-        if (m_decoder)
+        if (m_decoder) {
             m_decoder->decode(chunk, result.body, kMaxBodyBytes);
-        else
+        } else {
             result.body.append(chunk);
-        if (result.body.size() > before)
+        }
+        if (result.body.size() > before) {
             post({Event::Kind::Body,
                   result.body.substr(before),
                   {},
                   0,
                   static_cast<int64_t>(result.body.size())});
+        }
     }
     // WinHTTP ends a body the server cut short without an error.
-    if (m_contentLength >= 0 && static_cast<int64_t>(received) < m_contentLength)
+    if (m_contentLength >= 0 && static_cast<int64_t>(received) < m_contentLength) {
         throw connectionLostFailure();
-    if (m_decoder)
+    }
+    if (m_decoder) {
         m_decoder->finish();
+    }
 }
 
 HttpSession::HttpSession(TransferObserver& observer) : m_observer(observer)
@@ -344,14 +372,16 @@ HttpSession::HttpSession(TransferObserver& observer) : m_observer(observer)
 
 HttpSession::~HttpSession()
 {
-    if (m_running)
+    if (m_running) {
         m_running->cancel(WinHttpTransfer::Cancel::Interrupt);
+    }
 }
 
 void HttpSession::interrupt()
 {
-    if (const std::shared_ptr<WinHttpTransfer> running = m_running)
+    if (const std::shared_ptr<WinHttpTransfer> running = m_running) {
         running->cancel(WinHttpTransfer::Cancel::Interrupt);
+    }
 }
 
 void HttpSession::dispatchEvents(WinHttpTransfer& transfer)
@@ -378,22 +408,25 @@ void HttpSession::dispatchEvents(WinHttpTransfer& transfer)
 
 void HttpSession::perform(Method method, std::string_view url, const TransferSettings& settings)
 {
-    if (m_busy)
+    if (m_busy) {
         throw core::failure(NETCOMP_ERR_BUSY);
+    }
     auto transfer = std::make_shared<WinHttpTransfer>();
     transfer->method = method;
     transfer->url = parseTransferUrl(url);
     transfer->settings = settings;
-    if (transfer->url.port == 0)
+    if (transfer->url.port == 0) {
         throw core::failureBecause(NETCOMP_ERR_INVALID_URL, "invalid port");
+    }
     if (!m_connection || m_connectionOrigin != transfer->url.origin) {
         HINTERNET session = processSession();
         HINTERNET connection =
             session ? WinHttpConnect(session, wide(transfer->url.host).c_str(),
                                      static_cast<INTERNET_PORT>(transfer->url.port), 0)
                     : nullptr;
-        if (!connection)
+        if (!connection) {
             throw winHttpFailure(GetLastError(), settings.timeoutSeconds);
+        }
         m_connection.reset(connection, [](void* handle) { WinHttpCloseHandle(handle); });
         m_connectionOrigin = transfer->url.origin;
     }
@@ -426,43 +459,53 @@ void HttpSession::perform(Method method, std::string_view url, const TransferSet
             finished = transfer->done;
         }
         dispatchEvents(*transfer);
-        if (finished)
+        if (finished) {
             break;
+        }
         m_observer.onDoEvents();
         // WinHTTP's own time-outs do not end every wait: the transfer keeps its own clock.
         const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline)
+        if (now >= deadline) {
             transfer->cancel(WinHttpTransfer::Cancel::Timeout);
+        }
         {
             std::lock_guard lock(transfer->mutex);
-            if (transfer->cancelled != WinHttpTransfer::Cancel::None && !cancelledAt)
+            if (transfer->cancelled != WinHttpTransfer::Cancel::None && !cancelledAt) {
                 cancelledAt = now;
+            }
         }
-        if (cancelledAt && now - *cancelledAt > kCancelGrace)
+        if (cancelledAt && now - *cancelledAt > kCancelGrace) {
             break;
+        }
     }
-    if (finished)
+    if (finished) {
         worker.join();
-    else
+    } else {
         worker.detach();
+    }
 
     WinHttpTransfer::Cancel cancelled;
     {
         std::lock_guard lock(transfer->mutex);
         cancelled = transfer->cancelled;
     }
-    if (cancelled == WinHttpTransfer::Cancel::Interrupt)
+    if (cancelled == WinHttpTransfer::Cancel::Interrupt) {
         throw core::failure(NETCOMP_ERR_INTERRUPTED);
-    if (cancelled == WinHttpTransfer::Cancel::Timeout)
+    }
+    if (cancelled == WinHttpTransfer::Cancel::Timeout) {
         throw timeoutFailure(settings.timeoutSeconds);
+    }
     m_result = std::move(transfer->result);
-    if (transfer->failure)
+    if (transfer->failure) {
         throw *transfer->failure;
-    if (!isSuccessStatus(m_result.statusCode))
+    }
+    if (!isSuccessStatus(m_result.statusCode)) {
         throw core::CoreError(NETCOMP_ERR_HTTP_STATUS,
                               httpStatusErrorText(m_result.statusCode, m_result.reasonPhrase));
-    if (method == Method::Get && !settings.localFile.empty())
+    }
+    if (method == Method::Get && !settings.localFile.empty()) {
         writeLocalFile(settings.localFile, m_result.body);
+    }
 }
 
 } // namespace netcomp::http

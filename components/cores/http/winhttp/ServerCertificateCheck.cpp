@@ -23,41 +23,48 @@ struct TrustEngine {
 
 HCERTSTORE loadBundle(const char* path)
 {
-    if (!*path)
+    if (!*path) {
         return nullptr;
+    }
     const std::u16string name = fromUtf8(path);
     std::FILE* file = _wfopen(reinterpret_cast<const wchar_t*>(name.c_str()), L"rb");
-    if (!file)
+    if (!file) {
         return nullptr;
+    }
     std::string pem;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
         pem.append(buffer, n);
+    }
     std::fclose(file);
     HCERTSTORE store = CertOpenStore(CERT_STORE_PROV_MEMORY, 0, 0, 0, nullptr);
-    if (!store)
+    if (!store) {
         return nullptr;
+    }
     int added = 0;
     constexpr std::string_view kBegin = "-----BEGIN CERTIFICATE-----";
     constexpr std::string_view kEnd = "-----END CERTIFICATE-----";
     for (std::size_t begin = pem.find(kBegin); begin != std::string::npos;
          begin = pem.find(kBegin, begin + kBegin.size())) {
         const std::size_t end = pem.find(kEnd, begin);
-        if (end == std::string::npos)
+        if (end == std::string::npos) {
             break;
+        }
         const std::string block = pem.substr(begin, end + kEnd.size() - begin);
         DWORD size = 0;
         if (!CryptStringToBinaryA(block.c_str(), static_cast<DWORD>(block.size()),
-                                  CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr, nullptr))
+                                  CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr, nullptr)) {
             continue;
+        }
         std::string der(size, '\0');
         if (CryptStringToBinaryA(block.c_str(), static_cast<DWORD>(block.size()),
                                  CRYPT_STRING_BASE64HEADER, reinterpret_cast<BYTE*>(der.data()),
                                  &size, nullptr, nullptr) &&
             CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING,
                                              reinterpret_cast<const BYTE*>(der.data()), size,
-                                             CERT_STORE_ADD_REPLACE_EXISTING, nullptr))
+                                             CERT_STORE_ADD_REPLACE_EXISTING, nullptr)) {
             ++added;
+        }
     }
     if (added == 0) {
         CertCloseStore(store, 0);
@@ -70,22 +77,27 @@ TrustEngine makeTrustEngine()
 {
     TrustEngine trust;
     HCERTSTORE bundle = loadBundle(QUORVI_CA_BUNDLE_PATH);
-    if (!bundle)
+    if (!bundle) {
         return trust; // a missing or unreadable bundle only means fewer trusted CAs
+    }
     HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_COLLECTION, 0, 0, 0, nullptr);
     HCERTSTORE system = CertOpenSystemStoreW(0, L"ROOT");
-    if (roots && system)
+    if (roots && system) {
         CertAddStoreToCollection(roots, system, 0, 0);
-    if (roots)
+    }
+    if (roots) {
         CertAddStoreToCollection(roots, bundle, 0, 0);
+    }
     CERT_CHAIN_ENGINE_CONFIG config{};
     // The size up to the exclusive root stores (Windows 7's): Wine refuses the full one.
-    config.cbSize = offsetof(CERT_CHAIN_ENGINE_CONFIG, hExclusiveTrustedPeople) + sizeof(HCERTSTORE);
+    config.cbSize =
+        offsetof(CERT_CHAIN_ENGINE_CONFIG, hExclusiveTrustedPeople) + sizeof(HCERTSTORE);
     config.hExclusiveRoot = roots;
-    if (roots && CertCreateCertificateChainEngine(&config, &trust.engine))
+    if (roots && CertCreateCertificateChainEngine(&config, &trust.engine)) {
         trust.hasExtraCa = true;
-    else
+    } else {
         trust.engine = nullptr;
+    }
     return trust;
 }
 
@@ -128,8 +140,9 @@ bool hasExtraTrustedCa()
 
 std::string verifyServerCertificate(PCCERT_CONTEXT certificate, const std::wstring& host)
 {
-    if (!certificate)
+    if (!certificate) {
         return "no server certificate";
+    }
     LPSTR usage[] = {const_cast<LPSTR>(szOID_PKIX_KP_SERVER_AUTH)};
     CERT_CHAIN_PARA chainPara{};
     chainPara.cbSize = sizeof chainPara;
@@ -138,8 +151,9 @@ std::string verifyServerCertificate(PCCERT_CONTEXT certificate, const std::wstri
     chainPara.RequestedUsage.Usage.rgpszUsageIdentifier = usage;
     PCCERT_CHAIN_CONTEXT chain = nullptr;
     if (!CertGetCertificateChain(trustEngine().engine, certificate, nullptr,
-                                 certificate->hCertStore, &chainPara, 0, nullptr, &chain))
+                                 certificate->hCertStore, &chainPara, 0, nullptr, &chain)) {
         return "the certificate chain could not be built";
+    }
 
     SSL_EXTRA_CERT_CHAIN_POLICY_PARA ssl{};
     ssl.cbSize = sizeof ssl;
@@ -153,23 +167,27 @@ std::string verifyServerCertificate(PCCERT_CONTEXT certificate, const std::wstri
     const bool checked =
         CertVerifyCertificateChainPolicy(CERT_CHAIN_POLICY_SSL, chain, &policyPara, &status);
     const DWORD length = chain->cChain > 0 ? chain->rgpChain[0]->cElement : 0;
-    const bool selfSigned =
-        CertCompareCertificateName(X509_ASN_ENCODING, &certificate->pCertInfo->Subject,
-                                   &certificate->pCertInfo->Issuer);
+    const bool selfSigned = CertCompareCertificateName(
+        X509_ASN_ENCODING, &certificate->pCertInfo->Subject, &certificate->pCertInfo->Issuer);
     const DWORD chainErrors = chain->TrustStatus.dwErrorStatus;
     CertFreeCertificateChain(chain);
-    if (!checked)
+    if (!checked) {
         return "the certificate chain could not be checked";
-    if (status.dwError != 0)
+    }
+    if (status.dwError != 0) {
         return describe(status.dwError, length, selfSigned);
+    }
     // Wine's SSL policy passes a chain that ends before any root: the chain's own
     // status says so.
-    if (chainErrors & (CERT_TRUST_IS_PARTIAL_CHAIN | CERT_TRUST_IS_UNTRUSTED_ROOT))
+    if (chainErrors & (CERT_TRUST_IS_PARTIAL_CHAIN | CERT_TRUST_IS_UNTRUSTED_ROOT)) {
         return describe(static_cast<DWORD>(CERT_E_UNTRUSTEDROOT), length, selfSigned);
-    if (chainErrors & CERT_TRUST_IS_NOT_TIME_VALID)
+    }
+    if (chainErrors & CERT_TRUST_IS_NOT_TIME_VALID) {
         return describe(static_cast<DWORD>(CERT_E_EXPIRED), length, selfSigned);
-    if (chainErrors != CERT_TRUST_NO_ERROR)
+    }
+    if (chainErrors != CERT_TRUST_NO_ERROR) {
         return describe(static_cast<DWORD>(CERT_E_CHAINING), length, selfSigned);
+    }
     return {};
 }
 

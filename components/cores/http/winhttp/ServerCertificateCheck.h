@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <wincrypt.h>
-
 #include <string>
+#include <wincrypt.h>
 
 namespace netcomp::http {
 

@@ -1,14 +1,13 @@
 #include "components/cores/http/winhttp/WinHttpErrors.h"
-#include "components/cores/common/CoreError.h"
 
 #include "components/codepage/CodePage.h"
+#include "components/cores/common/CoreError.h"
 #include "components/cores/http/HttpLimits.h"
 #include "components/cores/http/TransferErrors.h"
 #include "components/cores/netcomp_api.h"
 
-#include <winhttp.h>
-
 #include <string>
+#include <winhttp.h>
 
 namespace netcomp::http {
 
@@ -20,19 +19,22 @@ std::string systemText(DWORD error)
     wchar_t* buffer = nullptr;
     const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS |
                         FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_FROM_HMODULE;
-    const DWORD length =
-        FormatMessageW(flags, GetModuleHandleW(L"winhttp.dll"), error, 0,
-                       reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD length = FormatMessageW(flags, GetModuleHandleW(L"winhttp.dll"), error, 0,
+                                        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::string text;
-    if (length > 0 && buffer)
+    if (length > 0 && buffer) {
         text = toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(buffer), length));
-    if (buffer)
+    }
+    if (buffer) {
         LocalFree(buffer);
+    }
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
-                             text.back() == '.'))
+                             text.back() == '.')) {
         text.pop_back();
-    if (text.empty())
+    }
+    if (text.empty()) {
         text = "WinHTTP error " + std::to_string(error);
+    }
     return text;
 }
 
