@@ -9,14 +9,14 @@
 
 namespace {
 
-constexpr const char* usage =
+constexpr const char* kUsage =
     "Aufruf: QuorviCheck [--json] <Webspace-Ordner>\n"
     "Prüft Probendokumente, Prüfberichte und Interpretervorlagen so, wie das Programm sie\n"
     "lädt und interpretiert. Ausgang 0: nichts schlägt fehl; 1: etwas schlägt fehl;\n"
     "2: falscher Aufruf.\n";
 
 // Every this many documents the progress line is renewed.
-constexpr size_t progressStep = 10;
+constexpr size_t kProgressStep = 10;
 
 } // namespace
 
@@ -27,21 +27,21 @@ int runCheckerCommand(const std::vector<std::string>& arguments, std::ostream& o
     std::vector<std::string> folders;
     for (const auto& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
-            out << usage;
-            return checkPassed;
+            out << kUsage;
+            return kCheckPassed;
         }
         if (argument == "--json") {
             json = true;
         } else if (argument.starts_with("-")) {
-            err << "QuorviCheck: unbekannte Option " << argument << "\n" << usage;
-            return checkBadUsage;
+            err << "QuorviCheck: unbekannte Option " << argument << "\n" << kUsage;
+            return kCheckBadUsage;
         } else {
             folders.push_back(argument);
         }
     }
     if (folders.size() != 1) {
-        err << usage;
-        return checkBadUsage;
+        err << kUsage;
+        return kCheckBadUsage;
     }
 
     const std::u8string folder(folders.front().begin(), folders.front().end());
@@ -50,12 +50,12 @@ int runCheckerCommand(const std::vector<std::string>& arguments, std::ostream& o
         webSpace.emplace(std::filesystem::path(folder));
     } catch (const std::exception& error) {
         err << "QuorviCheck: " << error.what() << "\n";
-        return checkBadUsage;
+        return kCheckBadUsage;
     }
 
     bool progressShown = false;
     const auto progress = [&](size_t done, size_t total) {
-        if (total < progressFromDocuments || (done % progressStep != 0 && done != total)) {
+        if (total < kProgressFromDocuments || (done % kProgressStep != 0 && done != total)) {
             return;
         }
         err << "\rQuorviCheck: " << done << " von " << total << " Dokumenten geprüft" << std::flush;
@@ -73,5 +73,5 @@ int runCheckerCommand(const std::vector<std::string>& arguments, std::ostream& o
     }
     const bool failed = std::any_of(result.findings.begin(), result.findings.end(),
                                     [](const Finding& f) { return f.severity == Severity::Error; });
-    return failed ? checkFailed : checkPassed;
+    return failed ? kCheckFailed : kCheckPassed;
 }

@@ -6,12 +6,12 @@
 #include <vector>
 
 // Exit codes of QuorviCheck.
-inline constexpr int checkPassed = 0; // nothing would fail in a customer's window
-inline constexpr int checkFailed = 1; // something would
-inline constexpr int checkBadUsage = 2;
+inline constexpr int kCheckPassed = 0; // nothing would fail in a customer's window
+inline constexpr int kCheckFailed = 1; // something would
+inline constexpr int kCheckBadUsage = 2;
 
 // From this many documents on, a progress line goes to the error stream.
-inline constexpr size_t progressFromDocuments = 100;
+inline constexpr size_t kProgressFromDocuments = 100;
 
 // QuorviCheck's command line: "[--json] <web space folder>", arguments in UTF-8 without
 // the program's name. The report goes to out; usage errors and progress go to err.

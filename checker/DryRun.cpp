@@ -17,7 +17,7 @@
 namespace {
 
 // At most this many inputs are named in one finding.
-constexpr size_t namedInputs = 3;
+constexpr size_t kNamedInputs = 3;
 
 // Concentrations in µg/L.
 std::optional<double> concentrationFactor(std::u16string_view unit)
@@ -68,11 +68,11 @@ std::string inputName(const Case& c)
 std::string inputList(const std::vector<std::string>& inputs)
 {
     std::string list;
-    for (size_t i = 0; i < inputs.size() && i < namedInputs; ++i) {
+    for (size_t i = 0; i < inputs.size() && i < kNamedInputs; ++i) {
         list += (i == 0 ? "" : ", ") + inputs[i];
     }
-    if (inputs.size() > namedInputs) {
-        list += " und " + std::to_string(inputs.size() - namedInputs) + " weiteren Eingaben";
+    if (inputs.size() > kNamedInputs) {
+        list += " und " + std::to_string(inputs.size() - kNamedInputs) + " weiteren Eingaben";
     }
     return list;
 }
@@ -81,7 +81,7 @@ std::vector<Case> casesFor(const InterpreterEntry& entry)
 {
     const double written = readNumber(entry.mcl);
     std::vector<Case> cases;
-    for (const auto unit : unitChoices) {
+    for (const auto unit : kUnitChoices) {
         const auto ratio = intendedRatio(entry.unit, unit);
         const double scale = scaleFactor(unit);
         // Where the customer expects the outcome to turn; for units that do not compare,
@@ -121,7 +121,7 @@ std::vector<Finding> dryRun(const std::string& file, const InterpreterDocumentRe
         std::vector<std::string> wrongOutcomes;
         for (const auto& c : casesFor(entry)) {
             DryRunView view(entry.param, netcomp::fromUtf8(c.value), c.unit,
-                            std::u16string(prefixChoices[0]));
+                            std::u16string(kPrefixChoices[0]));
             try {
                 InterpretationRun(parser, document.parameterCount, view).run();
             } catch (const std::exception& error) {

@@ -19,8 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* wholeDocument = "(Dokument)";
-constexpr std::u16string_view placeholdersBroughtIn[] = {u"MCL", u"UNIT", u"CONCENTRATION"};
+constexpr const char* kWholeDocument = "(Dokument)";
+constexpr std::u16string_view kPlaceholdersBroughtIn[] = {u"MCL", u"UNIT", u"CONCENTRATION"};
 
 std::string utf8(std::u16string_view text)
 {
@@ -84,10 +84,10 @@ InterpreterDocumentResult InterpreterCheck::run()
     try {
         bytes = WebSpace::readBytes(m_file);
     } catch (const std::exception&) {
-        add(Severity::Error, "file-unreadable", wholeDocument, "die Datei lässt sich nicht lesen");
+        add(Severity::Error, "file-unreadable", kWholeDocument, "die Datei lässt sich nicht lesen");
         return m_result;
     }
-    const std::u16string decoded = netcomp::decode(bytes, documents::interpreterDocumentCodePage);
+    const std::u16string decoded = netcomp::decode(bytes, documents::kInterpreterDocumentCodePage);
     checkUtf8(bytes, decoded);
 
     documents::prepareInterpreterDocumentParser(m_shown);
@@ -97,7 +97,7 @@ InterpreterDocumentResult InterpreterCheck::run()
         // A document cut short parses without a tree; the first path says so.
         m_shown.setXPath(u"/json");
     } catch (const std::exception& error) {
-        add(Severity::Error, "interpreter-invalid-json", wholeDocument,
+        add(Severity::Error, "interpreter-invalid-json", kWholeDocument,
             "ist kein gültiges JSON; der Kunde sieht nach „Daten laden“ " +
                 inQuotes(customerMessage(error)));
         return m_result;
@@ -118,9 +118,9 @@ InterpreterDocumentResult InterpreterCheck::run()
 
     const auto params = readParams();
     const bool countMatches = checkEntryCount(params, names);
-    if (const auto intro = readText(members::introtext, "Introtext",
+    if (const auto intro = readText(members::kIntrotext, "Introtext",
                                     "jede Interpretation dieser Probenart endet mit")) {
-        checkShownText(members::introtext, "Introtext", *intro);
+        checkShownText(members::kIntrotext, "Introtext", *intro);
     }
 
     // The entries the program reads: positions 1 to Params - 1, or every entry when
@@ -135,7 +135,7 @@ InterpreterDocumentResult InterpreterCheck::run()
 
 void InterpreterCheck::checkUtf8(const std::string& bytes, const std::u16string& decoded)
 {
-    const std::string again = netcomp::encode(decoded, documents::interpreterDocumentCodePage);
+    const std::string again = netcomp::encode(decoded, documents::kInterpreterDocumentCodePage);
     size_t at = 0;
     while (at < bytes.size() && at < again.size() && bytes[at] == again[at]) {
         ++at;
@@ -144,7 +144,7 @@ void InterpreterCheck::checkUtf8(const std::string& bytes, const std::u16string&
         char byte[8];
         std::snprintf(byte, sizeof byte, "0x%02X",
                       at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0U);
-        add(Severity::Warning, "interpreter-not-utf8", wholeDocument,
+        add(Severity::Warning, "interpreter-not-utf8", kWholeDocument,
             "ist kein gültiges UTF-8 (Byte " + std::string(byte) + " an Stelle " +
                 std::to_string(at + 1) + "); der Kunde sieht dort „?“");
     }
@@ -152,7 +152,7 @@ void InterpreterCheck::checkUtf8(const std::string& bytes, const std::u16string&
 
 std::optional<int32_t> InterpreterCheck::readParams()
 {
-    const auto text = readText(members::params, "Params", "der Kunde sieht nach „Daten laden“");
+    const auto text = readText(members::kParams, "Params", "der Kunde sieht nach „Daten laden“");
     if (!text) {
         return std::nullopt;
     }
@@ -171,7 +171,7 @@ bool InterpreterCheck::checkEntryCount(std::optional<int32_t> params,
 {
     std::vector<std::u16string> entries;
     for (const auto& name : names) {
-        if (u"/json/" + name != members::params && u"/json/" + name != members::introtext) {
+        if (u"/json/" + name != members::kParams && u"/json/" + name != members::kIntrotext) {
             entries.push_back(name);
         }
     }
@@ -192,7 +192,7 @@ bool InterpreterCheck::checkEntryCount(std::optional<int32_t> params,
         text += "das Programm liest mehr Einträge, als es gibt";
         for (int32_t index = 1; index < *params; ++index) {
             try {
-                m_shown.setXPath(entryPath(index, members::param));
+                m_shown.setXPath(entryPath(index, members::kParam));
             } catch (const std::exception& error) {
                 text +=
                     ", und der Kunde sieht nach „Daten laden“ " + inQuotes(customerMessage(error));
@@ -246,14 +246,14 @@ void InterpreterCheck::checkShownText(std::u16string_view path, const std::strin
 void InterpreterCheck::checkEntry(int32_t index, const std::u16string& keyText, bool countMatches)
 {
     const std::string key = utf8(keyText);
-    if (u"/json/" + keyText == members::params || u"/json/" + keyText == members::introtext) {
+    if (u"/json/" + keyText == members::kParams || u"/json/" + keyText == members::kIntrotext) {
         // Without a count that fits, where the entries end is unknown: Params has said it.
         if (!countMatches) {
             return;
         }
         std::string seen;
         try {
-            m_shown.setXPath(entryPath(index, members::param));
+            m_shown.setXPath(entryPath(index, members::kParam));
         } catch (const std::exception& error) {
             seen = "; der Kunde sieht nach „Daten laden“ " + inQuotes(customerMessage(error));
         }
@@ -266,12 +266,12 @@ void InterpreterCheck::checkEntry(int32_t index, const std::u16string& keyText, 
     InterpreterEntry entry{key, {}, {}, {}, false};
     std::u16string param = keyText;
     bool mclRead = false;
-    for (const auto field : members::entryFields) {
+    for (const auto field : members::kEntryFields) {
         const std::string member = key + "/" + utf8(field);
         const bool everyRun =
-            field == members::param || field == members::mcl || field == members::unit;
+            field == members::kParam || field == members::kMcl || field == members::kUnit;
         const std::string consequence =
-            field == members::param
+            field == members::kParam
                 ? "der Kunde sieht nach „Daten laden“"
                 : (everyRun ? "jede Interpretation dieser Probenart endet mit"
                             : "die Interpretation von " + inQuotes(param) + " endet mit");
@@ -280,17 +280,17 @@ void InterpreterCheck::checkEntry(int32_t index, const std::u16string& keyText, 
             continue;
         }
         checkShownText(entryPath(index, field), member, *text);
-        if (field == members::param) {
+        if (field == members::kParam) {
             param = *text;
             entry.param = *text;
-        } else if (field == members::mcl) {
+        } else if (field == members::kMcl) {
             entry.mcl = *text;
             mclRead = true;
-        } else if (field == members::unit) {
+        } else if (field == members::kUnit) {
             entry.unit = *text;
         }
-        if (field == members::param || field == members::unit) {
-            for (const auto placeholder : placeholdersBroughtIn) {
+        if (field == members::kParam || field == members::kUnit) {
+            for (const auto placeholder : kPlaceholdersBroughtIn) {
                 if (text->find(placeholder) != std::u16string::npos) {
                     add(Severity::Warning, "placeholder-spoiled", member,
                         inQuotes(*text) + " enthält " + inQuotes(placeholder) +

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* wholeDocument = "(Dokument)";
+constexpr const char* kWholeDocument = "(Dokument)";
 
 std::string memberName(std::u16string_view path)
 {
@@ -80,7 +80,7 @@ SampleDocumentResult SampleCheck::run()
         add(Severity::Error, "sample-code-unreachable", "(Dateiname)",
             "der Dateiname ist kein UTF-8; kein Probencode führt zu dieser Datei, der Kunde "
             "sieht " +
-                inQuotes(loadMessages::sampleDocumentFailed));
+                inQuotes(loadMessages::kSampleDocumentFailed));
         return m_result;
     }
     const bool reachable = checkReachable(code);
@@ -89,12 +89,12 @@ SampleDocumentResult SampleCheck::run()
     try {
         bytes = WebSpace::readBytes(m_file);
     } catch (const std::exception&) {
-        add(Severity::Error, "file-unreadable", wholeDocument,
+        add(Severity::Error, "file-unreadable", kWholeDocument,
             "die Datei lässt sich nicht lesen; der Kunde sieht " +
-                inQuotes(loadMessages::sampleDocumentFailed));
+                inQuotes(loadMessages::kSampleDocumentFailed));
         return m_result;
     }
-    const std::u16string transferred = netcomp::decode(bytes, documents::sampleDocumentCodePage);
+    const std::u16string transferred = netcomp::decode(bytes, documents::kSampleDocumentCodePage);
     checkCharacters(transferred, bytes);
 
     TnetJSON parser;
@@ -104,16 +104,16 @@ SampleDocumentResult SampleCheck::run()
         // A document cut short parses without a tree; the first path says so.
         parser.setXPath(u"/json");
     } catch (const std::exception& error) {
-        add(Severity::Error, "sample-invalid-json", wholeDocument,
+        add(Severity::Error, "sample-invalid-json", kWholeDocument,
             "ist kein gültiges JSON; der Kunde sieht nach „Daten laden“ " +
                 inQuotes(customerMessage(error)));
         return m_result;
     }
     checkUtf8(bytes, parser);
 
-    readMember(parser, members::customerName);
-    readMember(parser, members::sampleName);
-    const auto type = readMember(parser, members::sampleType);
+    readMember(parser, members::kCustomerName);
+    readMember(parser, members::kSampleName);
+    const auto type = readMember(parser, members::kSampleType);
 
     // A customer who cannot reach the sample never asks for its report.
     if (reachable) {
@@ -127,7 +127,7 @@ SampleDocumentResult SampleCheck::run()
 
 bool SampleCheck::checkReachable(const std::u16string& code)
 {
-    const std::u16string address = service::sampleDocumentAddress(WebSpace::baseUrl, code);
+    const std::u16string address = service::sampleDocumentAddress(WebSpace::kBaseUrl, code);
     const auto target = m_webSpace.fileFor(address);
     std::error_code error;
     if (!target || !fs::equivalent(*target, m_file, error)) {
@@ -135,7 +135,7 @@ bool SampleCheck::checkReachable(const std::u16string& code)
             "der Probencode " + inQuotes(code) + " wird beim Abruf zur Adresse " +
                 inQuotes(WebSpace::displayAddress(address)) +
                 ", die nicht zu dieser Datei führt; der Kunde sieht " +
-                inQuotes(loadMessages::sampleDocumentFailed));
+                inQuotes(loadMessages::kSampleDocumentFailed));
         return false;
     }
     return true;
@@ -148,7 +148,7 @@ void SampleCheck::checkCharacters(const std::u16string& transferred, const std::
     }
     for (size_t i = 0; i < transferred.size(); ++i) {
         if (unreadable(transferred[i])) {
-            add(Severity::Warning, "sample-unreadable", wholeDocument,
+            add(Severity::Warning, "sample-unreadable", kWholeDocument,
                 "Zeichen " + std::to_string(i + 1) + " (" + codePoint(transferred[i]) +
                     ") ist in der ANSI-Codepage kein lesbares Zeichen; der Kunde sieht dort "
                     "nichts oder ein Kästchen");
@@ -167,7 +167,8 @@ void SampleCheck::checkUtf8(const std::string& bytes, TnetJSON& shown)
     try {
         written.setInputData(netcomp::fromUtf8(bytes));
         written.Parse();
-        for (const auto path : {members::customerName, members::sampleName, members::sampleType}) {
+        for (const auto path :
+             {members::kCustomerName, members::kSampleName, members::kSampleType}) {
             shown.setXPath(path);
             written.setXPath(path);
             if (shown.XText() != written.XText()) {
@@ -181,7 +182,7 @@ void SampleCheck::checkUtf8(const std::string& bytes, TnetJSON& shown)
     } catch (const std::exception&) {
         // a missing member is reported on its own
     }
-    add(Severity::Warning, "sample-utf8", wholeDocument,
+    add(Severity::Warning, "sample-utf8", kWholeDocument,
         "die Datei ist in UTF-8 geschrieben, gelesen wird sie in der ANSI-Codepage; der Kunde "
         "sieht Umlaute als je zwei fremde Zeichen");
 }
@@ -200,23 +201,23 @@ std::optional<std::u16string> SampleCheck::readMember(TnetJSON& parser, std::u16
 
 void SampleCheck::checkReport(const std::u16string& code)
 {
-    const std::u16string address = service::reportAddress(WebSpace::baseUrl, code);
+    const std::u16string address = service::reportAddress(WebSpace::kBaseUrl, code);
     if (!m_webSpace.fileFor(address)) {
         add(Severity::Error, "report-missing", "(Prüfbericht)",
             "kein Prüfbericht " + inQuotes(WebSpace::displayServerPath(address)) +
-                "; der Kunde sieht " + inQuotes(loadMessages::reportMissing));
+                "; der Kunde sieht " + inQuotes(loadMessages::kReportMissing));
     }
 }
 
 void SampleCheck::checkInterpreter(const std::u16string& type)
 {
-    const std::u16string address = service::interpreterAddress(WebSpace::baseUrl, type);
+    const std::u16string address = service::interpreterAddress(WebSpace::kBaseUrl, type);
     m_result.interpreterDocument = m_webSpace.fileFor(address);
     if (!m_result.interpreterDocument) {
         add(Severity::Warning, "interpreter-missing", "SampleType",
             "keine Interpretervorlage " + inQuotes(WebSpace::displayServerPath(address)) +
                 " für die Probenart " + inQuotes(type) + "; der Kunde sieht " +
-                inQuotes(loadMessages::typeUnsupported));
+                inQuotes(loadMessages::kTypeUnsupported));
     }
 }
 

@@ -60,7 +60,7 @@ std::optional<fs::path> utf8Path(const std::string& bytes)
 
 fs::path dataFolder()
 {
-    return *utf8Path(serverPath(service::DataFolderPath));
+    return *utf8Path(serverPath(service::kDataFolderPath));
 }
 
 } // namespace
@@ -97,10 +97,10 @@ std::vector<fs::path> WebSpace::jsonFilesIn(const fs::path& folder) const
 
 std::optional<fs::path> WebSpace::fileFor(std::u16string_view address) const
 {
-    if (!address.starts_with(baseUrl)) {
+    if (!address.starts_with(kBaseUrl)) {
         return std::nullopt;
     }
-    const std::string path = serverPath(netcomp::toUtf8(address.substr(baseUrl.size())));
+    const std::string path = serverPath(netcomp::toUtf8(address.substr(kBaseUrl.size())));
     const auto relative = utf8Path(path);
     if (!relative || path.find("..") != std::string::npos) {
         return std::nullopt;
@@ -122,8 +122,8 @@ std::string WebSpace::displayName(const fs::path& file) const
 
 std::string WebSpace::displayAddress(std::u16string_view address)
 {
-    if (address.starts_with(baseUrl)) {
-        address.remove_prefix(baseUrl.size());
+    if (address.starts_with(kBaseUrl)) {
+        address.remove_prefix(kBaseUrl.size());
     }
     return netcomp::toUtf8(address);
 }

@@ -16,7 +16,7 @@ public:
     explicit WebSpace(std::filesystem::path root);
 
     // Stands for the service's address; only what follows it matters here.
-    static constexpr std::u16string_view baseUrl = u"https://labor.invalid/";
+    static constexpr std::u16string_view kBaseUrl = u"https://labor.invalid/";
 
     std::vector<std::filesystem::path> sampleDocuments() const;
     std::vector<std::filesystem::path> interpreterDocuments() const;

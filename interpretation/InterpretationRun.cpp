@@ -35,11 +35,11 @@ void InterpretationRun::run()
     }
 
     const std::string preparedValue = prepareValue(m_view.valueText(), m_view.unitText());
-    m_view.setIntroText(textAt(members::introtext));
+    m_view.setIntroText(textAt(members::kIntrotext));
 
     // Params counts one more than the entries, which come first in the document.
     for (int32_t index = 1; index < m_parameterCount; ++index) {
-        const bool matches = textAt(entryPath(index, members::param)) == m_view.parameterText();
+        const bool matches = textAt(entryPath(index, members::kParam)) == m_view.parameterText();
         if (matches && !interpretEntry(index, preparedValue)) {
             return;
         }
@@ -56,7 +56,7 @@ bool InterpretationRun::interpretEntry(int32_t index, const std::string& prepare
         return false;
     }
     if (outcome == Outcome::Exceeded) {
-        appendField(index, members::mclLevel1);
+        appendField(index, members::kMclLevel1);
         m_view.setOutputColour(OutputColour::Yellow);
         // The within texts follow their own comparison. It reads the same two numbers
         // again, so it cannot turn an exceeded value into a within one.
@@ -67,16 +67,16 @@ bool InterpretationRun::interpretEntry(int32_t index, const std::string& prepare
             prefixNote(m_view.prefixText(), m_view.valueText(), m_view.unitText()));
     }
     if (outcome == Outcome::WithinWithNote || outcome == Outcome::Within) {
-        appendField(index, members::mclOk);
+        appendField(index, members::kMclOk);
         m_view.setOutputColour(OutputColour::Lime);
     }
-    appendField(index, members::specialComment);
+    appendField(index, members::kSpecialComment);
     return true;
 }
 
 Outcome InterpretationRun::classifyEntry(int32_t index, const std::string& preparedValue)
 {
-    m_document.setXPath(entryPath(index, members::mcl));
+    m_document.setXPath(entryPath(index, members::kMcl));
     const int32_t measured = readMeasuredNumber(preparedValue);
     const double limit = limitValue(m_document.XText());
     return classify(measured, limit, m_view.prefixText());
@@ -90,8 +90,8 @@ void InterpretationRun::appendField(int32_t index, std::u16string_view field)
 void InterpretationRun::fillPlaceholders(int32_t index)
 {
     replaceInOutput(u"PARAM", m_view.parameterText());
-    replaceInOutput(u"MCL", textAt(entryPath(index, members::mcl)));
-    replaceInOutput(u"UNIT", textAt(entryPath(index, members::unit)));
+    replaceInOutput(u"MCL", textAt(entryPath(index, members::kMcl)));
+    replaceInOutput(u"UNIT", textAt(entryPath(index, members::kUnit)));
     const auto concentration =
         concentrationText(m_view.prefixText(), m_view.valueText(), m_view.unitText());
     if (concentration) {

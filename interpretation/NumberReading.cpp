@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr const char* notConvertible =
+constexpr const char* kNotConvertible =
     "Could not convert variant of type (String) into type (Double)";
-constexpr const char* overflow =
+constexpr const char* kOverflow =
     "Overflow while converting variant of type (String) into type (Double)";
 
 bool isDigit(char c)
@@ -97,13 +97,13 @@ double readNumber(std::u16string_view text)
     ascii.reserve(text.size());
     for (const char16_t c : text) {
         if (c > 0x7f) {
-            throw EConvertError(notConvertible);
+            throw EConvertError(kNotConvertible);
         }
         ascii.push_back(static_cast<char>(c));
     }
     const std::optional<NumberShape> shape = numberShape(ascii);
     if (!shape) {
-        throw EConvertError(notConvertible);
+        throw EConvertError(kNotConvertible);
     }
     // from_chars takes no "+".
     const char* begin = ascii.data() + (ascii.front() == '+' ? 1 : 0);
@@ -112,12 +112,12 @@ double readNumber(std::u16string_view text)
     const auto [ptr, error] = std::from_chars(begin, end, value, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         if (leadingDigitPosition(*shape) > 0) {
-            throw EConvertError(overflow);
+            throw EConvertError(kOverflow);
         }
         return shape->negative ? -0.0 : 0.0;
     }
     if (error != std::errc() || ptr != end) {
-        throw EConvertError(notConvertible);
+        throw EConvertError(kNotConvertible);
     }
     return value;
 }

@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr int significantDigits = 15;
+constexpr int kSignificantDigits = 15;
 // Below this magnitude a fraction is written with an exponent.
-constexpr int smallestPlainExponent = -5;
+constexpr int kSmallestPlainExponent = -5;
 
 } // namespace
 
@@ -28,7 +28,7 @@ std::string preparedValueText(double product)
     // "-d.dddddddddddddde-ddd" at most
     char buffer[32];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, product,
-                                       std::chars_format::scientific, significantDigits - 1);
+                                       std::chars_format::scientific, kSignificantDigits - 1);
     const std::string_view scientific(buffer, written.ptr);
 
     const bool negative = scientific.front() == '-';
@@ -54,7 +54,7 @@ std::string preparedValueText(double product)
     const int fractionDigits = static_cast<int>(digits.size()) - 1 - exponent;
 
     std::string text = negative ? "-" : "";
-    if (exponent >= 0 && exponent < significantDigits) {
+    if (exponent >= 0 && exponent < kSignificantDigits) {
         if (fractionDigits <= 0) {
             text += digits;
             text.append(static_cast<size_t>(-fractionDigits), '0');
@@ -63,7 +63,7 @@ std::string preparedValueText(double product)
             text += '.';
             text += digits.substr(static_cast<size_t>(exponent) + 1);
         }
-    } else if (exponent < 0 && exponent >= smallestPlainExponent) {
+    } else if (exponent < 0 && exponent >= kSmallestPlainExponent) {
         text += "0.";
         text.append(static_cast<size_t>(-exponent - 1), '0');
         text += digits;

@@ -8,7 +8,7 @@ namespace {
 using SpecialResult = std::pair<std::u16string_view, std::u16string_view>;
 
 // Compared in this order.
-constexpr std::array<SpecialResult, 5> specialResults{{
+constexpr std::array<SpecialResult, 5> kSpecialResults{{
     {u"n.b.",
      u"Der Prüfwert war nicht bestimmbar oder wurde aus anderen Gründen nicht bestimmt.\n"},
     {u"n.a.",
@@ -32,7 +32,7 @@ constexpr std::array<SpecialResult, 5> specialResults{{
 
 std::optional<std::u16string_view> specialResultText(std::u16string_view valueText)
 {
-    for (const auto& [value, text] : specialResults) {
+    for (const auto& [value, text] : kSpecialResults) {
         if (valueText == value) {
             return text;
         }

@@ -19,7 +19,7 @@ void prepareSampleDocumentParser(TnetJSON& parser)
 void prepareInterpreterDocumentParser(TnetJSON& parser)
 {
     parser.Config(u"StringProcessingOptions=3");
-    parser.Config(codePageSetting(interpreterDocumentCodePage));
+    parser.Config(codePageSetting(kInterpreterDocumentCodePage));
     parser.setBuildDOM(true);
 }
 

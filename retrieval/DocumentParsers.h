@@ -12,8 +12,8 @@ class TnetJSON;
 namespace documents {
 
 // The code page each document's transfer is decoded with.
-inline constexpr int sampleDocumentCodePage = netcomp::CodePageAnsi;
-inline constexpr int interpreterDocumentCodePage = netcomp::CodePageUtf8;
+inline constexpr int kSampleDocumentCodePage = netcomp::kCodePageAnsi;
+inline constexpr int kInterpreterDocumentCodePage = netcomp::kCodePageUtf8;
 
 // The component setting that selects a code page.
 std::u16string codePageSetting(int codePage);

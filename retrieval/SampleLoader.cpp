@@ -39,7 +39,7 @@ void SampleLoader::load()
         m_sample.sampleDocumentText = documents::storedText(m_net.netREST1.TransferredData());
     } catch (...) {
         if (!overtaken()) {
-            m_view.showMessage(loadMessages::sampleDocumentFailed);
+            m_view.showMessage(loadMessages::kSampleDocumentFailed);
         }
         return;
     }
@@ -47,8 +47,8 @@ void SampleLoader::load()
     documents::parseStoredText(m_net.netJSON1, m_sample.sampleDocumentText);
     // Selecting CustomerName only checks that it is there: a document without it is no
     // activated sample, and the failed path ends the load.
-    m_net.netJSON1.setXPath(members::customerName);
-    m_net.netJSON1.setXPath(members::sampleName);
+    m_net.netJSON1.setXPath(members::kCustomerName);
+    m_net.netJSON1.setXPath(members::kSampleName);
     const std::u16string sampleName = m_net.netJSON1.XText();
 
     // From here on the boxes show the new sample: the previous sample's interpreter
@@ -59,7 +59,7 @@ void SampleLoader::load()
     shown = ++m_sample.shownSample;
 
     m_view.setSampleName(sampleName);
-    m_net.netJSON1.setXPath(members::sampleType);
+    m_net.netJSON1.setXPath(members::kSampleType);
     m_view.setSampleType(m_net.netJSON1.XText());
 
     m_net.netREST1.Reset();
@@ -75,21 +75,21 @@ void SampleLoader::load()
             netcomp::fromAnsi(netcomp::shownServerText(m_sample.reportStatusLine)));
     } catch (...) {
         if (!overtaken()) {
-            m_view.showMessage(loadMessages::reportMissing);
+            m_view.showMessage(loadMessages::kReportMissing);
         }
         return;
     }
     shown = m_sample.shownSample;
 
     documents::prepareInterpreterDocumentParser(m_net.netJSON2);
-    m_net.netREST2.Config(documents::codePageSetting(documents::interpreterDocumentCodePage));
+    m_net.netREST2.Config(documents::codePageSetting(documents::kInterpreterDocumentCodePage));
     m_net.netREST2.setBuildDOM(true);
 
     try {
         m_net.netREST2.Get(service::interpreterAddress(m_serviceBaseUrl, m_view.sampleType()));
     } catch (...) {
         if (!overtaken()) {
-            m_view.showMessage(loadMessages::typeUnsupported);
+            m_view.showMessage(loadMessages::kTypeUnsupported);
         }
         return;
     }
@@ -100,12 +100,12 @@ void SampleLoader::load()
     m_sample.interpreterDocumentText = documents::storedText(m_net.netREST2.TransferredData());
     documents::parseStoredText(m_net.netJSON2, m_sample.interpreterDocumentText);
 
-    m_net.netJSON2.setXPath(members::params);
+    m_net.netJSON2.setXPath(members::kParams);
     m_sample.parameterCount = readParameterCount(m_net.netJSON2.XText());
 
     // Params counts one more than the entries, which come first in the document.
     for (int32_t i = 1; i < m_sample.parameterCount; ++i) {
-        m_net.netJSON2.setXPath(entryPath(i, members::param));
+        m_net.netJSON2.setXPath(entryPath(i, members::kParam));
         m_view.appendParameter(m_net.netJSON2.XText());
     }
     m_view.markParametersLoaded();

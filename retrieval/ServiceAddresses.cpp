@@ -11,7 +11,7 @@ std::u16string sampleAddress(std::u16string_view base, std::u16string_view sampl
                              std::string_view folder, std::string_view suffix)
 {
     std::string address = netcomp::toAnsi(base);
-    address += DataFolderPath;
+    address += kDataFolderPath;
     address += folder;
     address += percentEncodePathSegment(netcomp::toAnsi(sampleCode));
     address += suffix;

@@ -9,7 +9,7 @@
 namespace service {
 
 // Already percent-encoded; the "%20" is a space in the server's folder name.
-inline constexpr std::string_view DataFolderPath = "Dropbox%20(Veltranik-Sorbeno)/Quorvi/";
+inline constexpr std::string_view kDataFolderPath = "Dropbox%20(Veltranik-Sorbeno)/Quorvi/";
 
 std::u16string sampleDocumentAddress(std::u16string_view serviceBaseUrl,
                                      std::u16string_view sampleCode);

@@ -15,12 +15,12 @@ struct Rgb {
 // window's own background.
 namespace colours {
 
-inline constexpr Rgb yellow{255, 255, 0};
-inline constexpr Rgb lime{0, 255, 0};
-inline constexpr Rgb green{0, 128, 0};
-inline constexpr Rgb red{255, 0, 0};
-inline constexpr Rgb skyBlue{166, 202, 240};
+inline constexpr Rgb kYellow{255, 255, 0};
+inline constexpr Rgb kLime{0, 255, 0};
+inline constexpr Rgb kGreen{0, 128, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kSkyBlue{166, 202, 240};
 // Text of disabled controls: readable (over 4.5 : 1) on white and on the boxes' colours.
-inline constexpr Rgb greyedText{96, 96, 96};
+inline constexpr Rgb kGreyedText{96, 96, 96};
 
 } // namespace colours

@@ -6,7 +6,7 @@ namespace {
 
 using H = WindowHandlers;
 
-constexpr ControlEvents table[] = {
+constexpr ControlEvents kTable[] = {
     {.name = "LoadCodeData", .click = &H::LoadCodeDataClick},
     {.name = "process", .click = &H::processClick},
     {.name = "ParameterComboBox",
@@ -19,17 +19,17 @@ constexpr ControlEvents table[] = {
     {.name = "Kundendienst", .click = &H::KundendienstClick},
 };
 
-constexpr ControlEvents none{};
+constexpr ControlEvents kNone{};
 
 } // namespace
 
 std::span<const ControlEvents> controlEvents()
 {
-    return table;
+    return kTable;
 }
 
 const ControlEvents& eventsOf(std::string_view name)
 {
-    const auto found = std::ranges::find(table, name, &ControlEvents::name);
-    return found == std::end(table) ? none : *found;
+    const auto found = std::ranges::find(kTable, name, &ControlEvents::name);
+    return found == std::end(kTable) ? kNone : *found;
 }

@@ -54,6 +54,6 @@ std::u16string ControlInterpretationView::outputText() const
 
 void ControlInterpretationView::setOutputColour(OutputColour colour)
 {
-    m_controls.interpretation.setBackground(colour == OutputColour::Yellow ? colours::yellow
-                                                                           : colours::lime);
+    m_controls.interpretation.setBackground(colour == OutputColour::Yellow ? colours::kYellow
+                                                                           : colours::kLime);
 }

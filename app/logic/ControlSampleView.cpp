@@ -45,7 +45,7 @@ void ControlSampleView::appendParameter(std::u16string_view name)
 
 void ControlSampleView::markParametersLoaded()
 {
-    m_controls.ParameterComboBox.setBackground(colours::yellow);
+    m_controls.ParameterComboBox.setBackground(colours::kYellow);
     m_controls.ParameterComboBox.setEnabled(true);
 }
 

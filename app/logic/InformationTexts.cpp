@@ -35,7 +35,7 @@ std::u16string lines(std::initializer_list<std::u16string> lines)
 
 std::u16string windowCaption()
 {
-    return join({veltranikWebAddress, u" / ", sorbenoWebAddress, u" Quorvi V2"});
+    return join({kVeltranikWebAddress, u" / ", kSorbenoWebAddress, u" Quorvi V2"});
 }
 
 std::u16string impressumText()
@@ -44,7 +44,7 @@ std::u16string impressumText()
         u"Nutzungsbedingungen:",
         join({u"Diese Software wird als Freeware bereitgestellt und ist nur kompatibel mit "
               u"Prüfberichten, welche online auf ",
-              serviceWebSite,
+              kServiceWebSite,
               u" aktiviert worden sind und unter der Bedingung, dass der Prüfbericht online "
               u"zum Abruf bereitsteht."}),
         u"Jede Modifikation der Software, einschließlich Debugging, ist untersagt.",
@@ -53,13 +53,13 @@ std::u16string impressumText()
         u"",
         u"Impressum",
         u"",
-        std::u16string(companyName),
-        join({u"Inhaber ", ownerName}),
-        std::u16string(streetAndNumber),
-        join({postalCode, u"  ", city}),
-        join({u"Email: ", supportEmail, u" (Keine Softwareberatung!)"}),
-        join({u"Tel:", telephone, u"(Keine Softwareberatung!)"}),
-        join({u"UmStID: ", vatId}),
+        std::u16string(kCompanyName),
+        join({u"Inhaber ", kOwnerName}),
+        std::u16string(kStreetAndNumber),
+        join({kPostalCode, u"  ", kCity}),
+        join({u"Email: ", kSupportEmail, u" (Keine Softwareberatung!)"}),
+        join({u"Tel:", kTelephone, u"(Keine Softwareberatung!)"}),
+        join({u"UmStID: ", kVatId}),
         u"",
         u"",
         u"Bugs entdeckt oder Verbesserungsvorschläge?",
@@ -73,12 +73,13 @@ std::u16string kundendienstText()
                u"Hinweis!",
                join({u"Diese Software ist eine FREEWARE, welche als kostenloser Bonus den Kunden "
                      u"von ",
-                     sorbenoWebAddress, u" und ", veltranikWebAddress, u" zur Verfügung steht."}),
+                     kSorbenoWebAddress, u" und ", kVeltranikWebAddress, u" zur Verfügung steht."}),
                u"Ein Kundendienst wird für diese Software NICHT angeboten.",
                u"",
                join({u"Falls Softwarefehler oder Fehler inhaltlicher Art oder Verbesserungswünsche "
                      u"vorliegen, senden Sie bitte eine Email an ",
-                     supportEmail, u" mit einer eindeutigen Beschreibung sowie einem Screenshot."}),
+                     kSupportEmail,
+                     u" mit einer eindeutigen Beschreibung sowie einem Screenshot."}),
                u"",
                u"Ein Kundendienst im Sinne einer Anwenderhilfe wird derzeit nicht angeboten.",
                u"Wir bitten Sie daher auf Anrufe bei der Hotline zu technischen Fragen oder Emails "

@@ -10,10 +10,10 @@ namespace layout {
 
 namespace {
 
-constexpr std::u16string_view fetchedOnline = u"Diese Daten werden automatisch online abgerufen.";
-constexpr std::u16string_view notYetLoaded = u"-wird automatisch eingelesen-";
+constexpr std::u16string_view kFetchedOnline = u"Diese Daten werden automatisch online abgerufen.";
+constexpr std::u16string_view kNotYetLoaded = u"-wird automatisch eingelesen-";
 
-constexpr ControlLayout table[] = {
+constexpr ControlLayout kTable[] = {
     {.name = "LabelCode",
      .kind = Kind::Label,
      .place = {16, 19, 78, 13},
@@ -32,8 +32,8 @@ constexpr ControlLayout table[] = {
     {.name = "SampleTypeEdit",
      .kind = Kind::EditBox,
      .place = {158, 43, 309, 21},
-     .text = notYetLoaded,
-     .toolTip = fetchedOnline,
+     .text = kNotYetLoaded,
+     .toolTip = kFetchedOnline,
      .enabled = false,
      .tabOrder = 2,
      .pointer = Pointer::NotAllowed},
@@ -100,8 +100,8 @@ constexpr ControlLayout table[] = {
     {.name = "SampleNameEdit",
      .kind = Kind::EditBox,
      .place = {158, 70, 309, 21},
-     .text = notYetLoaded,
-     .toolTip = fetchedOnline,
+     .text = kNotYetLoaded,
+     .toolTip = kFetchedOnline,
      .enabled = false,
      .tabOrder = 3,
      .pointer = Pointer::NotAllowed},
@@ -109,7 +109,7 @@ constexpr ControlLayout table[] = {
      .kind = Kind::ComboBox,
      .place = {158, 124, 83, 21},
      .text = u"Vorzeichen",
-     .items = prefixChoices,
+     .items = kPrefixChoices,
      .toolTip = u"Falls der zu interpretierende Messwert mit einem Vorzeichen beginnt, wählen "
                 u"Sie dieses hier aus.",
      .accessibleName = u"Vorzeichen",
@@ -120,7 +120,7 @@ constexpr ControlLayout table[] = {
      .kind = Kind::ComboBox,
      .place = {319, 124, 74, 21},
      .text = u"Einheit",
-     .items = unitChoices,
+     .items = kUnitChoices,
      .toolTip = u"Wählen Sie die Einheit Ihrer Konzentration.",
      .accessibleName = u"Einheit",
      .visible = false,
@@ -150,13 +150,13 @@ constexpr ControlLayout table[] = {
 
 std::span<const ControlLayout> controls()
 {
-    return table;
+    return kTable;
 }
 
 const ControlLayout& control(std::string_view name)
 {
-    const auto found = std::ranges::find(table, name, &ControlLayout::name);
-    if (found == std::end(table)) {
+    const auto found = std::ranges::find(kTable, name, &ControlLayout::name);
+    if (found == std::end(kTable)) {
         throw std::out_of_range("no control named " + std::string(name));
     }
     return *found;

@@ -25,7 +25,7 @@ enum class Kind { Label, EditBox, ComboBox, PushButton, TextArea, Image, ClickLa
 
 enum class Pointer { Arrow, PointingHand, NotAllowed, IBeam };
 
-inline constexpr int notATabStop = -1;
+inline constexpr int kNotATabStop = -1;
 
 struct ControlLayout {
     std::string_view name;
@@ -43,7 +43,7 @@ struct ControlLayout {
     std::string_view labelFor = {};
     bool enabled = true;
     bool visible = true;
-    int tabOrder = notATabStop;
+    int tabOrder = kNotATabStop;
     Pointer pointer = Pointer::Arrow;
     // Characters the box takes; 0 for no limit.
     int maxLength = 0;
@@ -53,13 +53,13 @@ struct ControlLayout {
     bool verticalScrollBar = false;
 };
 
-inline constexpr Size clientSize{1076, 740};
-inline constexpr Rect groupBox{8, 8, 1062, 726};
-inline constexpr Rgb background = colours::skyBlue;
-inline constexpr std::u16string_view fontFamily = u"Tahoma";
-inline constexpr int fontPixels = 11;
-inline constexpr int toolTipDelayMs = 500;
-inline constexpr int toolTipDisplayMs = 20000;
+inline constexpr Size kClientSize{1076, 740};
+inline constexpr Rect kGroupBox{8, 8, 1062, 726};
+inline constexpr Rgb kBackground = colours::kSkyBlue;
+inline constexpr std::u16string_view kFontFamily = u"Tahoma";
+inline constexpr int kFontPixels = 11;
+inline constexpr int kToolTipDelayMs = 500;
+inline constexpr int kToolTipDisplayMs = 20000;
 
 // In the order the controls are created, which is also their drawing order.
 std::span<const ControlLayout> controls();

@@ -36,7 +36,7 @@ TQuorviInterpreter::TQuorviInterpreter(MessagePresenter& messages, std::u16strin
         m_controls->controls, SampleComponents{netREST1, netJSON1, netHTTP, netREST2, netJSON2},
         messages, std::move(serviceBaseUrl));
     bindHandlers();
-    setApplicationToolTipDisplayTime(layout::toolTipDisplayMs);
+    setApplicationToolTipDisplayTime(layout::kToolTipDisplayMs);
 }
 
 TQuorviInterpreter::~TQuorviInterpreter() = default;

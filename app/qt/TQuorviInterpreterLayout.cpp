@@ -26,7 +26,8 @@ namespace {
 QFont tahoma(int pixelSize)
 {
     QFont font;
-    font.setFamilies({toQString(layout::fontFamily), u"DejaVu Sans Condensed"_s, u"DejaVu Sans"_s});
+    font.setFamilies(
+        {toQString(layout::kFontFamily), u"DejaVu Sans Condensed"_s, u"DejaVu Sans"_s});
     font.setPixelSize(pixelSize);
     return font;
 }
@@ -37,8 +38,8 @@ QFont tahoma(int pixelSize)
 QPalette windowPalette()
 {
     const QColor black(0, 0, 0);
-    const QColor greyed = toQColor(colours::greyedText);
-    QPalette colours(QColor(240, 240, 240), toQColor(layout::background));
+    const QColor greyed = toQColor(colours::kGreyedText);
+    QPalette colours(QColor(240, 240, 240), toQColor(layout::kBackground));
     colours.setColor(QPalette::WindowText, black);
     colours.setColor(QPalette::Text, black);
     colours.setColor(QPalette::ButtonText, black);
@@ -208,21 +209,21 @@ void TQuorviInterpreter::createControls()
     setObjectName(u"QuorviInterpreter"_s);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(layout::clientSize.width, layout::clientSize.height);
+    setFixedSize(layout::kClientSize.width, layout::kClientSize.height);
     setWindowTitle(toQString(windowCaption()));
     setWindowIcon(QIcon(u":/icons/window-128.png"_s));
-    setFont(tahoma(layout::fontPixels));
+    setFont(tahoma(layout::kFontPixels));
     setPalette(windowPalette());
     setAutoFillBackground(true);
 
     GroupBox = new QGroupBox(this);
     GroupBox->setObjectName(u"GroupBox"_s);
-    GroupBox->setGeometry(toQRect(layout::groupBox));
+    GroupBox->setGeometry(toQRect(layout::kGroupBox));
 
     std::vector<std::pair<int, QWidget*>> tabStops;
     for (const layout::ControlLayout& spec : layout::controls()) {
         QWidget* control = placeControl(spec, GroupBox);
-        if (spec.tabOrder != layout::notATabStop) {
+        if (spec.tabOrder != layout::kNotATabStop) {
             tabStops.emplace_back(spec.tabOrder, control);
         }
     }

@@ -6,7 +6,7 @@ int ToolTipStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
                             QStyleHintReturn* returnData) const
 {
     if (hint == QStyle::SH_ToolTip_WakeUpDelay) {
-        return layout::toolTipDelayMs;
+        return layout::kToolTipDelayMs;
     }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }

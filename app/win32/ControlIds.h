@@ -5,10 +5,10 @@
 #include <string_view>
 
 // Each control of the layout has the id of its place in the layout table, from
-// firstControlId on; ids 1 and 2 stay free for the dialog keys Enter and Escape.
-inline constexpr int firstControlId = 100;
+// kFirstControlId on; ids 1 and 2 stay free for the dialog keys Enter and Escape.
+inline constexpr int kFirstControlId = 100;
 
 inline int controlId(std::string_view name)
 {
-    return firstControlId + static_cast<int>(&layout::control(name) - layout::controls().data());
+    return kFirstControlId + static_cast<int>(&layout::control(name) - layout::controls().data());
 }

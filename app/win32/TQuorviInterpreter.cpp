@@ -17,12 +17,12 @@
 
 namespace {
 
-constexpr wchar_t windowClass[] = L"TQuorviInterpreter";
-constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr wchar_t kWindowClass[] = L"TQuorviInterpreter";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // The height of a combo box's list when it is open, at 96 dpi.
-constexpr int listHeight = 160;
+constexpr int kListHeight = 160;
 
-constexpr COLORREF greyedText = colourRef(colours::greyedText);
+constexpr COLORREF kGreyedText = colourRef(colours::kGreyedText);
 
 UINT dpiOf(HWND window)
 {
@@ -44,7 +44,7 @@ HFONT tahoma(int pixels)
 {
     return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, toWide(layout::fontFamily).c_str());
+                       DEFAULT_PITCH | FF_DONTCARE, toWide(layout::kFontFamily).c_str());
 }
 
 bool isEditable(layout::Kind kind)
@@ -93,7 +93,7 @@ void registerWindowClass(WNDPROC procedure)
     windowClassInfo.hIconSm = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(applicationIcon), IMAGE_ICON,
                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    windowClassInfo.lpszClassName = windowClass;
+    windowClassInfo.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClassInfo);
     registered = true;
 }
@@ -106,15 +106,15 @@ TQuorviInterpreter::TQuorviInterpreter(MessageBoxPresenter& messages, std::u16st
                  std::move(serviceBaseUrl))
 {
     registerWindowClass(&windowProcedure);
-    m_skyBlue = CreateSolidBrush(colourRef(layout::background));
+    m_skyBlue = CreateSolidBrush(colourRef(layout::kBackground));
     // Created at its 96-dpi size, which show() then scales: under Wine the children of a
     // window created without a size stayed clipped to part of it.
-    RECT frame{0, 0, layout::clientSize.width, layout::clientSize.height};
-    AdjustWindowRectEx(&frame, windowStyle, FALSE, 0);
-    m_window =
-        CreateWindowExW(0, windowClass, toWide(windowCaption()).c_str(), windowStyle, CW_USEDEFAULT,
-                        CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    RECT frame{0, 0, layout::kClientSize.width, layout::kClientSize.height};
+    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+    m_window = CreateWindowExW(0, kWindowClass, toWide(windowCaption()).c_str(), kWindowStyle,
+                               CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                               frame.bottom - frame.top, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
     if (!m_window) {
         throw std::runtime_error("Das Hauptfenster konnte nicht erzeugt werden");
     }
@@ -149,8 +149,8 @@ bool TQuorviInterpreter::refused() const
 
 void TQuorviInterpreter::show()
 {
-    RECT frame{0, 0, scaled(layout::clientSize.width), scaled(layout::clientSize.height)};
-    AdjustWindowRectEx(&frame, windowStyle, FALSE, 0);
+    RECT frame{0, 0, scaled(layout::kClientSize.width), scaled(layout::kClientSize.height)};
+    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     SetWindowPos(m_window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
@@ -183,7 +183,7 @@ void TQuorviInterpreter::createControls()
     for (size_t i = 0; i < controls.size(); ++i) {
         const layout::ControlLayout& spec = controls[i];
         const auto [className, style] = nativeClass(spec);
-        const bool tabStop = spec.tabOrder != layout::notATabStop;
+        const bool tabStop = spec.tabOrder != layout::kNotATabStop;
         const DWORD exStyle =
             spec.kind == layout::Kind::EditBox || spec.kind == layout::Kind::TextArea
                 ? WS_EX_CLIENTEDGE
@@ -192,7 +192,7 @@ void TQuorviInterpreter::createControls()
             exStyle, className, toWide(spec.text).c_str(),
             WS_CHILD | WS_CLIPSIBLINGS | style | (tabStop ? WS_TABSTOP : 0) |
                 (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED),
-            0, 0, 0, 0, m_window, reinterpret_cast<HMENU>(firstControlId + i), instance, nullptr);
+            0, 0, 0, 0, m_window, reinterpret_cast<HMENU>(kFirstControlId + i), instance, nullptr);
         m_controls.push_back({&spec, control, nullptr, nullptr});
     }
 
@@ -244,7 +244,7 @@ void TQuorviInterpreter::createControls()
             HWND edit = spec.kind == layout::Kind::ComboBox
                             ? FindWindowExW(native.window, nullptr, L"Edit", nullptr)
                             : native.window;
-            keepDisabledTextReadable(edit, greyedText);
+            keepDisabledTextReadable(edit, kGreyedText);
         }
     }
 
@@ -252,7 +252,7 @@ void TQuorviInterpreter::createControls()
     // controls among their siblings is the tab order.
     std::vector<const Native*> tabStops;
     for (const Native& native : m_controls) {
-        if (native.spec->tabOrder != layout::notATabStop) {
+        if (native.spec->tabOrder != layout::kNotATabStop) {
             tabStops.push_back(&native);
         }
     }
@@ -262,7 +262,7 @@ void TQuorviInterpreter::createControls()
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 
-    m_toolTips.create(m_window, layout::toolTipDelayMs, layout::toolTipDisplayMs);
+    m_toolTips.create(m_window, layout::kToolTipDelayMs, layout::kToolTipDisplayMs);
     for (const Native& native : m_controls) {
         if (!native.spec->toolTip.empty()) {
             m_toolTips.add(native.window, toWide(native.spec->toolTip));
@@ -278,9 +278,9 @@ void TQuorviInterpreter::applyDpi(UINT dpi)
         DeleteObject(font);
     }
     m_fonts.clear();
-    HFONT windowFont = fontOf(layout::fontPixels);
+    HFONT windowFont = fontOf(layout::kFontPixels);
 
-    const layout::Rect& box = layout::groupBox;
+    const layout::Rect& box = layout::kGroupBox;
 
     HDC dc = GetDC(m_window);
     for (const Native& native : m_controls) {
@@ -304,7 +304,7 @@ void TQuorviInterpreter::applyDpi(UINT dpi)
         if (spec.kind == layout::Kind::ComboBox) {
             // The box's own field keeps the layout's height; the open list hangs below.
             SendMessageW(native.window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - 6);
-            height += scaled(listHeight);
+            height += scaled(kListHeight);
         }
         MoveWindow(native.window, left, top, width, height, FALSE);
         if (spec.kind == layout::Kind::Image) {
@@ -381,7 +381,7 @@ HBRUSH TQuorviInterpreter::background(HDC dc, HWND control)
     const Native* native = nativeOf(control);
     // The window's own colours hold under any desktop theme: dark text on the sky blue
     // and on the boxes, greyed text of a disabled control still readable.
-    SetTextColor(dc, IsWindowEnabled(control) ? RGB(0, 0, 0) : greyedText);
+    SetTextColor(dc, IsWindowEnabled(control) ? RGB(0, 0, 0) : kGreyedText);
     if (native && native->background && native->background->colour()) {
         SetBkColor(dc, *native->background->colour());
         return native->background->brush();
@@ -390,7 +390,7 @@ HBRUSH TQuorviInterpreter::background(HDC dc, HWND control)
         SetBkColor(dc, RGB(255, 255, 255));
         return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     }
-    SetBkColor(dc, colourRef(layout::background));
+    SetBkColor(dc, colourRef(layout::kBackground));
     return m_skyBlue;
 }
 
@@ -447,7 +447,7 @@ LRESULT TQuorviInterpreter::handleMessage(UINT message, WPARAM wParam, LPARAM lP
         RECT client;
         GetClientRect(m_window, &client);
         FillRect(dc, &client, m_skyBlue);
-        const layout::Rect& box = layout::groupBox;
+        const layout::Rect& box = layout::kGroupBox;
         RECT frame{scaled(box.left), scaled(box.top), scaled(box.left + box.width),
                    scaled(box.top + box.height)};
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);

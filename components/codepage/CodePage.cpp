@@ -20,7 +20,7 @@ constexpr char16_t kReplacement = 0xFFFD;
 
 bool isWindows1252(int codePage)
 {
-    return codePage == CodePageAnsi || codePage == CodePageWindows1252;
+    return codePage == kCodePageAnsi || codePage == kCodePageWindows1252;
 }
 
 char windows1252Byte(char32_t c)
@@ -159,17 +159,17 @@ std::u16string decodeAnsi(std::string_view bytes)
 
 bool isSupportedCodePage(int codePage)
 {
-    return isWindows1252(codePage) || codePage == CodePageLatin1 || codePage == CodePageUtf8;
+    return isWindows1252(codePage) || codePage == kCodePageLatin1 || codePage == kCodePageUtf8;
 }
 
 void appendCodePoint(std::string& out, char32_t c, int codePage)
 {
-    if (codePage == CodePageUtf8) {
+    if (codePage == kCodePageUtf8) {
         appendUtf8(out, (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF ? kReplacement : c);
-    } else if (codePage == CodePageLatin1) {
+    } else if (codePage == kCodePageLatin1) {
         out.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
 #if defined(_WIN32)
-    } else if (codePage == CodePageAnsi) {
+    } else if (codePage == kCodePageAnsi) {
         std::u16string unit;
         appendUtf16(unit, c);
         out += encodeAnsi(unit);
@@ -182,7 +182,7 @@ void appendCodePoint(std::string& out, char32_t c, int codePage)
 std::string encode(std::u16string_view text, int codePage)
 {
 #if defined(_WIN32)
-    if (codePage == CodePageAnsi) {
+    if (codePage == kCodePageAnsi) {
         return encodeAnsi(text);
     }
 #endif
@@ -206,11 +206,11 @@ std::string encode(std::u16string_view text, int codePage)
 
 std::u16string decode(std::string_view bytes, int codePage)
 {
-    if (codePage == CodePageUtf8) {
+    if (codePage == kCodePageUtf8) {
         return decodeUtf8(bytes);
     }
 #if defined(_WIN32)
-    if (codePage == CodePageAnsi) {
+    if (codePage == kCodePageAnsi) {
         return decodeAnsi(bytes);
     }
 #endif

@@ -11,10 +11,10 @@
 // and lone surrogates become U+FFFD.
 namespace netcomp {
 
-inline constexpr int CodePageAnsi = 0;
-inline constexpr int CodePageWindows1252 = 1252;
-inline constexpr int CodePageLatin1 = 28591;
-inline constexpr int CodePageUtf8 = 65001;
+inline constexpr int kCodePageAnsi = 0;
+inline constexpr int kCodePageWindows1252 = 1252;
+inline constexpr int kCodePageLatin1 = 28591;
+inline constexpr int kCodePageUtf8 = 65001;
 
 bool isSupportedCodePage(int codePage);
 
@@ -24,21 +24,21 @@ std::u16string decode(std::string_view bytes, int codePage);
 // The text chain of the program passes received text through 8-bit ANSI text.
 inline std::string toAnsi(std::u16string_view text)
 {
-    return encode(text, CodePageAnsi);
+    return encode(text, kCodePageAnsi);
 }
 inline std::u16string fromAnsi(std::string_view bytes)
 {
-    return decode(bytes, CodePageAnsi);
+    return decode(bytes, kCodePageAnsi);
 }
 
 // UTF-8 is what the wrappers use for exception messages.
 inline std::string toUtf8(std::u16string_view text)
 {
-    return encode(text, CodePageUtf8);
+    return encode(text, kCodePageUtf8);
 }
 inline std::u16string fromUtf8(std::string_view bytes)
 {
-    return decode(bytes, CodePageUtf8);
+    return decode(bytes, kCodePageUtf8);
 }
 
 // Appends the code page's bytes for one Unicode code point (used by JSON escapes).

@@ -46,6 +46,6 @@ constexpr std::string_view errorText(int32_t code)
 }
 
 // Out of memory is reported under the code of the call it stopped.
-inline constexpr std::string_view outOfMemoryText = "Out of memory.";
+inline constexpr std::string_view kOutOfMemoryText = "Out of memory.";
 
 } // namespace netcomp

@@ -24,7 +24,7 @@ struct TransferClassIds {
     int32_t resetMethod = -1;
 };
 
-inline constexpr TransferClassIds httpClassIds{
+inline constexpr TransferClassIds kHttpClassIds{
     .allowCompression = NETCOMP_HTTP_PROP_ALLOW_HTTP_COMPRESSION,
     .followRedirects = NETCOMP_HTTP_PROP_FOLLOW_REDIRECTS,
     .localFile = NETCOMP_HTTP_PROP_LOCAL_FILE,
@@ -38,7 +38,7 @@ inline constexpr TransferClassIds httpClassIds{
     .interruptMethod = NETCOMP_HTTP_METHOD_INTERRUPT,
 };
 
-inline constexpr TransferClassIds restClassIds{
+inline constexpr TransferClassIds kRestClassIds{
     .buildDom = NETCOMP_REST_PROP_BUILD_DOM,
     .followRedirects = NETCOMP_REST_PROP_FOLLOW_REDIRECTS,
     .localFile = NETCOMP_REST_PROP_LOCAL_FILE,

@@ -2,7 +2,7 @@
 
 #include "components/binding/CoreClass.h"
 
-TnetHTTP::TnetHTTP() : TnetTransfer(netcomp::binding::httpCoreClass(), netcomp::httpClassIds)
+TnetHTTP::TnetHTTP() : TnetTransfer(netcomp::binding::httpCoreClass(), netcomp::kHttpClassIds)
 {
 }
 

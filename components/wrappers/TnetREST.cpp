@@ -2,7 +2,7 @@
 
 #include "components/binding/CoreClass.h"
 
-TnetREST::TnetREST() : TnetTransfer(netcomp::binding::restCoreClass(), netcomp::restClassIds)
+TnetREST::TnetREST() : TnetTransfer(netcomp::binding::restCoreClass(), netcomp::kRestClassIds)
 {
 }
 

@@ -159,7 +159,7 @@ TEST(CheckerDemo, WithoutTheSampleLackingItsReportNothingWouldFail)
     copy.remove(samples + "TW-2026-0817.json");
 
     const auto result = runCommand({copy.rootArgument()});
-    EXPECT_EQ(result.exitCode, checkPassed);
+    EXPECT_EQ(result.exitCode, kCheckPassed);
     EXPECT_EQ(result.out,
               samples + "AW-2026-0099.json: SampleType: Warnung: keine Interpretervorlage "
                         "„interpreter/Abwasser.json“ für die Probenart „Abwasser“; der Kunde sieht "
@@ -431,7 +431,7 @@ TEST(CheckerReport, JsonCarriesTheSameFindingsForScripts)
     breakTwoDocuments(webSpace);
 
     const auto result = runCommand({"--json", webSpace.rootArgument()});
-    EXPECT_EQ(result.exitCode, checkFailed);
+    EXPECT_EQ(result.exitCode, kCheckFailed);
     TnetJSON json;
     json.Config(u"StringProcessingOptions=3");
     json.setBuildDOM(true);
@@ -466,20 +466,20 @@ TEST(CheckerCommand, ExitCodeSaysWhetherSomethingWouldFail)
         std::vector<std::string> arguments;
         int exitCode;
     } cases[] = {
-        {"clean", {clean.rootArgument()}, checkPassed},
-        {"warnings only", {onlyWarned.rootArgument()}, checkPassed},
-        {"an error", {broken.rootArgument()}, checkFailed},
-        {"an error, as JSON", {"--json", broken.rootArgument()}, checkFailed},
-        {"help", {"--help"}, checkPassed},
-        {"no folder", {}, checkBadUsage},
-        {"two folders", {clean.rootArgument(), broken.rootArgument()}, checkBadUsage},
-        {"unknown option", {"--fix", clean.rootArgument()}, checkBadUsage},
-        {"no such folder", {clean.rootArgument() + "-nirgends"}, checkBadUsage},
+        {"clean", {clean.rootArgument()}, kCheckPassed},
+        {"warnings only", {onlyWarned.rootArgument()}, kCheckPassed},
+        {"an error", {broken.rootArgument()}, kCheckFailed},
+        {"an error, as JSON", {"--json", broken.rootArgument()}, kCheckFailed},
+        {"help", {"--help"}, kCheckPassed},
+        {"no folder", {}, kCheckBadUsage},
+        {"two folders", {clean.rootArgument(), broken.rootArgument()}, kCheckBadUsage},
+        {"unknown option", {"--fix", clean.rootArgument()}, kCheckBadUsage},
+        {"no such folder", {clean.rootArgument() + "-nirgends"}, kCheckBadUsage},
     };
     for (const auto& c : cases) {
         const auto result = runCommand(c.arguments);
         EXPECT_EQ(result.exitCode, c.exitCode) << c.name << "\n" << result.out << result.err;
-        if (c.exitCode == checkBadUsage) {
+        if (c.exitCode == kCheckBadUsage) {
             EXPECT_EQ(result.out, "") << c.name;
             EXPECT_NE(result.err, "") << c.name;
         }
@@ -492,13 +492,13 @@ TEST(CheckerCommand, ShowsProgressOnlyOnALargeWebSpace)
     EXPECT_EQ(runCommand({small.rootArgument()}).err, "");
 
     TestWebSpace large;
-    for (size_t i = 3; i <= progressFromDocuments; ++i) {
+    for (size_t i = 3; i <= kProgressFromDocuments; ++i) {
         const std::string code = "P-" + std::to_string(i);
         large.write(samples + code + ".json", sampleDocument("Trinkwasser"));
         large.write(reports + code + ".pdf", "%PDF-1.4\n");
     }
     const auto result = runCommand({large.rootArgument()});
-    EXPECT_EQ(result.exitCode, checkPassed) << result.out;
+    EXPECT_EQ(result.exitCode, kCheckPassed) << result.out;
     EXPECT_NE(result.err.find("\rQuorviCheck: 10 von 101 Dokumenten geprüft"), std::string::npos);
     EXPECT_TRUE(result.err.ends_with("\rQuorviCheck: 101 von 101 Dokumenten geprüft\n"))
         << result.err;

@@ -17,8 +17,8 @@ namespace {
 using netcomp::decode;
 using netcomp::encode;
 
-constexpr std::array<int, 4> kCodePages = {netcomp::CodePageAnsi, netcomp::CodePageWindows1252,
-                                           netcomp::CodePageLatin1, netcomp::CodePageUtf8};
+constexpr std::array<int, 4> kCodePages = {netcomp::kCodePageAnsi, netcomp::kCodePageWindows1252,
+                                           netcomp::kCodePageLatin1, netcomp::kCodePageUtf8};
 constexpr char16_t kReplacement = 0xFFFD;
 
 bool isHighSurrogate(char32_t c)
@@ -139,7 +139,7 @@ void checkDecode(std::string_view bytes)
 {
     for (const int codePage : kCodePages) {
         const std::u16string text = decode(bytes, codePage);
-        if (codePage == netcomp::CodePageUtf8) {
+        if (codePage == netcomp::kCodePageUtf8) {
             FUZZ_CHECK(isWellFormedUtf16(text));
             // Whatever was decoded is carried by UTF-8 unchanged.
             FUZZ_CHECK(decode(encode(text, codePage), codePage) == text);
@@ -157,7 +157,7 @@ void checkDecode(std::string_view bytes)
         FUZZ_CHECK(text.size() == bytes.size());
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             const auto b = static_cast<unsigned char>(bytes[i]);
-            if (codePage == netcomp::CodePageLatin1 || b < 0x80 || b > 0x9F) {
+            if (codePage == netcomp::kCodePageLatin1 || b < 0x80 || b > 0x9F) {
                 FUZZ_CHECK(text[i] == b);
             }
         }
@@ -169,7 +169,7 @@ void checkEncode(std::u16string_view text)
 {
     for (const int codePage : kCodePages) {
         const std::string bytes = encode(text, codePage);
-        if (codePage == netcomp::CodePageUtf8) {
+        if (codePage == netcomp::kCodePageUtf8) {
             std::string expected;
             const std::u16string carried = withoutLoneSurrogates(text);
             for (std::size_t i = 0; i < carried.size(); ++i) {
@@ -210,7 +210,7 @@ void checkAppendCodePoint(char32_t c)
         FUZZ_CHECK(out.front() == 'x');
         const std::string_view added = std::string_view(out).substr(1);
         const bool scalar = c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
-        if (codePage == netcomp::CodePageUtf8) {
+        if (codePage == netcomp::kCodePageUtf8) {
             std::string expected;
             appendUtf8(expected, scalar ? c : kReplacement);
             FUZZ_CHECK(added == expected);

@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 
     // The sample code goes out as ANSI text, the sample type as UTF-8.
     const std::string ansi = netcomp::toAnsi(text);
-    const std::u16string folder = utf16(service::DataFolderPath);
+    const std::u16string folder = utf16(service::kDataFolderPath);
     checkAddress(service::sampleDocumentAddress(base, text), base, folder + u"/JSON/", ansi,
                  u".json");
     checkAddress(service::reportAddress(base, text), base, folder + u"/reports/", ansi, u".pdf");

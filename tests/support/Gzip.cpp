@@ -10,8 +10,8 @@ namespace quorvi::test {
 std::string gzipCompress(std::string_view data)
 {
     z_stream stream{};
-    constexpr int gzipWindowBits = 15 + 16;
-    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, gzipWindowBits, 8, Z_DEFAULT_STRATEGY) !=
+    constexpr int kGzipWindowBits = 15 + 16;
+    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, kGzipWindowBits, 8, Z_DEFAULT_STRATEGY) !=
         Z_OK) {
         throw std::runtime_error("deflateInit2 failed");
     }

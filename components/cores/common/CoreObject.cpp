@@ -65,7 +65,7 @@ std::string CoreObject::textArgument(int32_t id, netcomp_value value, netcomp_va
         if (n == 0) {
             n = std::char_traits<char16_t>::length(p);
         }
-        const int cp = id >= NETCOMP_ID_FILENAME ? CodePageUtf8 : m_codePage;
+        const int cp = id >= NETCOMP_ID_FILENAME ? kCodePageUtf8 : m_codePage;
         return encode(std::u16string_view(p, n), cp);
     }
     const auto* p = reinterpret_cast<const char*>(value);
@@ -76,7 +76,7 @@ std::string CoreObject::textArgument(int32_t id, netcomp_value value, netcomp_va
 netcomp_value CoreObject::returnText(int32_t id, std::string_view bytes, int32_t* length)
 {
     if (id >= NETCOMP_ID_UTF16) {
-        m_text = decode(bytes, id >= NETCOMP_ID_FILENAME ? CodePageUtf8 : m_codePage);
+        m_text = decode(bytes, id >= NETCOMP_ID_FILENAME ? kCodePageUtf8 : m_codePage);
         if (length) {
             *length = static_cast<int32_t>(m_text.size());
         }

@@ -42,7 +42,7 @@ template <class Class, class Fn> int32_t guarded(void* handle, Fn&& fn)
         object->setLastError(code, e.text());
     } catch (const std::bad_alloc&) {
         code = NETCOMP_ERR_TRANSPORT;
-        object->setLastError(code, std::string(outOfMemoryText));
+        object->setLastError(code, std::string(kOutOfMemoryText));
     } catch (const std::exception& e) {
         code = NETCOMP_ERR_TRANSPORT;
         object->setLastError(code, e.what());

@@ -5,7 +5,7 @@ namespace netcomp::http {
 
 class HttpCore final : public TransferCore {
 public:
-    HttpCore(netcomp_event_sink sink, void* context) : TransferCore(sink, context, httpClassIds) {}
+    HttpCore(netcomp_event_sink sink, void* context) : TransferCore(sink, context, kHttpClassIds) {}
 };
 
 } // namespace netcomp::http

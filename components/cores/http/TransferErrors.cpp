@@ -45,7 +45,7 @@ core::CoreError malformedAnswerFailure()
 
 core::CoreError outOfMemoryFailure()
 {
-    return core::CoreError(NETCOMP_ERR_TRANSPORT, std::string(outOfMemoryText));
+    return core::CoreError(NETCOMP_ERR_TRANSPORT, std::string(kOutOfMemoryText));
 }
 
 } // namespace netcomp::http

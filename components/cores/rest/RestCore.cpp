@@ -7,11 +7,11 @@ namespace netcomp::rest {
 // The REST class: an HTTP client that keeps the body and checks JSON and XML bodies.
 class RestCore final : public http::TransferCore {
 public:
-    RestCore(netcomp_event_sink sink, void* context) : TransferCore(sink, context, restClassIds) {}
+    RestCore(netcomp_event_sink sink, void* context) : TransferCore(sink, context, kRestClassIds) {}
 
     netcomp_value getProperty(int32_t id, int32_t index, int32_t* length) override
     {
-        if (id == restClassIds.buildDom) {
+        if (id == kRestClassIds.buildDom) {
             return m_buildDom ? 1 : 0;
         }
         return TransferCore::getProperty(id, index, length);
@@ -19,7 +19,7 @@ public:
 
     void setProperty(int32_t id, int32_t index, netcomp_value value, int32_t length) override
     {
-        if (id == restClassIds.buildDom) {
+        if (id == kRestClassIds.buildDom) {
             m_buildDom = value != 0;
         } else {
             TransferCore::setProperty(id, index, value, length);
@@ -28,7 +28,7 @@ public:
 
     void invoke(int32_t id, int32_t argCount, netcomp_value* args, netcomp_value* lengths) override
     {
-        if (id < NETCOMP_ID_FILENAME && plainId(id) == restClassIds.resetMethod) {
+        if (id < NETCOMP_ID_FILENAME && plainId(id) == kRestClassIds.resetMethod) {
             requireArgs(argCount, 0);
             requireIdle();
             dropAnswer();

@@ -116,13 +116,13 @@ public:
 template <class Fake> std::string state(const Fake& control)
 {
     std::string colour = "white";
-    if (control.colour == colours::yellow) {
+    if (control.colour == colours::kYellow) {
         colour = "yellow";
-    } else if (control.colour == colours::lime) {
+    } else if (control.colour == colours::kLime) {
         colour = "lime";
-    } else if (control.colour == colours::green) {
+    } else if (control.colour == colours::kGreen) {
         colour = "green";
-    } else if (control.colour == colours::red) {
+    } else if (control.colour == colours::kRed) {
         colour = "red";
     } else if (control.colour) {
         colour = "another colour";

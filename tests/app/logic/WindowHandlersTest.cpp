@@ -140,7 +140,7 @@ TEST_F(LoadAndInterpret, ACommaValueIsShownWithAPointAndInterpreted)
     EXPECT_EQ(state(w.valueEdit), "visible enabled lime");
     EXPECT_EQ(state(w.Unit), "visible enabled yellow");
     EXPECT_EQ(w.disclaimer.value, u"Einleitung");
-    EXPECT_EQ(w.interpretation.colour, colours::yellow);
+    EXPECT_EQ(w.interpretation.colour, colours::kYellow);
     EXPECT_NE(w.interpretation.value.find(u"zu hoch"), std::u16string::npos);
     EXPECT_TRUE(w.messages.errors.empty());
 }
@@ -157,7 +157,7 @@ TEST_F(LoadAndInterpret, AnUnconvertibleValueIsReportedAndTheWindowStaysUsable)
     EXPECT_EQ(w.interpretation.value, u"");
     w.type(w.valueEdit, u"5");
     w.handlers.run(&WindowHandlers::processClick);
-    EXPECT_EQ(w.interpretation.colour, colours::lime);
+    EXPECT_EQ(w.interpretation.colour, colours::kLime);
     EXPECT_EQ(w.messages.errors.size(), 1u);
 }
 

@@ -27,7 +27,7 @@ TEST(WindowLayoutTable, TabStopsRunFromZeroWithoutGapsOrTwins)
 {
     std::vector<int> order;
     for (const layout::ControlLayout& spec : layout::controls()) {
-        if (spec.tabOrder != layout::notATabStop) {
+        if (spec.tabOrder != layout::kNotATabStop) {
             order.push_back(spec.tabOrder);
         }
     }
@@ -44,11 +44,11 @@ TEST(WindowLayoutTable, EveryControlLiesInsideTheGroupBox)
     for (const layout::ControlLayout& spec : layout::controls()) {
         EXPECT_GE(spec.place.left, 0) << spec.name;
         EXPECT_GE(spec.place.top, 0) << spec.name;
-        EXPECT_LE(spec.place.left + spec.place.width, layout::groupBox.width) << spec.name;
-        EXPECT_LE(spec.place.top + spec.place.height, layout::groupBox.height) << spec.name;
+        EXPECT_LE(spec.place.left + spec.place.width, layout::kGroupBox.width) << spec.name;
+        EXPECT_LE(spec.place.top + spec.place.height, layout::kGroupBox.height) << spec.name;
     }
-    EXPECT_LE(layout::groupBox.left + layout::groupBox.width, layout::clientSize.width);
-    EXPECT_LE(layout::groupBox.top + layout::groupBox.height, layout::clientSize.height);
+    EXPECT_LE(layout::kGroupBox.left + layout::kGroupBox.width, layout::kClientSize.width);
+    EXPECT_LE(layout::kGroupBox.top + layout::kGroupBox.height, layout::kClientSize.height);
 }
 
 } // namespace

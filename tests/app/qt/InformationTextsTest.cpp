@@ -157,21 +157,21 @@ void InformationTextsTest::contactValuesAreFilledIn()
 {
     using namespace contacts;
     const QStringList imprint = toQString(impressumText()).split(u'\n');
-    QVERIFY(imprint[1].contains(u" auf %1 aktiviert"_s.arg(toQString(serviceWebSite))));
-    QCOMPARE(imprint[8], toQString(companyName));
-    QCOMPARE(imprint[9], u"Inhaber %1"_s.arg(toQString(ownerName)));
-    QCOMPARE(imprint[10], toQString(streetAndNumber));
-    QCOMPARE(imprint[11], u"%1  %2"_s.arg(toQString(postalCode), toQString(city)));
-    QCOMPARE(imprint[12], u"Email: %1 (Keine Softwareberatung!)"_s.arg(toQString(supportEmail)));
-    QCOMPARE(imprint[13], u"Tel:%1(Keine Softwareberatung!)"_s.arg(toQString(telephone)));
-    QCOMPARE(imprint[14], u"UmStID: %1"_s.arg(toQString(vatId)));
+    QVERIFY(imprint[1].contains(u" auf %1 aktiviert"_s.arg(toQString(kServiceWebSite))));
+    QCOMPARE(imprint[8], toQString(kCompanyName));
+    QCOMPARE(imprint[9], u"Inhaber %1"_s.arg(toQString(kOwnerName)));
+    QCOMPARE(imprint[10], toQString(kStreetAndNumber));
+    QCOMPARE(imprint[11], u"%1  %2"_s.arg(toQString(kPostalCode), toQString(kCity)));
+    QCOMPARE(imprint[12], u"Email: %1 (Keine Softwareberatung!)"_s.arg(toQString(kSupportEmail)));
+    QCOMPARE(imprint[13], u"Tel:%1(Keine Softwareberatung!)"_s.arg(toQString(kTelephone)));
+    QCOMPARE(imprint[14], u"UmStID: %1"_s.arg(toQString(kVatId)));
 
     const QStringList note = toQString(kundendienstText()).split(u'\n');
-    QVERIFY(note[1].contains(u" von %1 und %2 zur "_s.arg(toQString(sorbenoWebAddress),
-                                                          toQString(veltranikWebAddress))));
-    QVERIFY(note[4].contains(u" an %1 mit "_s.arg(toQString(supportEmail))));
-    QCOMPARE(toQString(windowCaption()), u"%1 / %2 Quorvi V2"_s.arg(toQString(veltranikWebAddress),
-                                                                    toQString(sorbenoWebAddress)));
+    QVERIFY(note[1].contains(u" von %1 und %2 zur "_s.arg(toQString(kSorbenoWebAddress),
+                                                          toQString(kVeltranikWebAddress))));
+    QVERIFY(note[4].contains(u" an %1 mit "_s.arg(toQString(kSupportEmail))));
+    QCOMPARE(toQString(windowCaption()), u"%1 / %2 Quorvi V2"_s.arg(toQString(kVeltranikWebAddress),
+                                                                    toQString(kSorbenoWebAddress)));
 }
 
 void InformationTextsTest::clickingALabelShowsItsTextAndChangesNothingElse_data()

@@ -10,14 +10,14 @@ using netcomp::encode;
 TEST(CodePage, Windows1252RoundTripsItsGermanLetters)
 {
     const std::u16string text = u"äöüÄÖÜß µ €";
-    const std::string bytes = encode(text, netcomp::CodePageAnsi);
+    const std::string bytes = encode(text, netcomp::kCodePageAnsi);
     EXPECT_EQ(bytes, "\xE4\xF6\xFC\xC4\xD6\xDC\xDF \xB5 \x80");
-    EXPECT_EQ(decode(bytes, netcomp::CodePageAnsi), text);
+    EXPECT_EQ(decode(bytes, netcomp::kCodePageAnsi), text);
 }
 
 TEST(CodePage, Windows1252ReplacesWhatItCannotHold)
 {
-    EXPECT_EQ(encode(u"a\u2211b\U0001F600c", netcomp::CodePageAnsi), "a?b?c");
+    EXPECT_EQ(encode(u"a\u2211b\U0001F600c", netcomp::kCodePageAnsi), "a?b?c");
 }
 
 TEST(CodePage, Windows1252UndefinedBytesDecodeToTheirControlCodes)
@@ -29,9 +29,9 @@ TEST(CodePage, Windows1252UndefinedBytesDecodeToTheirControlCodes)
 TEST(CodePage, Utf8RoundTripsAllPlanes)
 {
     const std::u16string text = u"aä€\U0001F600";
-    const std::string bytes = encode(text, netcomp::CodePageUtf8);
+    const std::string bytes = encode(text, netcomp::kCodePageUtf8);
     EXPECT_EQ(bytes, "a\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80");
-    EXPECT_EQ(decode(bytes, netcomp::CodePageUtf8), text);
+    EXPECT_EQ(decode(bytes, netcomp::kCodePageUtf8), text);
 }
 
 struct InvalidUtf8 {
@@ -43,7 +43,7 @@ class Utf8Invalid : public testing::TestWithParam<InvalidUtf8> {};
 
 TEST_P(Utf8Invalid, BecomesReplacementCharacters)
 {
-    EXPECT_EQ(decode(GetParam().bytes, netcomp::CodePageUtf8), GetParam().text);
+    EXPECT_EQ(decode(GetParam().bytes, netcomp::kCodePageUtf8), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Utf8Invalid,
@@ -58,8 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Utf8Invalid,
 
 TEST(CodePage, LoneSurrogatesEncodeAsReplacement)
 {
-    EXPECT_EQ(encode(std::u16string(1, char16_t(0xD800)), netcomp::CodePageUtf8), "\xEF\xBF\xBD");
-    EXPECT_EQ(encode(std::u16string(1, char16_t(0xDC00)), netcomp::CodePageAnsi), "?");
+    EXPECT_EQ(encode(std::u16string(1, char16_t(0xD800)), netcomp::kCodePageUtf8), "\xEF\xBF\xBD");
+    EXPECT_EQ(encode(std::u16string(1, char16_t(0xDC00)), netcomp::kCodePageAnsi), "?");
 }
 
 TEST(CodePage, KnowsWhichCodePagesItSupports)

@@ -27,12 +27,12 @@ void PrintTo(const Outcome& outcome, std::ostream* out)
 
 std::u16string utf16(std::string_view utf8Text)
 {
-    return netcomp::decode(utf8Text, netcomp::CodePageUtf8);
+    return netcomp::decode(utf8Text, netcomp::kCodePageUtf8);
 }
 
 std::string utf8(std::u16string_view text)
 {
-    return netcomp::encode(text, netcomp::CodePageUtf8);
+    return netcomp::encode(text, netcomp::kCodePageUtf8);
 }
 
 CoreClient::CoreClient(const CoreApi& api) : m_api(api)

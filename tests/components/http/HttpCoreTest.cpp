@@ -23,7 +23,7 @@ using namespace quorvi::test;
 
 namespace {
 
-using netcomp::httpClassIds;
+using netcomp::kHttpClassIds;
 
 constexpr std::size_t kBodyLimit = std::size_t{8} << 20;
 
@@ -54,15 +54,15 @@ protected:
     }
     Outcome head(std::string_view target)
     {
-        return http().call(httpClassIds.headMethod, url(target));
+        return http().call(kHttpClassIds.headMethod, url(target));
     }
     Outcome get(std::string_view target)
     {
-        return http().call(httpClassIds.getMethod, url(target));
+        return http().call(kHttpClassIds.getMethod, url(target));
     }
     std::string url(std::string_view target) { return server().url(target); }
-    std::string statusLine() { return http().text(httpClassIds.statusLine); }
-    std::string body() { return http().bytes(httpClassIds.transferredData); }
+    std::string statusLine() { return http().text(kHttpClassIds.statusLine); }
+    std::string body() { return http().bytes(kHttpClassIds.transferredData); }
 
 private:
     std::unique_ptr<HttpsTestServer> m_server;
@@ -83,41 +83,41 @@ TEST_F(HttpCoreTest, TransfersReportStatusLineAndBody)
 {
     const std::string notFound = "Not found.\n";
     const std::vector<TransferCase> cases = {
-        {"head ok", httpClassIds.headMethod, routes::kOk, kSuccess, "HTTP/1.1 200 OK", ""},
-        {"get ok", httpClassIds.getMethod, routes::kOk, kSuccess, "HTTP/1.1 200 OK",
+        {"head ok", kHttpClassIds.headMethod, routes::kOk, kSuccess, "HTTP/1.1 200 OK", ""},
+        {"get ok", kHttpClassIds.getMethod, routes::kOk, kSuccess, "HTTP/1.1 200 OK",
          routes::kOkBody},
         {"head 404",
-         httpClassIds.headMethod,
+         kHttpClassIds.headMethod,
          routes::kNotFound,
          {151, "HTTP protocol error. 404 Not Found."},
          "HTTP/1.1 404 Not Found",
          ""},
         {"get 404",
-         httpClassIds.getMethod,
+         kHttpClassIds.getMethod,
          routes::kNotFound,
          {151, "HTTP protocol error. 404 Not Found."},
          "HTTP/1.1 404 Not Found",
          notFound},
         {"unknown target",
-         httpClassIds.getMethod,
+         kHttpClassIds.getMethod,
          "/no/such/document.json",
          {151, "HTTP protocol error. 404 Not Found."},
          "HTTP/1.1 404 Not Found",
          notFound},
         {"head 301",
-         httpClassIds.headMethod,
+         kHttpClassIds.headMethod,
          routes::kMoved,
          {151, "HTTP protocol error. 301 Moved Permanently."},
          "HTTP/1.1 301 Moved Permanently",
          ""},
         {"get 301 not followed",
-         httpClassIds.getMethod,
+         kHttpClassIds.getMethod,
          routes::kMoved,
          {151, "HTTP protocol error. 301 Moved Permanently."},
          "HTTP/1.1 301 Moved Permanently",
          ""},
         {"get 500",
-         httpClassIds.getMethod,
+         kHttpClassIds.getMethod,
          routes::kServerError,
          {151, "HTTP protocol error. 500 Internal Server Error."},
          "HTTP/1.1 500 Internal Server Error",
@@ -129,7 +129,7 @@ TEST_F(HttpCoreTest, TransfersReportStatusLineAndBody)
         EXPECT_EQ(statusLine(), c.statusLine);
         EXPECT_EQ(body(), c.body);
         EXPECT_EQ(server().lastRequest()->method,
-                  c.method == httpClassIds.headMethod ? "HEAD" : "GET");
+                  c.method == kHttpClassIds.headMethod ? "HEAD" : "GET");
         EXPECT_EQ(server().lastRequest()->target, c.target);
     }
     // One object did all of it over one connection.
@@ -141,7 +141,7 @@ TEST_F(HttpCoreTest, TransfersReportStatusLineAndBody)
 TEST_F(HttpCoreTest, ObjectsShareOneConnectionAndReplaceABrokenOne)
 {
     ASSERT_EQ(head(routes::kOk), kSuccess);
-    ASSERT_EQ(other().call(httpClassIds.headMethod, url(routes::kOk)), kSuccess);
+    ASSERT_EQ(other().call(kHttpClassIds.headMethod, url(routes::kOk)), kSuccess);
     ASSERT_EQ(head(routes::kOk), kSuccess);
     EXPECT_EQ(server().requests().size(), 3u);
     SKIP_ON_WINDOWS("WinHTTP under Wine opens a connection per request here");
@@ -149,9 +149,9 @@ TEST_F(HttpCoreTest, ObjectsShareOneConnectionAndReplaceABrokenOne)
 
     // The server ends the connection in the middle of a body: the next transfer, of
     // either object, opens a new one by itself.
-    EXPECT_EQ(other().call(httpClassIds.getMethod, url(routes::kTruncated)).code, 307);
+    EXPECT_EQ(other().call(kHttpClassIds.getMethod, url(routes::kTruncated)).code, 307);
     EXPECT_EQ(get(routes::kOk), kSuccess);
-    EXPECT_EQ(other().call(httpClassIds.headMethod, url(routes::kOk)), kSuccess);
+    EXPECT_EQ(other().call(kHttpClassIds.headMethod, url(routes::kOk)), kSuccess);
     EXPECT_EQ(server().connectionCount(), 2u);
 }
 
@@ -174,8 +174,8 @@ TEST_F(HttpCoreTest, CompressionAsksForGzipAndDeflateAndDecodes)
     };
     for (const CompressionCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(http().setValue(httpClassIds.allowCompression, c.allow), kSuccess);
-        EXPECT_EQ(http().value(httpClassIds.allowCompression), c.allow ? 1 : 0);
+        ASSERT_EQ(http().setValue(kHttpClassIds.allowCompression, c.allow), kSuccess);
+        EXPECT_EQ(http().value(kHttpClassIds.allowCompression), c.allow ? 1 : 0);
         ASSERT_EQ(get(c.target), kSuccess);
         EXPECT_EQ(server().lastRequest()->header("Accept-Encoding"), c.acceptEncodingSeen);
         EXPECT_EQ(body(), c.body);
@@ -184,7 +184,7 @@ TEST_F(HttpCoreTest, CompressionAsksForGzipAndDeflateAndDecodes)
 
 TEST_F(HttpCoreTest, BrokenGzipFailsWithDecodingError)
 {
-    ASSERT_EQ(http().setValue(httpClassIds.allowCompression, 1), kSuccess);
+    ASSERT_EQ(http().setValue(kHttpClassIds.allowCompression, 1), kSuccess);
     const Outcome outcome = get(routes::kBrokenGzip);
     EXPECT_EQ(outcome.code, NETCOMP_ERR_DECODING);
     EXPECT_EQ(outcome.text.rfind("Response body could not be decoded (", 0), 0u) << outcome.text;
@@ -209,9 +209,9 @@ TEST_F(HttpCoreTest, TransportFailuresLeaveTheObjectUsable)
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(http().setValue(httpClassIds.timeout, c.timeoutSeconds), kSuccess);
+        ASSERT_EQ(http().setValue(kHttpClassIds.timeout, c.timeoutSeconds), kSuccess);
         EXPECT_EQ(get(c.target), c.outcome);
-        EXPECT_EQ(http().value(httpClassIds.timeout), c.timeoutSeconds);
+        EXPECT_EQ(http().value(kHttpClassIds.timeout), c.timeoutSeconds);
         EXPECT_EQ(head(routes::kOk), kSuccess);
         EXPECT_EQ(statusLine(), "HTTP/1.1 200 OK");
     }
@@ -220,11 +220,11 @@ TEST_F(HttpCoreTest, TransportFailuresLeaveTheObjectUsable)
 TEST_F(HttpCoreTest, ConnectionRefusedAndNonTlsServerFail)
 {
     const std::string refused = "https://127.0.0.1:" + std::to_string(unusedPort()) + "/";
-    EXPECT_EQ(http().call(httpClassIds.headMethod, refused),
+    EXPECT_EQ(http().call(kHttpClassIds.headMethod, refused),
               (Outcome{303, "Could not connect to the server."}));
 
     PlainHttpListener plain;
-    const Outcome outcome = http().call(httpClassIds.headMethod,
+    const Outcome outcome = http().call(kHttpClassIds.headMethod,
                                         "https://127.0.0.1:" + std::to_string(plain.port()) + "/");
     EXPECT_EQ(outcome.code, NETCOMP_ERR_TLS);
     EXPECT_EQ(outcome.text.rfind("TLS handshake failed (", 0), 0u) << outcome.text;
@@ -238,7 +238,7 @@ TEST_F(HttpCoreTest, UntrustedCertificateIsRejected)
     options.certificate = HttpsTestServer::Certificate::Untrusted;
     HttpsTestServer untrusted(options);
     EXPECT_EQ(
-        http().call(httpClassIds.headMethod, untrusted.url(routes::kOk)),
+        http().call(kHttpClassIds.headMethod, untrusted.url(routes::kOk)),
         (Outcome{305, "Server certificate rejected: unable to get local issuer certificate."}));
 #if !defined(_WIN32)
     // With the extra CA, WinHTTP checks the chain only after the request went out; the
@@ -254,7 +254,7 @@ TEST_F(HttpCoreTest, CertificateIsCheckedForIpAddressesToo)
 {
     SKIP_ON_WINDOWS("Wine does not match a certificate's IP address names");
     const std::string byAddress = "https://127.0.0.1:" + std::to_string(server().port()) + "/ok";
-    EXPECT_EQ(http().call(httpClassIds.headMethod, byAddress), kSuccess);
+    EXPECT_EQ(http().call(kHttpClassIds.headMethod, byAddress), kSuccess);
 }
 
 struct UrlCase {
@@ -283,10 +283,10 @@ TEST_F(HttpCoreTest, BadUrlsAreRefusedBeforeSending)
     };
     for (const UrlCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(http().call(httpClassIds.getMethod, c.url), (Outcome{301, c.text}));
+        EXPECT_EQ(http().call(kHttpClassIds.getMethod, c.url), (Outcome{301, c.text}));
     }
     EXPECT_TRUE(server().requests().empty());
-    EXPECT_EQ(http().call(httpClassIds.headMethod,
+    EXPECT_EQ(http().call(kHttpClassIds.headMethod,
                           "HTTPS://localhost:" + std::to_string(server().port()) + "/ok"),
               kSuccess);
 }
@@ -303,7 +303,7 @@ TEST_F(HttpCoreTest, UrlGoesOutAsGivenInTheCodePage)
     ASSERT_EQ(get(target), kSuccess)
         << server().lastRequest()->target; // code page 0: "ä" becomes E4
     EXPECT_EQ(body(), "ansi");
-    ASSERT_EQ(http().config(httpClassIds.configMethod, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(http().config(kHttpClassIds.configMethod, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get(target), kSuccess);
     EXPECT_EQ(body(), "utf-8");
     EXPECT_EQ(server().lastRequest()->target, target);
@@ -313,13 +313,13 @@ TEST_F(HttpCoreTest, TransferredDataIsDecodedWithTheCodePage)
 {
     server().addRoute("/umlauts", TestRoute().withBody("Gr\xC3\xBC\xC3\x9F"
                                                        "e"));
-    ASSERT_EQ(http().config(httpClassIds.configMethod, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(http().config(kHttpClassIds.configMethod, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get("/umlauts"), kSuccess);
-    EXPECT_EQ(http().text(httpClassIds.transferredData), "Gr\xC3\xBC\xC3\x9F"
-                                                         "e");
-    ASSERT_EQ(http().config(httpClassIds.configMethod, "codepage=1252"), kSuccess);
-    EXPECT_EQ(http().text(httpClassIds.transferredData), "Gr\xC3\x83\xC2\xBC\xC3\x83\xC5\xB8"
-                                                         "e");
+    EXPECT_EQ(http().text(kHttpClassIds.transferredData), "Gr\xC3\xBC\xC3\x9F"
+                                                          "e");
+    ASSERT_EQ(http().config(kHttpClassIds.configMethod, "codepage=1252"), kSuccess);
+    EXPECT_EQ(http().text(kHttpClassIds.transferredData), "Gr\xC3\x83\xC2\xBC\xC3\x83\xC5\xB8"
+                                                          "e");
     EXPECT_EQ(body(), "Gr\xC3\xBC\xC3\x9F"
                       "e");
 }
@@ -371,7 +371,7 @@ TEST_F(HttpCoreTest, TransferAskedWhileBusyFailsAtOnce)
         if (inner.empty()) {
             inner.push_back(head(routes::kOk));
             inner.push_back(get(routes::kOk));
-            inner.push_back(http().call(httpClassIds.headMethod, "not even a url"));
+            inner.push_back(http().call(kHttpClassIds.headMethod, "not even a url"));
         }
     };
     EXPECT_EQ(get("/delayed"), kSuccess);
@@ -389,20 +389,20 @@ TEST_F(HttpCoreTest, TransferOfAnotherObjectRunsInsideDoEvents)
     std::string innerStatus;
     http().onDoEvents = [&] {
         if (!inner) {
-            inner = other().call(httpClassIds.getMethod, url(routes::kGzip));
-            innerStatus = other().text(httpClassIds.statusLine);
+            inner = other().call(kHttpClassIds.getMethod, url(routes::kGzip));
+            innerStatus = other().text(kHttpClassIds.statusLine);
         }
     };
     EXPECT_EQ(get("/delayed"), kSuccess);
     EXPECT_EQ(inner, kSuccess);
     EXPECT_EQ(innerStatus, "HTTP/1.1 200 OK");
-    EXPECT_EQ(other().bytes(httpClassIds.transferredData), routes::kOkBody);
+    EXPECT_EQ(other().bytes(kHttpClassIds.transferredData), routes::kOkBody);
     EXPECT_EQ(body(), "late");
 }
 
 TEST_F(HttpCoreTest, InterruptAbortsTheRunningTransfer)
 {
-    http().onDoEvents = [&] { EXPECT_EQ(http().call(httpClassIds.interruptMethod), kSuccess); };
+    http().onDoEvents = [&] { EXPECT_EQ(http().call(kHttpClassIds.interruptMethod), kSuccess); };
     EXPECT_EQ(get(routes::kSlow), (Outcome{311, "Transfer interrupted."}));
     http().onDoEvents = nullptr;
     EXPECT_EQ(head(routes::kOk), kSuccess);
@@ -441,12 +441,12 @@ TEST_F(HttpCoreTest, DestroyDuringTheObjectsOwnTransferEndsItWithoutFurtherEvent
         const std::u16string address = utf16(url(routes::kSlow));
         netcomp_value args[2] = {reinterpret_cast<netcomp_value>(address.c_str()), 0};
         netcomp_value lengths[2] = {0, 0};
-        EXPECT_EQ(api.doMethod(context.handle, httpClassIds.getMethod + NETCOMP_ID_UTF16, 1, args,
+        EXPECT_EQ(api.doMethod(context.handle, kHttpClassIds.getMethod + NETCOMP_ID_UTF16, 1, args,
                                lengths),
                   NETCOMP_ERR_INTERRUPTED);
         EXPECT_TRUE(context.destroyed);
         EXPECT_EQ(context.eventsAfterDestroy, 0);
-        EXPECT_EQ(api.doMethod(context.handle, httpClassIds.getMethod + NETCOMP_ID_UTF16, 1, args,
+        EXPECT_EQ(api.doMethod(context.handle, kHttpClassIds.getMethod + NETCOMP_ID_UTF16, 1, args,
                                lengths),
                   NETCOMP_ERR_NULL_HANDLE);
     }
@@ -496,7 +496,7 @@ TEST_F(HttpCoreTest, BodyIsLimitedTo8MiB)
         {"declared length, one byte more", kBodyLimit + 1, BodyEncoding::Identity,
          Delivery::ContentLength, tooLarge},
     };
-    ASSERT_EQ(http().setValue(httpClassIds.allowCompression, 1), kSuccess);
+    ASSERT_EQ(http().setValue(kHttpClassIds.allowCompression, 1), kSuccess);
     for (const LimitCase& c : cases) {
         SCOPED_TRACE(c.name);
         server().addRoute("/large", TestRoute()
@@ -530,7 +530,7 @@ TEST_F(HttpCoreTest, LocalFileReceivesTheBody)
         std::filesystem::path(std::u8string(name.begin(), name.end()));
     const std::u8string utf8Name = file.u8string();
     ASSERT_EQ(
-        http().setFileName(httpClassIds.localFile, std::string(utf8Name.begin(), utf8Name.end())),
+        http().setFileName(kHttpClassIds.localFile, std::string(utf8Name.begin(), utf8Name.end())),
         kSuccess);
     ASSERT_EQ(get(routes::kOk), kSuccess);
     {
@@ -541,7 +541,7 @@ TEST_F(HttpCoreTest, LocalFileReceivesTheBody)
     }
     std::filesystem::remove(file);
 
-    ASSERT_EQ(http().setFileName(httpClassIds.localFile, "/nonexistent-dir/out.txt"), kSuccess);
+    ASSERT_EQ(http().setFileName(kHttpClassIds.localFile, "/nonexistent-dir/out.txt"), kSuccess);
     EXPECT_EQ(get(routes::kOk),
               (Outcome{313, "Could not write the local file /nonexistent-dir/out.txt: No such "
                             "file or directory."}));
@@ -551,32 +551,32 @@ TEST_F(HttpCoreTest, LocalFileReceivesTheBody)
 TEST(HttpCoreProperties, DefaultsAndChecks)
 {
     CoreClient http(httpCoreApi());
-    EXPECT_EQ(http.value(httpClassIds.timeout), 60);
-    EXPECT_EQ(http.value(httpClassIds.allowCompression), 0);
-    EXPECT_EQ(http.value(httpClassIds.followRedirects), 0);
-    EXPECT_EQ(http.text(httpClassIds.statusLine), "");
-    EXPECT_EQ(http.setValue(httpClassIds.followRedirects, 0), kSuccess);
-    EXPECT_EQ(http.setValue(httpClassIds.followRedirects, 1),
+    EXPECT_EQ(http.value(kHttpClassIds.timeout), 60);
+    EXPECT_EQ(http.value(kHttpClassIds.allowCompression), 0);
+    EXPECT_EQ(http.value(kHttpClassIds.followRedirects), 0);
+    EXPECT_EQ(http.text(kHttpClassIds.statusLine), "");
+    EXPECT_EQ(http.setValue(kHttpClassIds.followRedirects, 0), kSuccess);
+    EXPECT_EQ(http.setValue(kHttpClassIds.followRedirects, 1),
               (Outcome{207, "Redirects are never followed: FollowRedirects must be 0."}));
-    EXPECT_EQ(http.setValue(httpClassIds.timeout, 0),
+    EXPECT_EQ(http.setValue(kHttpClassIds.timeout, 0),
               (Outcome{207, "Timeout must be between 1 and 2147483 seconds."}));
-    EXPECT_EQ(http.value(httpClassIds.timeout), 60);
-    EXPECT_EQ(http.setText(httpClassIds.statusLine, "x"),
+    EXPECT_EQ(http.value(kHttpClassIds.timeout), 60);
+    EXPECT_EQ(http.setText(kHttpClassIds.statusLine, "x"),
               (Outcome{203, "Property is read-only (10052)."}));
-    EXPECT_EQ(http.setBytes(httpClassIds.transferredData, "x"),
+    EXPECT_EQ(http.setBytes(kHttpClassIds.transferredData, "x"),
               (Outcome{203, "Property is read-only (56)."}));
 
-    ASSERT_EQ(http.setText(httpClassIds.sslCertStore, "MY"), kSuccess);
-    EXPECT_EQ(http.bytes(httpClassIds.sslCertStore), "MY");
-    ASSERT_EQ(http.setBytes(httpClassIds.sslCertStore, std::string("a\0b", 3)), kSuccess);
-    EXPECT_EQ(http.bytes(httpClassIds.sslCertStore), std::string("a\0b", 3));
-    EXPECT_EQ(http.text(httpClassIds.sslCertStore), std::string("a\0b", 3));
+    ASSERT_EQ(http.setText(kHttpClassIds.sslCertStore, "MY"), kSuccess);
+    EXPECT_EQ(http.bytes(kHttpClassIds.sslCertStore), "MY");
+    ASSERT_EQ(http.setBytes(kHttpClassIds.sslCertStore, std::string("a\0b", 3)), kSuccess);
+    EXPECT_EQ(http.bytes(kHttpClassIds.sslCertStore), std::string("a\0b", 3));
+    EXPECT_EQ(http.text(kHttpClassIds.sslCertStore), std::string("a\0b", 3));
 
     std::string answer;
-    ASSERT_EQ(http.config(httpClassIds.configMethod, "CodePage=65001"), kSuccess);
-    ASSERT_EQ(http.config(httpClassIds.configMethod, "CodePage", &answer), kSuccess);
+    ASSERT_EQ(http.config(kHttpClassIds.configMethod, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(http.config(kHttpClassIds.configMethod, "CodePage", &answer), kSuccess);
     EXPECT_EQ(answer, "65001");
-    EXPECT_EQ(http.config(httpClassIds.configMethod, "NoSuchSetting=1"),
+    EXPECT_EQ(http.config(kHttpClassIds.configMethod, "NoSuchSetting=1"),
               (Outcome{206, "Unknown configuration setting (NoSuchSetting)."}));
 }
 

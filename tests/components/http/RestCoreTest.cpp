@@ -9,8 +9,8 @@ using namespace quorvi::test;
 
 namespace {
 
-using netcomp::httpClassIds;
-using netcomp::restClassIds;
+using netcomp::kHttpClassIds;
+using netcomp::kRestClassIds;
 
 class RestCoreTest : public ::testing::Test {
 protected:
@@ -30,9 +30,9 @@ protected:
     CoreClient& rest() { return *m_rest; }
     Outcome get(std::string_view target)
     {
-        return rest().call(restClassIds.getMethod, server().url(target));
+        return rest().call(kRestClassIds.getMethod, server().url(target));
     }
-    std::string body() { return rest().bytes(restClassIds.transferredData); }
+    std::string body() { return rest().bytes(kRestClassIds.transferredData); }
 
 private:
     std::unique_ptr<HttpsTestServer> m_server;
@@ -73,14 +73,15 @@ TEST_F(RestCoreTest, GetChecksJsonAndXmlBodies)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(get(c.target), c.outcome);
         // The body stays readable whether or not it parsed.
-        EXPECT_EQ(rest().text(restClassIds.statusLine), "HTTP/1.1 200 OK");
+        EXPECT_EQ(rest().text(kRestClassIds.statusLine), "HTTP/1.1 200 OK");
         EXPECT_EQ(server().lastRequest()->target, c.target);
     }
 }
 
 TEST_F(RestCoreTest, HeadDoesNotParse)
 {
-    EXPECT_EQ(rest().call(restClassIds.headMethod, server().url(routes::kMalformedJson)), kSuccess);
+    EXPECT_EQ(rest().call(kRestClassIds.headMethod, server().url(routes::kMalformedJson)),
+              kSuccess);
     EXPECT_EQ(body(), "");
 }
 
@@ -95,29 +96,29 @@ TEST_F(RestCoreTest, StatusFailureComesBeforeParsing)
 
 TEST_F(RestCoreTest, ResetDropsTheAnswerAndKeepsSettings)
 {
-    ASSERT_EQ(rest().setValue(restClassIds.timeout, 5), kSuccess);
-    ASSERT_EQ(rest().setValue(restClassIds.buildDom, 0), kSuccess);
-    ASSERT_EQ(rest().setText(restClassIds.sslCertStore, "MY"), kSuccess);
-    ASSERT_EQ(rest().config(restClassIds.configMethod, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(rest().setValue(kRestClassIds.timeout, 5), kSuccess);
+    ASSERT_EQ(rest().setValue(kRestClassIds.buildDom, 0), kSuccess);
+    ASSERT_EQ(rest().setText(kRestClassIds.sslCertStore, "MY"), kSuccess);
+    ASSERT_EQ(rest().config(kRestClassIds.configMethod, "CodePage=65001"), kSuccess);
     const std::string file = "/tmp/quorvi-rest-reset-" + std::to_string(getpid()) + ".json";
-    ASSERT_EQ(rest().setFileName(restClassIds.localFile, file), kSuccess);
+    ASSERT_EQ(rest().setFileName(kRestClassIds.localFile, file), kSuccess);
     ASSERT_EQ(get(routes::kValidJson), kSuccess);
     std::remove(file.c_str());
     ASSERT_FALSE(body().empty());
 
-    ASSERT_EQ(rest().call(restClassIds.resetMethod), kSuccess);
+    ASSERT_EQ(rest().call(kRestClassIds.resetMethod), kSuccess);
     EXPECT_EQ(body(), "");
-    EXPECT_EQ(rest().text(restClassIds.transferredData), "");
-    EXPECT_EQ(rest().text(restClassIds.statusLine), "");
-    EXPECT_EQ(rest().text(restClassIds.localFile), "");
-    EXPECT_EQ(rest().value(restClassIds.timeout), 5);
-    EXPECT_EQ(rest().value(restClassIds.buildDom), 0);
-    EXPECT_EQ(rest().bytes(restClassIds.sslCertStore), "MY");
+    EXPECT_EQ(rest().text(kRestClassIds.transferredData), "");
+    EXPECT_EQ(rest().text(kRestClassIds.statusLine), "");
+    EXPECT_EQ(rest().text(kRestClassIds.localFile), "");
+    EXPECT_EQ(rest().value(kRestClassIds.timeout), 5);
+    EXPECT_EQ(rest().value(kRestClassIds.buildDom), 0);
+    EXPECT_EQ(rest().bytes(kRestClassIds.sslCertStore), "MY");
     std::string codePage;
-    ASSERT_EQ(rest().config(restClassIds.configMethod, "CodePage", &codePage), kSuccess);
+    ASSERT_EQ(rest().config(kRestClassIds.configMethod, "CodePage", &codePage), kSuccess);
     EXPECT_EQ(codePage, "65001");
 
-    ASSERT_EQ(rest().setValue(restClassIds.buildDom, 1), kSuccess);
+    ASSERT_EQ(rest().setValue(kRestClassIds.buildDom, 1), kSuccess);
     EXPECT_EQ(get(routes::kValidJson), kSuccess);
 }
 
@@ -133,7 +134,7 @@ TEST_F(RestCoreTest, ResetWhileBusyIsRefused)
         std::vector<Outcome> inner;
         const auto resetOnce = [&](int32_t id) {
             if (id == event && inner.empty()) {
-                inner.push_back(rest().call(restClassIds.resetMethod));
+                inner.push_back(rest().call(kRestClassIds.resetMethod));
             }
         };
         rest().onDoEvents = [&] { resetOnce(NETCOMP_HTTP_EVENT_ON_DO_EVENTS); };
@@ -152,23 +153,23 @@ TEST_F(RestCoreTest, TransferredDataUsesTheCodePage)
                                           .withContentType("application/json")
                                           .withBody("{\"Name\": \"M\xC3\xBC"
                                                     "ller\"}"));
-    ASSERT_EQ(rest().config(restClassIds.configMethod, "CodePage=65001"), kSuccess);
+    ASSERT_EQ(rest().config(kRestClassIds.configMethod, "CodePage=65001"), kSuccess);
     ASSERT_EQ(get("/umlaut.json"), kSuccess);
-    EXPECT_EQ(rest().text(restClassIds.transferredData), "{\"Name\": \"M\xC3\xBC"
-                                                         "ller\"}");
+    EXPECT_EQ(rest().text(kRestClassIds.transferredData), "{\"Name\": \"M\xC3\xBC"
+                                                          "ller\"}");
 }
 
 TEST(RestCoreProperties, Defaults)
 {
     CoreClient rest(restCoreApi());
-    EXPECT_EQ(rest.value(restClassIds.buildDom), 1);
-    EXPECT_EQ(rest.value(restClassIds.timeout), 60);
-    EXPECT_EQ(rest.value(restClassIds.followRedirects), 0);
-    EXPECT_EQ(rest.setValue(restClassIds.followRedirects, 2).code, 207);
+    EXPECT_EQ(rest.value(kRestClassIds.buildDom), 1);
+    EXPECT_EQ(rest.value(kRestClassIds.timeout), 60);
+    EXPECT_EQ(rest.value(kRestClassIds.followRedirects), 0);
+    EXPECT_EQ(rest.setValue(kRestClassIds.followRedirects, 2).code, 207);
     // The REST class has no AllowHTTPCompression.
-    EXPECT_EQ(rest.setValue(httpClassIds.allowCompression, 1),
+    EXPECT_EQ(rest.setValue(kHttpClassIds.allowCompression, 1),
               (Outcome{201, "Unknown property (2)."}));
-    EXPECT_EQ(rest.setText(restClassIds.transferredData, "x"),
+    EXPECT_EQ(rest.setText(kRestClassIds.transferredData, "x"),
               (Outcome{203, "Property is read-only (10053)."}));
 }
 

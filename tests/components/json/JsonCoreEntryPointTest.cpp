@@ -57,7 +57,7 @@ struct Sink {
     }
 };
 
-constexpr int32_t U16 = NETCOMP_ID_UTF16;
+constexpr int32_t kU16 = NETCOMP_ID_UTF16;
 
 class JsonCoreEntryPointTest : public testing::Test {
 protected:
@@ -78,12 +78,12 @@ protected:
 
     int32_t setText(int32_t id, const std::u16string& text)
     {
-        return s_api.set(m_handle, id + U16, 0, reinterpret_cast<netcomp_value>(text.c_str()), 0);
+        return s_api.set(m_handle, id + kU16, 0, reinterpret_cast<netcomp_value>(text.c_str()), 0);
     }
     std::u16string getText(int32_t id, int32_t index = 0)
     {
         int32_t length = -1;
-        const auto value = s_api.get(m_handle, id + U16, index, &length);
+        const auto value = s_api.get(m_handle, id + kU16, index, &length);
         if (!value) {
             return u"<null>";
         }
@@ -100,7 +100,7 @@ protected:
     {
         netcomp_value slots[1] = {0};
         netcomp_value lengths[1] = {0};
-        return s_api.doMethod(m_handle, method + U16, 0, slots, lengths);
+        return s_api.doMethod(m_handle, method + kU16, 0, slots, lengths);
     }
     // Config with the UTF-16 protocol; result holds the returned text.
     int32_t config(const std::u16string& setting, std::u16string& result)
@@ -108,7 +108,7 @@ protected:
         netcomp_value slots[2] = {reinterpret_cast<netcomp_value>(setting.c_str()), 0};
         netcomp_value lengths[2] = {0, 0};
         const int32_t code =
-            s_api.doMethod(m_handle, NETCOMP_JSON_METHOD_CONFIG + U16, 1, slots, lengths);
+            s_api.doMethod(m_handle, NETCOMP_JSON_METHOD_CONFIG + kU16, 1, slots, lengths);
         if (code == 0) {
             result.assign(reinterpret_cast<const char16_t*>(slots[1]),
                           static_cast<std::size_t>(lengths[1]));
@@ -146,7 +146,7 @@ TEST_F(JsonCoreEntryPointTest, ParsesAndSelectsByPath)
 
     ASSERT_EQ(setText(NETCOMP_JSON_PROP_XPATH, u"/json/Params/[1]"), 0);
     EXPECT_EQ(s_api.get(m_handle, NETCOMP_JSON_PROP_XCHILD_COUNT, 0, nullptr), 2);
-    EXPECT_EQ(s_api.checkIndex(m_handle, NETCOMP_JSON_PROP_XCHILD_NAME + U16, 1), 0);
+    EXPECT_EQ(s_api.checkIndex(m_handle, NETCOMP_JSON_PROP_XCHILD_NAME + kU16, 1), 0);
     EXPECT_EQ(getText(NETCOMP_JSON_PROP_XCHILD_NAME, 1), u"Limit");
     EXPECT_EQ(getText(NETCOMP_JSON_PROP_XTEXT), uR"({"Param":"Blei","Limit":0.01})");
     ASSERT_EQ(setText(NETCOMP_JSON_PROP_XPATH, u"Limit"), 0);
@@ -188,7 +188,8 @@ TEST_F(JsonCoreEntryPointTest, ErrorsCarryCodesAndTexts)
     EXPECT_EQ(lastError(), "Invalid value for StringProcessingOptions (4).");
 
     const std::u16string input = u"{}";
-    for (int32_t id : {int32_t{NETCOMP_JSON_PROP_INPUT_DATA}, NETCOMP_JSON_PROP_INPUT_DATA + U16}) {
+    for (int32_t id :
+         {int32_t{NETCOMP_JSON_PROP_INPUT_DATA}, NETCOMP_JSON_PROP_INPUT_DATA + kU16}) {
         EXPECT_EQ(s_api.set(m_handle, id, 0, reinterpret_cast<netcomp_value>(input.c_str()), -5),
                   NETCOMP_ERR_INVALID_VALUE);
         EXPECT_EQ(lastError(), "Invalid text length (-5).");
@@ -309,10 +310,10 @@ TEST_F(JsonCoreEntryPointTest, EventsWithHandlerFireTwice)
     m_sink.answer = NETCOMP_EVENT_WANT_UTF16;
     ASSERT_EQ(parse(u"\"ä\""), 0);
     const std::vector<int32_t> expected = {
-        NETCOMP_JSON_EVENT_ON_START_ELEMENT, NETCOMP_JSON_EVENT_ON_START_ELEMENT + U16,
-        NETCOMP_JSON_EVENT_ON_CHARACTERS,    NETCOMP_JSON_EVENT_ON_CHARACTERS + U16,
-        NETCOMP_JSON_EVENT_ON_END_ELEMENT,   NETCOMP_JSON_EVENT_ON_END_ELEMENT + U16,
-        NETCOMP_JSON_EVENT_ON_JSON,          NETCOMP_JSON_EVENT_ON_JSON + U16};
+        NETCOMP_JSON_EVENT_ON_START_ELEMENT, NETCOMP_JSON_EVENT_ON_START_ELEMENT + kU16,
+        NETCOMP_JSON_EVENT_ON_CHARACTERS,    NETCOMP_JSON_EVENT_ON_CHARACTERS + kU16,
+        NETCOMP_JSON_EVENT_ON_END_ELEMENT,   NETCOMP_JSON_EVENT_ON_END_ELEMENT + kU16,
+        NETCOMP_JSON_EVENT_ON_JSON,          NETCOMP_JSON_EVENT_ON_JSON + kU16};
     EXPECT_EQ(m_sink.ids(), expected);
     EXPECT_EQ(m_sink.fired[2].texts, std::vector<std::string>{"\"\xE4\""});
     EXPECT_EQ(m_sink.fired[3].texts16, std::vector<std::u16string>{u"\"ä\""});
@@ -327,7 +328,7 @@ TEST_F(JsonCoreEntryPointTest, FailedParseFiresOnError)
     EXPECT_EQ(m_sink.fired[0].id, NETCOMP_JSON_EVENT_ON_ERROR);
     EXPECT_EQ(m_sink.fired[0].numbers, std::vector<netcomp_value>{NETCOMP_ERR_JSON_MARKUP});
     EXPECT_EQ(m_sink.fired[0].texts, std::vector<std::string>{"Invalid JSON markup."});
-    EXPECT_EQ(m_sink.fired[1].id, NETCOMP_JSON_EVENT_ON_ERROR + U16);
+    EXPECT_EQ(m_sink.fired[1].id, NETCOMP_JSON_EVENT_ON_ERROR + kU16);
     EXPECT_EQ(m_sink.fired[1].texts16, std::vector<std::u16string>{u"Invalid JSON markup."});
 }
 
@@ -379,7 +380,7 @@ TEST_F(JsonCoreEntryPointTest, DestroyFromInsideAnEventSilencesTheRestOfTheParse
         m_sink.fired.clear();
         int32_t destroyed = 0;
         m_sink.during = [&](int32_t id) {
-            if (id % U16 == NETCOMP_JSON_EVENT_ON_START_ELEMENT && !destroyed) {
+            if (id % kU16 == NETCOMP_JSON_EVENT_ON_START_ELEMENT && !destroyed) {
                 destroyed = s_api.destroy(m_handle) == 0 ? id : -1;
             }
         };
@@ -426,11 +427,11 @@ TEST_F(JsonCoreEntryPointTest, NullHandleIsAnswered)
     netcomp_value slots[1] = {0};
     netcomp_value lengths[1] = {0};
     EXPECT_EQ(s_api.set(nullptr, NETCOMP_JSON_PROP_BUILD_DOM, 0, 1, 0), NETCOMP_ERR_NULL_HANDLE);
-    EXPECT_EQ(s_api.doMethod(nullptr, NETCOMP_JSON_METHOD_PARSE + U16, 0, slots, lengths),
+    EXPECT_EQ(s_api.doMethod(nullptr, NETCOMP_JSON_METHOD_PARSE + kU16, 0, slots, lengths),
               NETCOMP_ERR_NULL_HANDLE);
     EXPECT_EQ(s_api.checkIndex(nullptr, NETCOMP_JSON_PROP_XCHILD_NAME, 0), NETCOMP_ERR_NULL_HANDLE);
     EXPECT_EQ(s_api.getLastErrorCode(nullptr), NETCOMP_ERR_NULL_HANDLE);
-    EXPECT_EQ(s_api.get(nullptr, NETCOMP_JSON_PROP_XTEXT + U16, 0, nullptr), 0);
+    EXPECT_EQ(s_api.get(nullptr, NETCOMP_JSON_PROP_XTEXT + kU16, 0, nullptr), 0);
     EXPECT_EQ(s_api.getLastError(nullptr), nullptr);
 }
 

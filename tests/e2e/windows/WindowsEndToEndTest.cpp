@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr COLORREF yellow = colourRef(colours::yellow);
-constexpr COLORREF lime = colourRef(colours::lime);
-constexpr COLORREF red = colourRef(colours::red);
+constexpr COLORREF kYellow = colourRef(colours::kYellow);
+constexpr COLORREF kLime = colourRef(colours::kLime);
+constexpr COLORREF kRed = colourRef(colours::kRed);
 
 std::wstring program()
 {
@@ -69,26 +69,26 @@ TEST_F(Program, AValueWithinTheLimitIsInterpretedAndTheOutputTurnsLime)
 {
     ASSERT_EQ(load(L"TW-2026-0815"), nullptr);
     EXPECT_EQ(driver->text("SampleTypeEdit"), L"Trinkwasser");
-    EXPECT_TRUE(shows("ParameterComboBox", yellow));
+    EXPECT_TRUE(shows("ParameterComboBox", kYellow));
 
     fill(L"Nitrat", L"12,5", L"mg/L");
-    EXPECT_TRUE(shows("ParameterComboBox", lime));
-    EXPECT_TRUE(shows("PrefixComboBox", lime));
-    EXPECT_TRUE(shows("valueEdit", lime));
-    EXPECT_TRUE(shows("Unit", lime));
+    EXPECT_TRUE(shows("ParameterComboBox", kLime));
+    EXPECT_TRUE(shows("PrefixComboBox", kLime));
+    EXPECT_TRUE(shows("valueEdit", kLime));
+    EXPECT_TRUE(shows("Unit", kLime));
     ASSERT_TRUE(driver->visible("process"));
     ASSERT_TRUE(driver->enabled("process"));
 
     driver->click("process");
     EXPECT_EQ(driver->text("valueEdit"), L"12.5");
-    EXPECT_TRUE(shows("Unit", yellow));
+    EXPECT_TRUE(shows("Unit", kYellow));
     const std::wstring output = driver->text("interpretation");
     EXPECT_EQ(output.rfind(L"Der gemessene Wert von 12.5mg/L für Nitrat hält den Grenzwert der "
                            L"Trinkwasserverordnung von 50000 µg/L (50 mg/L) ein.\r\n",
                            0),
               0u)
         << output.size();
-    EXPECT_TRUE(shows("interpretation", lime));
+    EXPECT_TRUE(shows("interpretation", kLime));
     EXPECT_FALSE(driver->text("disclaimer").empty());
 }
 
@@ -102,15 +102,15 @@ TEST_F(Program, EmptyingTheValueHidesUnitAndButtonUntilTheUnitChangesAgain)
     driver->click("valueEdit");
     driver->press(VK_END);
     driver->press(VK_BACK);
-    EXPECT_TRUE(shows("valueEdit", red));
+    EXPECT_TRUE(shows("valueEdit", kRed));
     EXPECT_FALSE(driver->visible("Unit"));
     EXPECT_FALSE(driver->visible("process"));
     EXPECT_TRUE(driver->enabled("process"));
 
     driver->type(L"7");
-    EXPECT_TRUE(shows("valueEdit", lime));
+    EXPECT_TRUE(shows("valueEdit", kLime));
     EXPECT_TRUE(driver->visible("Unit"));
-    EXPECT_TRUE(shows("Unit", yellow));
+    EXPECT_TRUE(shows("Unit", kYellow));
     EXPECT_EQ(driver->text("Unit"), L"mg/L");
     EXPECT_FALSE(driver->visible("process"));
 
@@ -118,7 +118,7 @@ TEST_F(Program, EmptyingTheValueHidesUnitAndButtonUntilTheUnitChangesAgain)
     driver->press(VK_END);
     driver->press(VK_BACK);
     EXPECT_EQ(driver->text("Unit"), L"mg/");
-    EXPECT_TRUE(shows("Unit", lime));
+    EXPECT_TRUE(shows("Unit", kLime));
     EXPECT_TRUE(driver->visible("process"));
 }
 
@@ -132,7 +132,7 @@ TEST_F(Program, AValueAboveTheLimitTurnsTheOutputYellow)
                          L"überschreitet den Grenzwert",
                          0),
               0u);
-    EXPECT_TRUE(shows("interpretation", yellow));
+    EXPECT_TRUE(shows("interpretation", kYellow));
 }
 
 TEST_F(Program, AMissingReportIsTold)
@@ -192,8 +192,8 @@ TEST_F(Program, AnUnconvertibleValueShowsTheFailureReportAndTheWindowStaysUsable
     driver->press(VK_END);
     driver->press(VK_BACK);
     EXPECT_EQ(driver->text("valueEdit"), L"ab");
-    EXPECT_TRUE(shows("valueEdit", lime));
-    EXPECT_TRUE(shows("Unit", yellow));
+    EXPECT_TRUE(shows("valueEdit", kLime));
+    EXPECT_TRUE(shows("Unit", kYellow));
 }
 
 TEST_F(Program, TabSkipsDisabledAndHiddenControlsAndEnterAndEscapePressNothing)

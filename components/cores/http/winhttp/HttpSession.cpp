@@ -35,7 +35,7 @@ constexpr wchar_t kAcceptedEncodings[] = L"Accept-Encoding: gzip, deflate\r\n";
 
 std::wstring wide(std::string_view bytes)
 {
-    const std::u16string text = decode(bytes, CodePageAnsi);
+    const std::u16string text = decode(bytes, kCodePageAnsi);
     return std::wstring(text.begin(), text.end());
 }
 
@@ -44,7 +44,7 @@ std::wstring wide(std::string_view bytes)
 std::string narrow(std::wstring_view text)
 {
     return encode(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()),
-                  CodePageAnsi);
+                  kCodePageAnsi);
 }
 
 // One WinHTTP session per process: its connections serve every transfer.
