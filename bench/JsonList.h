@@ -5,7 +5,7 @@
 #include <vector>
 
 // A JSON array of numbers, for the benchmark programs that print their samples.
-inline std::string jsonList(const std::vector<double>& values)
+template <class Number> std::string jsonList(const std::vector<Number>& values)
 {
     std::ostringstream out;
     out << '[';

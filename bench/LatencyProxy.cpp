@@ -145,7 +145,8 @@ struct LatencyProxy::Impl {
     int listener = -1;
     int port = 0;
     int targetPort = 0;
-    Clock::duration roundTrip;
+    // Read by the acceptor while the owner may change it.
+    std::atomic<Clock::duration> roundTrip;
     std::atomic<bool> stopping{false};
     std::atomic<std::size_t> connections{0};
     std::list<Connection> open;
@@ -172,12 +173,12 @@ struct LatencyProxy::Impl {
                 continue;
             }
             ++connections;
-            open.emplace_back(client, server, roundTrip);
+            open.emplace_back(client, server, roundTrip.load());
         }
     }
 };
 
-LatencyProxy::LatencyProxy(int targetPort, std::chrono::milliseconds roundTrip)
+LatencyProxy::LatencyProxy(int targetPort, std::chrono::milliseconds roundTrip, int listenPort)
     : m_impl(std::make_unique<Impl>())
 {
     m_impl->targetPort = targetPort;
@@ -185,7 +186,7 @@ LatencyProxy::LatencyProxy(int targetPort, std::chrono::milliseconds roundTrip)
     m_impl->listener = loopbackSocket();
     const int on = 1;
     setsockopt(m_impl->listener, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    sockaddr_in address = loopbackAddress(0);
+    sockaddr_in address = loopbackAddress(listenPort);
     socklen_t size = sizeof address;
     if (bind(m_impl->listener, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
         listen(m_impl->listener, 16) != 0 ||
@@ -212,6 +213,11 @@ LatencyProxy::~LatencyProxy()
 int LatencyProxy::port() const
 {
     return m_impl->port;
+}
+
+void LatencyProxy::setRoundTrip(std::chrono::milliseconds roundTrip)
+{
+    m_impl->roundTrip = roundTrip;
 }
 
 std::size_t LatencyProxy::connectionCount() const

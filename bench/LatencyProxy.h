@@ -10,12 +10,15 @@
 // handshake would make them.
 class LatencyProxy {
 public:
-    LatencyProxy(int targetPort, std::chrono::milliseconds roundTrip);
+    // listenPort 0: any free one.
+    LatencyProxy(int targetPort, std::chrono::milliseconds roundTrip, int listenPort = 0);
     ~LatencyProxy();
     LatencyProxy(const LatencyProxy&) = delete;
     LatencyProxy& operator=(const LatencyProxy&) = delete;
 
     int port() const;
+    // For the connections accepted from now on.
+    void setRoundTrip(std::chrono::milliseconds roundTrip);
     // Connections the proxy accepted since the start or clearConnectionCount().
     std::size_t connectionCount() const;
     void clearConnectionCount();

@@ -1,11 +1,18 @@
 // Process start to first paint of the program's main window, its service probe answered
-// by a loopback server, interleaved with a minimal Qt program showing an empty window of
-// the same size. Both run with the offscreen platform. Prints one JSON object.
+// by a loopback server, interleaved with the same window shown without the probe and with
+// a minimal Qt program showing an empty window of the same size. All run with the
+// offscreen platform. Prints one JSON object.
 //   bench_startup                  interleaved starts, times in milliseconds
 //   bench_startup --callgrind DIR  one start of each under callgrind, profiles in DIR
+//   bench_startup --slow-link      the program probing through a latency proxy, interleaved
+//                                  with its starts through the proxy without delay; one
+//                                  JSON object per round-trip time
 #include "bench/BenchServer.h"
 #include "bench/JsonList.h"
+#include "bench/LatencyProxy.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <exception>
@@ -17,13 +24,15 @@
 #include <string>
 #include <string_view>
 #include <sys/wait.h>
+#include <utility>
 #include <vector>
 
 extern char** environ;
 
 namespace {
 
-constexpr int kPairs = 31;
+constexpr int kRounds = 31;
+constexpr int kSlowLinkPairs = 21;
 
 struct Start {
     double milliseconds;
@@ -121,28 +130,36 @@ private:
 void measure(const std::string& runtimeDirectory, BenchServer& server)
 {
     const Program app({QUORVI_BENCH_APP}, runtimeDirectory);
+    const Program noProbe({QUORVI_BENCH_NO_PROBE_WINDOW}, runtimeDirectory);
     const Program empty({QUORVI_BENCH_EMPTY_WINDOW}, runtimeDirectory);
 
     // The first starts fill the file system cache and the font cache.
     const std::string appWindow = app.start().window;
+    const std::string noProbeWindow = noProbe.start().window;
     const std::string emptyWindow = empty.start().window;
     server.clearLog();
 
     std::vector<double> appTimes;
+    std::vector<double> noProbeTimes;
     std::vector<double> emptyTimes;
-    for (int i = 0; i < kPairs; ++i) {
-        if (i % 2 == 0) {
-            appTimes.push_back(app.start().milliseconds);
-            emptyTimes.push_back(empty.start().milliseconds);
-        } else {
-            emptyTimes.push_back(empty.start().milliseconds);
-            appTimes.push_back(app.start().milliseconds);
+    std::vector<std::pair<const Program*, std::vector<double>*>> order = {
+        {&app, &appTimes}, {&noProbe, &noProbeTimes}, {&empty, &emptyTimes}};
+    for (int i = 0; i < kRounds; ++i) {
+        // Each program in each place in turn, so that none always follows the same one.
+        for (const auto& [program, times] : order) {
+            times->push_back(program->start().milliseconds);
+        }
+        std::rotate(order.begin(), order.begin() + 1, order.end());
+        if (i % 3 == 2) {
+            std::swap(order[1], order[2]);
         }
     }
-    std::cout << "{\"appWindow\": \"" << appWindow << "\", \"emptyWindow\": \"" << emptyWindow
-              << "\", \"probes\": " << server.requestCount() << ", \"starts\": " << kPairs
-              << ", \"appMs\": " << jsonList(appTimes) << ", \"emptyMs\": " << jsonList(emptyTimes)
-              << "}\n";
+    std::cout << "{\"appWindow\": \"" << appWindow << "\", \"noProbeWindow\": \"" << noProbeWindow
+              << "\", \"emptyWindow\": \"" << emptyWindow
+              << "\", \"probes\": " << server.requestCount() << ", \"starts\": " << kRounds
+              << ", \"appMs\": " << jsonList(appTimes)
+              << ", \"noProbeMs\": " << jsonList(noProbeTimes)
+              << ", \"emptyMs\": " << jsonList(emptyTimes) << "}\n";
 }
 
 void profile(const std::string& runtimeDirectory, const std::string& outputDirectory)
@@ -154,24 +171,86 @@ void profile(const std::string& runtimeDirectory, const std::string& outputDirec
     };
     const std::string appWindow =
         underCallgrind(QUORVI_BENCH_APP, "startup-app.callgrind").start().window;
+    const std::string noProbeWindow =
+        underCallgrind(QUORVI_BENCH_NO_PROBE_WINDOW, "startup-no-probe-window.callgrind")
+            .start()
+            .window;
     const std::string emptyWindow =
         underCallgrind(QUORVI_BENCH_EMPTY_WINDOW, "startup-empty-window.callgrind").start().window;
-    std::cout << "{\"appWindow\": \"" << appWindow << "\", \"emptyWindow\": \"" << emptyWindow
-              << "\"}\n";
+    std::cout << "{\"appWindow\": \"" << appWindow << "\", \"noProbeWindow\": \"" << noProbeWindow
+              << "\", \"emptyWindow\": \"" << emptyWindow << "\"}\n";
+}
+
+// The program whose service address is the proxy's port: its starts through the proxy
+// without delay are its local start, those with the delay add what the probe waits.
+void measureSlowLink(const std::string& runtimeDirectory, const BenchServer& server)
+{
+    const Program app({QUORVI_BENCH_SLOW_LINK_APP}, runtimeDirectory);
+    LatencyProxy proxy(server.port(), std::chrono::milliseconds(0),
+                       QUORVI_BENCH_STARTUP_PROXY_PORT);
+    std::vector<std::string> windows;
+    const auto startWith = [&](std::chrono::milliseconds roundTrip, std::vector<double>& times,
+                               std::vector<std::size_t>& connections) {
+        proxy.setRoundTrip(roundTrip);
+        proxy.clearConnectionCount();
+        const Start start = app.start();
+        // The program ends at its first paint, so its probe's connection has been made.
+        times.push_back(start.milliseconds);
+        connections.push_back(proxy.connectionCount());
+        if (std::find(windows.begin(), windows.end(), start.window) == windows.end()) {
+            windows.push_back(start.window);
+        }
+    };
+
+    for (const auto roundTrip : {std::chrono::milliseconds(50), std::chrono::milliseconds(100)}) {
+        windows.clear();
+        std::vector<double> localTimes;
+        std::vector<double> slowTimes;
+        std::vector<std::size_t> localConnections;
+        std::vector<std::size_t> slowConnections;
+        // Not counted: the first starts fill the caches.
+        startWith(std::chrono::milliseconds(0), localTimes, localConnections);
+        startWith(roundTrip, slowTimes, slowConnections);
+        localTimes.clear();
+        slowTimes.clear();
+        localConnections.clear();
+        slowConnections.clear();
+        for (int i = 0; i < kSlowLinkPairs; ++i) {
+            if (i % 2 == 0) {
+                startWith(std::chrono::milliseconds(0), localTimes, localConnections);
+                startWith(roundTrip, slowTimes, slowConnections);
+            } else {
+                startWith(roundTrip, slowTimes, slowConnections);
+                startWith(std::chrono::milliseconds(0), localTimes, localConnections);
+            }
+        }
+        std::cout << "{\"roundTripMs\": " << roundTrip.count() << ", \"windows\": [";
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            std::cout << (i ? ", " : "") << '"' << windows[i] << '"';
+        }
+        std::cout << "], \"starts\": " << kSlowLinkPairs
+                  << ", \"localMs\": " << jsonList(localTimes)
+                  << ", \"slowMs\": " << jsonList(slowTimes)
+                  << ", \"localConnections\": " << jsonList(localConnections)
+                  << ", \"connections\": " << jsonList(slowConnections) << "}\n";
+    }
 }
 
 int run(int argc, char** argv)
 {
     const std::string_view mode = argc > 1 ? argv[1] : "";
-    if (!(argc == 1 || (argc == 3 && mode == "--callgrind"))) {
-        std::cerr << "usage: bench_startup [--callgrind DIR]\n";
+    if (!(argc == 1 || (argc == 2 && mode == "--slow-link") ||
+          (argc == 3 && mode == "--callgrind"))) {
+        std::cerr << "usage: bench_startup [--callgrind DIR | --slow-link]\n";
         return 2;
     }
     BenchServer server(QUORVI_BENCH_STARTUP_PORT);
     server.addRoute("/", "text/html", "<html></html>\n");
     const RuntimeDirectory runtimeDirectory;
-    if (argc == 3) {
+    if (mode == "--callgrind") {
         profile(runtimeDirectory.path(), argv[2]);
+    } else if (mode == "--slow-link") {
+        measureSlowLink(runtimeDirectory.path(), server);
     } else {
         measure(runtimeDirectory.path(), server);
     }
