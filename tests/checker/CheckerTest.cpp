@@ -22,9 +22,9 @@ void PrintTo(const Finding& f, std::ostream* out)
 
 namespace {
 
-const std::string samples = "Dropbox (Veltranik-Sorbeno)/Quorvi/JSON/";
-const std::string reports = "Dropbox (Veltranik-Sorbeno)/Quorvi/reports/";
-const std::string trinkwasser = "interpreter/Trinkwasser.json";
+const std::string kSamples = "Dropbox (Veltranik-Sorbeno)/Quorvi/JSON/";
+const std::string kReports = "Dropbox (Veltranik-Sorbeno)/Quorvi/reports/";
+const std::string kTrinkwasser = "interpreter/Trinkwasser.json";
 
 std::string sampleDocument(const std::string& type)
 {
@@ -32,7 +32,7 @@ std::string sampleDocument(const std::string& type)
            type + "\"}";
 }
 
-const std::string interpreterDocument = R"({
+const std::string kInterpreterDocument = R"({
   "Blei": {
     "Param": "Blei",
     "MCL": "10",
@@ -63,11 +63,11 @@ public:
                   ::testing::UnitTest::GetInstance()->current_test_info()->name()))
     {
         fs::remove_all(m_root);
-        write(samples + "P-1.json", sampleDocument("Trinkwasser"));
-        write(samples + "P-2.json", sampleDocument("Trinkwasser"));
-        write(reports + "P-1.pdf", "%PDF-1.4\n");
-        write(reports + "P-2.pdf", "%PDF-1.4\n");
-        write(trinkwasser, interpreterDocument);
+        write(kSamples + "P-1.json", sampleDocument("Trinkwasser"));
+        write(kSamples + "P-2.json", sampleDocument("Trinkwasser"));
+        write(kReports + "P-1.pdf", "%PDF-1.4\n");
+        write(kReports + "P-2.pdf", "%PDF-1.4\n");
+        write(kTrinkwasser, kInterpreterDocument);
     }
     ~TestWebSpace() { fs::remove_all(m_root); }
 
@@ -140,11 +140,11 @@ TEST(CheckerDemo, FindsOnlyTheTwoSamplesTheDemoKeepsOnPurpose)
 {
     const auto findings = checkWebSpace(WebSpace(demoWebSpace())).findings;
     const std::vector<Finding> expected = {
-        {Severity::Warning, "interpreter-missing", samples + "AW-2026-0099.json", "SampleType",
+        {Severity::Warning, "interpreter-missing", kSamples + "AW-2026-0099.json", "SampleType",
          "keine Interpretervorlage „interpreter/Abwasser.json“ für die Probenart „Abwasser“; der "
          "Kunde sieht „Ihre Probenart wird derzeit leider nicht unterstützt“"},
-        {Severity::Error, "report-missing", samples + "TW-2026-0817.json", "(Prüfbericht)",
-         "kein Prüfbericht „" + reports +
+        {Severity::Error, "report-missing", kSamples + "TW-2026-0817.json", "(Prüfbericht)",
+         "kein Prüfbericht „" + kReports +
              "TW-2026-0817.pdf“; der Kunde sieht „Fehler: Die Probenaktivierung existiert, "
              "jedoch liegt kein Prüfbericht auf dem Server.“"},
     };
@@ -156,15 +156,16 @@ TEST(CheckerDemo, WithoutTheSampleLackingItsReportNothingWouldFail)
     TestWebSpace copy;
     fs::remove_all(copy.root());
     fs::copy(demoWebSpace(), copy.root(), fs::copy_options::recursive);
-    copy.remove(samples + "TW-2026-0817.json");
+    copy.remove(kSamples + "TW-2026-0817.json");
 
     const auto result = runCommand({copy.rootArgument()});
     EXPECT_EQ(result.exitCode, kCheckPassed);
     EXPECT_EQ(result.out,
-              samples + "AW-2026-0099.json: SampleType: Warnung: keine Interpretervorlage "
-                        "„interpreter/Abwasser.json“ für die Probenart „Abwasser“; der Kunde sieht "
-                        "„Ihre Probenart wird derzeit leider nicht unterstützt“\n"
-                        "9 Dokumente geprüft: 0 Fehler, 1 Warnung.\n");
+              kSamples +
+                  "AW-2026-0099.json: SampleType: Warnung: keine Interpretervorlage "
+                  "„interpreter/Abwasser.json“ für die Probenart „Abwasser“; der Kunde sieht "
+                  "„Ihre Probenart wird derzeit leider nicht unterstützt“\n"
+                  "9 Dokumente geprüft: 0 Fehler, 1 Warnung.\n");
     EXPECT_EQ(result.err, "");
 }
 
@@ -198,152 +199,153 @@ is(Severity severity, const char* kind, std::string file, std::string member, st
 void setBlei(TestWebSpace& w, const std::string& field, const std::string& from,
              const std::string& to)
 {
-    w.replace(trinkwasser, "\"" + field + "\": \"" + from + "\"",
+    w.replace(kTrinkwasser, "\"" + field + "\": \"" + from + "\"",
               "\"" + field + "\": \"" + to + "\"");
 }
 
-const std::string invalidXPath = "„10233: Invalid XPath.“";
+const std::string kInvalidXPath = "„10233: Invalid XPath.“";
 
-const BrokenFixture brokenFixtures[] = {
+const BrokenFixture kBrokenFixtures[] = {
     {"SampleCodeOutsideTheAddress",
      [](TestWebSpace& w) {
-         w.write(samples + "Prüf-1.json", sampleDocument("Trinkwasser"));
-         w.write(reports + "Prüf-1.pdf", "%PDF-1.4\n");
+         w.write(kSamples + "Prüf-1.json", sampleDocument("Trinkwasser"));
+         w.write(kReports + "Prüf-1.pdf", "%PDF-1.4\n");
      },
-     is(Severity::Error, "sample-code-unreachable", samples + "Prüf-1.json", "(Dateiname)",
+     is(Severity::Error, "sample-code-unreachable", kSamples + "Prüf-1.json", "(Dateiname)",
         "der Probencode „Prüf-1“ wird beim Abruf zur Adresse "
         "„Dropbox%20(Veltranik-Sorbeno)/Quorvi//JSON/Pr%FCf-1.json“, die nicht zu dieser Datei "
         "führt; der Kunde sieht „Fehler: Die angegebene Probe wurde nicht ordnungsmäßig "
         "aktiviert, der Abruf der Daten ist gescheitert.“")},
     {"SampleByteTheCodePageLacks",
-     [](TestWebSpace& w) { w.replace(samples + "P-1.json", "\"Gasthaus\"", "\"Gasthaus\x81\""); },
-     is(Severity::Warning, "sample-unreadable", samples + "P-1.json", "(Dokument)",
+     [](TestWebSpace& w) { w.replace(kSamples + "P-1.json", "\"Gasthaus\"", "\"Gasthaus\x81\""); },
+     is(Severity::Warning, "sample-unreadable", kSamples + "P-1.json", "(Dokument)",
         "Zeichen 27 (U+0081) ist in der ANSI-Codepage kein lesbares Zeichen; der Kunde sieht "
         "dort nichts oder ein Kästchen")},
     {"SampleWrittenInUtf8",
      [](TestWebSpace& w) {
-         w.replace(samples + "P-1.json", "Kueche",
+         w.replace(kSamples + "P-1.json", "Kueche",
                    "K\xC3\xBC"
                    "che");
      },
-     is(Severity::Warning, "sample-utf8", samples + "P-1.json", "SampleName",
+     is(Severity::Warning, "sample-utf8", kSamples + "P-1.json", "SampleName",
         "die Datei ist in UTF-8 geschrieben, gelesen wird sie in der ANSI-Codepage; der Kunde "
         "sieht „KÃ¼che“ statt „Küche“")},
-    {"SampleCutShort", [](TestWebSpace& w) { w.replace(samples + "P-1.json", "\"}", "\""); },
-     is(Severity::Error, "sample-invalid-json", samples + "P-1.json", "(Dokument)",
+    {"SampleCutShort", [](TestWebSpace& w) { w.replace(kSamples + "P-1.json", "\"}", "\""); },
+     is(Severity::Error, "sample-invalid-json", kSamples + "P-1.json", "(Dokument)",
         "ist kein gültiges JSON; der Kunde sieht nach „Daten laden“ „10234: DOM tree "
         "unavailable (set BuildDOM to TRUE and reparse).“")},
     {"SampleNoJson",
      [](TestWebSpace& w) {
-         w.replace(samples + "P-1.json", "\", \"SampleName\"", " \"SampleName\"");
+         w.replace(kSamples + "P-1.json", "\", \"SampleName\"", " \"SampleName\"");
      },
-     is(Severity::Error, "sample-invalid-json", samples + "P-1.json", "(Dokument)",
+     is(Severity::Error, "sample-invalid-json", kSamples + "P-1.json", "(Dokument)",
         "ist kein gültiges JSON; der Kunde sieht nach „Daten laden“ „10232: Invalid JSON "
         "markup.“")},
     {"SampleWithoutCustomerName",
      [](TestWebSpace& w) {
-         w.replace(samples + "P-1.json", "\"CustomerName\": \"Gasthaus\", ", "");
+         w.replace(kSamples + "P-1.json", "\"CustomerName\": \"Gasthaus\", ", "");
      },
-     is(Severity::Error, "sample-member-missing", samples + "P-1.json", "CustomerName",
-        "fehlt; der Kunde sieht nach „Daten laden“ " + invalidXPath)},
-    {"ReportMissing", [](TestWebSpace& w) { w.remove(reports + "P-1.pdf"); },
-     is(Severity::Error, "report-missing", samples + "P-1.json", "(Prüfbericht)",
-        "kein Prüfbericht „" + reports +
+     is(Severity::Error, "sample-member-missing", kSamples + "P-1.json", "CustomerName",
+        "fehlt; der Kunde sieht nach „Daten laden“ " + kInvalidXPath)},
+    {"ReportMissing", [](TestWebSpace& w) { w.remove(kReports + "P-1.pdf"); },
+     is(Severity::Error, "report-missing", kSamples + "P-1.json", "(Prüfbericht)",
+        "kein Prüfbericht „" + kReports +
             "P-1.pdf“; der Kunde sieht „Fehler: Die Probenaktivierung existiert, jedoch liegt "
             "kein Prüfbericht auf dem Server.“")},
     {"SampleTypeWithoutInterpreter",
-     [](TestWebSpace& w) { w.write(samples + "P-1.json", sampleDocument("Abwasser")); },
-     is(Severity::Warning, "interpreter-missing", samples + "P-1.json", "SampleType",
+     [](TestWebSpace& w) { w.write(kSamples + "P-1.json", sampleDocument("Abwasser")); },
+     is(Severity::Warning, "interpreter-missing", kSamples + "P-1.json", "SampleType",
         "keine Interpretervorlage „interpreter/Abwasser.json“ für die Probenart „Abwasser“; "
         "der Kunde sieht „Ihre Probenart wird derzeit leider nicht unterstützt“")},
-    {"InterpreterNotUtf8", [](TestWebSpace& w) { w.replace(trinkwasser, "mit dem", "f\xFCr den"); },
+    {"InterpreterNotUtf8",
+     [](TestWebSpace& w) { w.replace(kTrinkwasser, "mit dem", "f\xFCr den"); },
      [](const TestWebSpace& w) {
-         const size_t at = w.read(trinkwasser).find('\xFC');
-         return finding(Severity::Warning, "interpreter-not-utf8", trinkwasser, "(Dokument)",
+         const size_t at = w.read(kTrinkwasser).find('\xFC');
+         return finding(Severity::Warning, "interpreter-not-utf8", kTrinkwasser, "(Dokument)",
                         "ist kein gültiges UTF-8 (Byte 0xFC an Stelle " + std::to_string(at + 1) +
                             "); der Kunde sieht dort „?“");
      }},
-    {"InterpreterNoJson", [](TestWebSpace& w) { w.replace(trinkwasser, "\"Params\"", "Params"); },
-     is(Severity::Error, "interpreter-invalid-json", trinkwasser, "(Dokument)",
+    {"InterpreterNoJson", [](TestWebSpace& w) { w.replace(kTrinkwasser, "\"Params\"", "Params"); },
+     is(Severity::Error, "interpreter-invalid-json", kTrinkwasser, "(Dokument)",
         "ist kein gültiges JSON; der Kunde sieht nach „Daten laden“ „10232: Invalid JSON "
         "markup.“")},
-    {"ParamsMissing", [](TestWebSpace& w) { w.replace(trinkwasser, "\"Params\": \"3\",", ""); },
-     is(Severity::Error, "member-missing", trinkwasser, "Params",
-        "fehlt; der Kunde sieht nach „Daten laden“ " + invalidXPath)},
+    {"ParamsMissing", [](TestWebSpace& w) { w.replace(kTrinkwasser, "\"Params\": \"3\",", ""); },
+     is(Severity::Error, "member-missing", kTrinkwasser, "Params",
+        "fehlt; der Kunde sieht nach „Daten laden“ " + kInvalidXPath)},
     {"ParamsNotWhole",
-     [](TestWebSpace& w) { w.replace(trinkwasser, "\"Params\": \"3\"", "\"Params\": \"3.0\""); },
-     is(Severity::Error, "params-not-whole", trinkwasser, "Params",
+     [](TestWebSpace& w) { w.replace(kTrinkwasser, "\"Params\": \"3\"", "\"Params\": \"3.0\""); },
+     is(Severity::Error, "params-not-whole", kTrinkwasser, "Params",
         "„3.0“ ist keine ganze Zahl; der Kunde sieht nach „Daten laden“ „'3.0' is not a valid "
         "integer value.“")},
     {"ParamsHidesAnEntry",
-     [](TestWebSpace& w) { w.replace(trinkwasser, "\"Params\": \"3\"", "\"Params\": \"2\""); },
-     is(Severity::Error, "params-count", trinkwasser, "Params",
+     [](TestWebSpace& w) { w.replace(kTrinkwasser, "\"Params\": \"3\"", "\"Params\": \"2\""); },
+     is(Severity::Error, "params-count", kTrinkwasser, "Params",
         "ist 2, bei 2 Parametereinträgen muss es 3 sein; der Kunde findet „Nitrat“ nicht in der "
         "Liste")},
     {"ParamsCountsTooMany",
-     [](TestWebSpace& w) { w.replace(trinkwasser, "\"Params\": \"3\"", "\"Params\": 4"); },
-     is(Severity::Error, "params-count", trinkwasser, "Params",
+     [](TestWebSpace& w) { w.replace(kTrinkwasser, "\"Params\": \"3\"", "\"Params\": 4"); },
+     is(Severity::Error, "params-count", kTrinkwasser, "Params",
         "ist 4, bei 2 Parametereinträgen muss es 3 sein; das Programm liest mehr Einträge, als "
         "es gibt, und der Kunde sieht nach „Daten laden“ " +
-            invalidXPath)},
+            kInvalidXPath)},
     {"ParamsBeforeTheEntries",
      [](TestWebSpace& w) {
-         w.replace(trinkwasser, "\n  \"Params\": \"3\",", "");
-         w.replace(trinkwasser, "{\n  \"Blei\"", "{\n  \"Params\": \"3\",\n  \"Blei\"");
+         w.replace(kTrinkwasser, "\n  \"Params\": \"3\",", "");
+         w.replace(kTrinkwasser, "{\n  \"Blei\"", "{\n  \"Params\": \"3\",\n  \"Blei\"");
      },
-     is(Severity::Error, "entry-position", trinkwasser, "Params",
+     is(Severity::Error, "entry-position", kTrinkwasser, "Params",
         "steht an Position 1, wo das Programm einen Parametereintrag liest; der Kunde sieht "
         "nach „Daten laden“ " +
-            invalidXPath)},
+            kInvalidXPath)},
     {"IntrotextMissing",
      [](TestWebSpace& w) {
-         w.replace(trinkwasser, ",\n  \"Introtext\": \"Vergleich mit dem Grenzwert.\"", "");
+         w.replace(kTrinkwasser, ",\n  \"Introtext\": \"Vergleich mit dem Grenzwert.\"", "");
      },
-     is(Severity::Error, "member-missing", trinkwasser, "Introtext",
-        "fehlt; jede Interpretation dieser Probenart endet mit " + invalidXPath)},
+     is(Severity::Error, "member-missing", kTrinkwasser, "Introtext",
+        "fehlt; jede Interpretation dieser Probenart endet mit " + kInvalidXPath)},
     {"EntryWithoutSpecialComment",
      [](TestWebSpace& w) {
-         w.replace(trinkwasser, "\"SpecialComment\": \"Blei kommt aus alten Rohren.\",", "");
+         w.replace(kTrinkwasser, "\"SpecialComment\": \"Blei kommt aus alten Rohren.\",", "");
      },
-     is(Severity::Error, "member-missing", trinkwasser, "Blei/SpecialComment",
-        "fehlt; die Interpretation von „Blei“ endet mit " + invalidXPath)},
+     is(Severity::Error, "member-missing", kTrinkwasser, "Blei/SpecialComment",
+        "fehlt; die Interpretation von „Blei“ endet mit " + kInvalidXPath)},
     {"EntryWithoutUnit",
      [](TestWebSpace& w) {
-         w.replace(trinkwasser, "\",\n    \"Unit\": \"µg/L\"\n  },\n  \"Nitrat\"",
+         w.replace(kTrinkwasser, "\",\n    \"Unit\": \"µg/L\"\n  },\n  \"Nitrat\"",
                    "\"\n  },\n  \"Nitrat\"");
      },
-     is(Severity::Error, "member-missing", trinkwasser, "Blei/Unit",
-        "fehlt; jede Interpretation dieser Probenart endet mit " + invalidXPath)},
+     is(Severity::Error, "member-missing", kTrinkwasser, "Blei/Unit",
+        "fehlt; jede Interpretation dieser Probenart endet mit " + kInvalidXPath)},
     {"LimitWithDecimalComma", [](TestWebSpace& w) { setBlei(w, "MCL", "10", "0,5"); },
-     is(Severity::Error, "mcl-not-number", trinkwasser, "Blei/MCL",
+     is(Severity::Error, "mcl-not-number", kTrinkwasser, "Blei/MCL",
         "„0,5“ ist keine Zahl, wie die Interpretation sie liest; der Kunde sieht bei „Blei“ "
         "„Could not convert variant of type (String) into type (Double)“")},
     {"TextTheCodePageLacks",
-     [](TestWebSpace& w) { w.replace(trinkwasser, "hält MCL UNIT ein", "≤ MCL UNIT"); },
-     is(Severity::Warning, "text-not-ansi", trinkwasser, "Blei/MCLOK",
+     [](TestWebSpace& w) { w.replace(kTrinkwasser, "hält MCL UNIT ein", "≤ MCL UNIT"); },
+     is(Severity::Warning, "text-not-ansi", kTrinkwasser, "Blei/MCLOK",
         "das Zeichen „≤“ gibt es in der ANSI-Codepage nicht; der Kunde sieht „?“")},
     {"ParameterNameWithPlaceholder",
      [](TestWebSpace& w) { setBlei(w, "Param", "Blei", "Blei-UNIT"); },
-     is(Severity::Warning, "placeholder-spoiled", trinkwasser, "Blei/Param",
+     is(Severity::Warning, "placeholder-spoiled", kTrinkwasser, "Blei/Param",
         "„Blei-UNIT“ enthält „UNIT“, das die Interpretation als Platzhalter ersetzt; der Kunde "
         "sieht dort einen anderen Text")},
     {"ParameterTwice",
      [](TestWebSpace& w) {
-         w.replace(trinkwasser, "\"Params\": \"3\"",
+         w.replace(kTrinkwasser, "\"Params\": \"3\"",
                    "\"Blei alt\": {\"Param\": \"Blei\", \"MCL\": \"10\", \"MCLLevel1\": \"\", "
                    "\"MCLOK\": \"\", \"SpecialComment\": \"\", \"Unit\": \"µg/L\"},\n"
                    "  \"Params\": \"4\"");
      },
-     is(Severity::Warning, "duplicate-param", trinkwasser, "Blei alt/Param",
+     is(Severity::Warning, "duplicate-param", kTrinkwasser, "Blei alt/Param",
         "„Blei“ steht auch in „Blei“; der Kunde findet den Parameter zweimal in der Liste und "
         "bekommt beide Interpretationen untereinander")},
     {"InterpreterNoSampleUses",
-     [](TestWebSpace& w) { w.write("interpreter/Badewasser.json", interpreterDocument); },
+     [](TestWebSpace& w) { w.write("interpreter/Badewasser.json", kInterpreterDocument); },
      is(Severity::Warning, "interpreter-unused", "interpreter/Badewasser.json", "(Dokument)",
         "keine Probe hat die Probenart „Badewasser“; kein Kunde bekommt diese Vorlage zu "
         "sehen")},
     {"LimitBeyondWhatCanBeTyped", [](TestWebSpace& w) { setBlei(w, "MCL", "10", "3000000"); },
-     is(Severity::Error, "dry-run-failed", trinkwasser, "Blei",
+     is(Severity::Error, "dry-run-failed", kTrinkwasser, "Blei",
         "bei 3000000 µg/L (Grenzwert) endet die Interpretation mit „'3000000000' is not a "
         "valid integer value.“, ebenso bei 9 weiteren Eingaben")},
     {"LimitWrittenForAnotherUnit",
@@ -351,13 +353,13 @@ const BrokenFixture brokenFixtures[] = {
          setBlei(w, "MCL", "10", "50");
          setBlei(w, "Unit", "µg/L", "mg/L");
      },
-     is(Severity::Error, "dry-run-outcome", trinkwasser, "Blei/MCL",
+     is(Severity::Error, "dry-run-outcome", kTrinkwasser, "Blei/MCL",
         "die Interpretation zeigt bei 50000 µg/L (Grenzwert) „überschritten“ statt "
         "„eingehalten“, 50 mg/L (Grenzwert) „überschritten“ statt „eingehalten“; der Grenzwert "
         "„50“ passt nicht zur Einheit „mg/L“ des Eintrags (verglichen wird er wie ein Wert in "
         "µg/L)")},
     {"LimitLooksLikeMilligrams", [](TestWebSpace& w) { setBlei(w, "MCL", "10", "0.5"); },
-     is(Severity::Warning, "mcl-unit-suspect", trinkwasser, "Blei/MCL",
+     is(Severity::Warning, "mcl-unit-suspect", kTrinkwasser, "Blei/MCL",
         "„0.5“ µg/L ist kein ganzer Wert in µg/L und sieht nach mg/L aus (gemeint vielleicht "
         "„500“); verglichen wird mit 0.5 µg/L")},
 };
@@ -373,7 +375,7 @@ TEST_P(CheckerFinding, IsReportedAloneWithItsText)
     EXPECT_EQ(findingsIn(webSpace), std::vector<Finding>{GetParam().expected(webSpace)});
 }
 
-INSTANTIATE_TEST_SUITE_P(Broken, CheckerFinding, ::testing::ValuesIn(brokenFixtures),
+INSTANTIATE_TEST_SUITE_P(Broken, CheckerFinding, ::testing::ValuesIn(kBrokenFixtures),
                          [](const auto& info) { return std::string(info.param.name); });
 
 namespace {
@@ -381,11 +383,11 @@ namespace {
 // Two documents with an error and a warning each, the warnings found first.
 void breakTwoDocuments(TestWebSpace& webSpace)
 {
-    webSpace.replace(samples + "P-1.json", "Kueche",
+    webSpace.replace(kSamples + "P-1.json", "Kueche",
                      "K\xC3\xBC"
                      "che");
-    webSpace.remove(reports + "P-1.pdf");
-    webSpace.replace(trinkwasser, "hält MCL UNIT ein", "≤ MCL UNIT");
+    webSpace.remove(kReports + "P-1.pdf");
+    webSpace.replace(kTrinkwasser, "hält MCL UNIT ein", "≤ MCL UNIT");
     setBlei(webSpace, "MCL", "10", "0,5");
 }
 
@@ -416,10 +418,8 @@ TEST(CheckerReport, GroupsByDocumentWithErrorsBeforeWarnings)
         heads.push_back(lineHead(line));
     }
     const std::vector<std::string> expected = {
-        samples + "P-1.json: (Prüfbericht): Fehler",
-        samples + "P-1.json: SampleName: Warnung",
-        trinkwasser + ": Blei/MCL: Fehler",
-        trinkwasser + ": Blei/MCLOK: Warnung",
+        kSamples + "P-1.json: (Prüfbericht): Fehler",  kSamples + "P-1.json: SampleName: Warnung",
+        kTrinkwasser + ": Blei/MCL: Fehler",           kTrinkwasser + ": Blei/MCLOK: Warnung",
         "3 Dokumente geprüft: 2 Fehler, 2 Warnungen.",
     };
     EXPECT_EQ(heads, expected);
@@ -450,16 +450,16 @@ TEST(CheckerReport, JsonCarriesTheSameFindingsForScripts)
     EXPECT_EQ(textAt(u"/json/findings/[2]/text"),
               "die Datei ist in UTF-8 geschrieben, gelesen wird sie in der ANSI-Codepage; der "
               "Kunde sieht „KÃ¼che“ statt „Küche“");
-    EXPECT_EQ(textAt(u"/json/findings/[4]/file"), trinkwasser);
+    EXPECT_EQ(textAt(u"/json/findings/[4]/file"), kTrinkwasser);
 }
 
 TEST(CheckerCommand, ExitCodeSaysWhetherSomethingWouldFail)
 {
     TestWebSpace clean;
     TestWebSpace onlyWarned;
-    onlyWarned.write("interpreter/Badewasser.json", interpreterDocument);
+    onlyWarned.write("interpreter/Badewasser.json", kInterpreterDocument);
     TestWebSpace broken;
-    broken.remove(reports + "P-2.pdf");
+    broken.remove(kReports + "P-2.pdf");
 
     const struct {
         const char* name;
@@ -494,8 +494,8 @@ TEST(CheckerCommand, ShowsProgressOnlyOnALargeWebSpace)
     TestWebSpace large;
     for (size_t i = 3; i <= kProgressFromDocuments; ++i) {
         const std::string code = "P-" + std::to_string(i);
-        large.write(samples + code + ".json", sampleDocument("Trinkwasser"));
-        large.write(reports + code + ".pdf", "%PDF-1.4\n");
+        large.write(kSamples + code + ".json", sampleDocument("Trinkwasser"));
+        large.write(kReports + code + ".pdf", "%PDF-1.4\n");
     }
     const auto result = runCommand({large.rootArgument()});
     EXPECT_EQ(result.exitCode, kCheckPassed) << result.out;

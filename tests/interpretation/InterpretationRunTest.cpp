@@ -18,7 +18,7 @@ struct Fixture {
     int32_t parameterCount;
 };
 
-const Fixture drinkingWater{uR"({
+const Fixture kDrinkingWater{uR"({
   "Blei": {"Param": "Blei", "MCL": "10",
            "MCLLevel1": "Der Wert CONCENTRATION liegt über dem Grenzwert von MCL UNIT für PARAM.",
            "MCLOK": "CONCENTRATION / MCL UNIT",
@@ -31,9 +31,9 @@ const Fixture drinkingWater{uR"({
   "Params": 4,
   "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
 })",
-                            4};
+                             4};
 
-const Fixture twice{uR"({
+const Fixture kTwice{uR"({
   "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "Erster Eintrag über MCL UNIT",
         "MCLOK": "Erster Eintrag bis MCL UNIT", "SpecialComment": "Kommentar eins",
         "Unit": "µg/L"},
@@ -45,9 +45,9 @@ const Fixture twice{uR"({
   "Params": "4",
   "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
 })",
-                    4};
+                     4};
 
-const Fixture placeholderChain{uR"({
+const Fixture kPlaceholderChain{uR"({
   "a": {"Param": "Keime", "MCL": "100", "MCLLevel1": "zu viele", "MCLOK": "Grenzwert UNIT",
         "SpecialComment": "PARAMs gezählt", "Unit": "KBE/MCL"},
   "b": {"Param": "Koloniezahl UNIT", "MCL": "20", "MCLLevel1": "PARAM: CONCENTRATION",
@@ -58,9 +58,9 @@ const Fixture placeholderChain{uR"({
   "Params": 4,
   "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
 })",
-                               4};
+                                4};
 
-const Fixture gaps{uR"({
+const Fixture kGaps{uR"({
   "a": {"Param": "OhneLevel1", "MCL": "10", "MCLOK": "ok", "SpecialComment": "sc",
         "Unit": "µg/L"},
   "b": {"Param": "OhneOK", "MCL": "10", "MCLLevel1": "hoch", "SpecialComment": "sc",
@@ -78,9 +78,9 @@ const Fixture gaps{uR"({
   "Params": 8,
   "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
 })",
-                   8};
+                    8};
 
-const Fixture missingLimit{uR"({
+const Fixture kMissingLimit{uR"({
   "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "PARAM bis MCL UNIT",
         "SpecialComment": "sc", "Unit": "PARAM/MCL"},
   "b": {"Param": "Kupfer", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc",
@@ -90,9 +90,9 @@ const Fixture missingLimit{uR"({
   "Params": 4,
   "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
 })",
-                           4};
+                            4};
 
-const Fixture missingUnit{uR"({
+const Fixture kMissingUnit{uR"({
   "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "PARAM bis MCL UNIT",
         "SpecialComment": "sc", "Unit": "PARAM/MCL"},
   "b": {"Param": "Kupfer", "MCL": "2", "MCLLevel1": "hoch", "MCLOK": "ok",
@@ -100,43 +100,43 @@ const Fixture missingUnit{uR"({
   "Params": 3,
   "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
 })",
-                          3};
+                           3};
 
-const Fixture missingParam{uR"({
+const Fixture kMissingParam{uR"({
   "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc",
         "Unit": "µg/L"},
   "b": {"MCL": "2", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc", "Unit": "mg/L"},
   "Params": 3,
   "Introtext": "So lesen Sie Ihre Trinkwasserwerte."
 })",
-                           3};
+                            3};
 
-const Fixture missingIntro{uR"({
+const Fixture kMissingIntro{uR"({
   "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc",
         "Unit": "µg/L"},
   "Params": 2
 })",
-                           2};
+                            2};
 
-const Fixture emptyIntro{uR"({
+const Fixture kEmptyIntro{uR"({
   "a": {"Param": "Blei", "MCL": "10", "MCLLevel1": "hoch", "MCLOK": "ok", "SpecialComment": "sc",
         "Unit": "µg/L"},
   "Params": 2,
   "Introtext": ""
 })",
-                         2};
+                          2};
 
-const std::u16string documentIntro = u"So lesen Sie Ihre Trinkwasserwerte.";
-const std::u16string oldIntro = u"Einführung der vorigen Probe";
-const std::u16string notDeterminable =
+const std::u16string kDocumentIntro = u"So lesen Sie Ihre Trinkwasserwerte.";
+const std::u16string kOldIntro = u"Einführung der vorigen Probe";
+const std::u16string kNotDeterminable =
     u"Der Prüfwert war nicht bestimmbar oder wurde aus anderen Gründen nicht bestimmt.\n";
-const std::u16string negative =
+const std::u16string kNegative =
     u"Der Prüfwert war negativ. Der untersuchte Analyt konnte in der Probe NICHT gefunden "
     u"werden. \nGeben Sie alternativ statt negativ 0 an, damit eine Interpretation des "
     u"Messwertes entsprechend des Zahlenwertes möglich ist.\n";
-const std::u16string leadComment = u"Blei stammt oft aus alten Leitungen.\n";
-const std::string notConvertible = "Could not convert variant of type (String) into type (Double)";
-const std::string invalidPath = "10233: Invalid XPath.";
+const std::u16string kLeadComment = u"Blei stammt oft aus alten Leitungen.\n";
+const std::string kNotConvertible = "Could not convert variant of type (String) into type (Double)";
+const std::string kInvalidPath = "10233: Invalid XPath.";
 
 std::u16string warningLine(std::u16string_view value, std::u16string_view unit)
 {
@@ -161,7 +161,7 @@ struct RunCase {
     std::optional<OutputColour> colourBefore{};
 
     std::u16string output{};
-    std::u16string intro = documentIntro;
+    std::u16string intro = kDocumentIntro;
     std::optional<OutputColour> colour{};
     std::string error{};
     std::optional<std::u16string> normalisedValue{};
@@ -175,134 +175,134 @@ void PrintTo(const RunCase& run, std::ostream* os)
 constexpr auto kYellow = OutputColour::Yellow;
 constexpr auto kLime = OutputColour::Lime;
 
-const std::vector<RunCase> runs{
+const std::vector<RunCase> kRuns{
     // Special results and near misses
     {.name = "NotDeterminable",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"n.b.",
-     .output = notDeterminable,
-     .intro = oldIntro},
+     .output = kNotDeterminable,
+     .intro = kOldIntro},
     {.name = "CommasBeforeSpecialResults",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"n,b,",
-     .output = notDeterminable,
-     .intro = oldIntro,
+     .output = kNotDeterminable,
+     .intro = kOldIntro,
      .normalisedValue = u"n.b."},
     {.name = "SpecialResultKeepsColour",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"NEGATIV",
      .colourBefore = kLime,
-     .output = negative,
-     .intro = oldIntro,
+     .output = kNegative,
+     .intro = kOldIntro,
      .colour = kLime},
     {.name = "SpecialResultNeedsNoIntro",
-     .document = &missingIntro,
+     .document = &kMissingIntro,
      .value = u"n.b.",
-     .output = notDeterminable,
-     .intro = oldIntro},
+     .output = kNotDeterminable,
+     .intro = kOldIntro},
     {.name = "CapitalsAreNoSpecialResult",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"N.B.",
-     .intro = oldIntro,
-     .error = notConvertible},
+     .intro = kOldIntro,
+     .error = kNotConvertible},
     {.name = "LowerCasePositiv",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"positiv",
-     .intro = oldIntro,
-     .error = notConvertible},
+     .intro = kOldIntro,
+     .error = kNotConvertible},
     {.name = "BlankBeforeSpecialResult",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u" n.b.",
-     .intro = oldIntro,
-     .error = notConvertible},
+     .intro = kOldIntro,
+     .error = kNotConvertible},
     {.name = "SeveralPoints",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"12,3,4",
-     .intro = oldIntro,
-     .error = notConvertible,
+     .intro = kOldIntro,
+     .error = kNotConvertible,
      .normalisedValue = u"12.3.4"},
     {.name = "EmptyValue",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"",
-     .intro = oldIntro,
-     .error = notConvertible},
+     .intro = kOldIntro,
+     .error = kNotConvertible},
     {.name = "ValueBeyondDoubleRange",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"1e999",
-     .intro = oldIntro,
+     .intro = kOldIntro,
      .error = "Overflow while converting variant of type (String) into type (Double)"},
 
     // Prefixes and the limit
     {.name = "DecimalComma",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"1,5",
-     .output = u"1.5µg/L / 10 µg/L\n" + leadComment,
+     .output = u"1.5µg/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime,
      .normalisedValue = u"1.5"},
     {.name = "WithinNoPrefix",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
-     .output = u"5µg/L / 10 µg/L\n" + leadComment,
+     .output = u"5µg/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "WithinGreaterThan",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
      .prefix = u">",
-     .output = u"> 5µg/L / 10 µg/L\n" + leadComment,
+     .output = u"> 5µg/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "WithinPrompt",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
      .prefix = u"Vorzeichen",
-     .output = u"5µg/L / 10 µg/L\n" + leadComment,
+     .output = u"5µg/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "WithinLessThan",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
      .prefix = u"<",
-     .output = noteLine(u"5", u"µg/L") + u"< 5µg/L / 10 µg/L\n" + leadComment,
+     .output = noteLine(u"5", u"µg/L") + u"< 5µg/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "WithinTypedPrefix",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
      .prefix = u"ca.",
-     .output = u"CONCENTRATION / 10 µg/L\n" + leadComment,
+     .output = u"CONCENTRATION / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "AtTheLimit",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"10",
-     .output = u"10µg/L / 10 µg/L\n" + leadComment,
+     .output = u"10µg/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "JustAboveTheLimit",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"10.001",
      .colourBefore = kLime,
      .output =
-         u"Der Wert 10.001µg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+         u"Der Wert 10.001µg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + kLeadComment,
      .colour = kYellow},
     {.name = "ExceededGreaterThan",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"10.001",
      .prefix = u">",
      .output =
-         u"Der Wert > 10.001µg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+         u"Der Wert > 10.001µg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + kLeadComment,
      .colour = kYellow},
     {.name = "ExceededTypedPrefix",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"11",
      .prefix = u"ca.",
      .output =
-         u"Der Wert CONCENTRATION liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+         u"Der Wert CONCENTRATION liegt über dem Grenzwert von 10 µg/L für Blei.\n" + kLeadComment,
      .colour = kYellow},
     {.name = "Contradiction",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"10.001",
      .prefix = u"<",
      .colourBefore = kLime,
      .output = warningLine(u"10.001", u"µg/L"),
      .colour = kLime},
     {.name = "ContradictionFillsNoPlaceholders",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"11",
      .unit = u"UNIT",
      .prefix = u"<",
@@ -310,74 +310,74 @@ const std::vector<RunCase> runs{
 
     // Scaling and rounding
     {.name = "MilligramsWithin",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"0.005",
      .unit = u"mg/L",
-     .output = u"0.005mg/L / 10 µg/L\n" + leadComment,
+     .output = u"0.005mg/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "MilligramsExceeded",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
      .unit = u"mg/L",
-     .output = u"Der Wert 5mg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+     .output = u"Der Wert 5mg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + kLeadComment,
      .colour = kYellow},
     {.name = "CapitalUnitScalesByThousand",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
      .unit = u"MG/L",
-     .output = u"5MG/L / 10 µg/L\n" + leadComment,
+     .output = u"5MG/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "ColonyCount",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
      .unit = u"KBE/100mL",
-     .output = u"5KBE/100mL / 10 µg/L\n" + leadComment,
+     .output = u"5KBE/100mL / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "RoundsToWholeNumber",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"1.001",
-     .output = u"1.001µg/L / 10 µg/L\n" + leadComment,
+     .output = u"1.001µg/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "NotWholeAtMatch",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"1.0015",
      .error = "'1001.5' is not a valid integer value"},
     {.name = "SmallFractionAtMatch",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"0.0004",
      .error = "'0.4' is not a valid integer value"},
     {.name = "SmallFractionWithoutMatch",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"0.0004",
      .parameter = u"Quecksilber"},
     {.name = "BeyondInt32",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"2147484",
      .error = "'2147484000' is not a valid integer value"},
     {.name = "BeyondInt32Milligrams",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"2148",
      .unit = u"mg/L",
      .error = "'2148000000' is not a valid integer value"},
     {.name = "LargestMilligrams",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"2147",
      .unit = u"mg/L",
-     .output = u"Der Wert 2147mg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + leadComment,
+     .output = u"Der Wert 2147mg/L liegt über dem Grenzwert von 10 µg/L für Blei.\n" + kLeadComment,
      .colour = kYellow},
     {.name = "NegativeValue",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"-3",
-     .output = u"-3µg/L / 10 µg/L\n" + leadComment,
+     .output = u"-3µg/L / 10 µg/L\n" + kLeadComment,
      .colour = kLime},
     {.name = "TinyLimitWithin",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"0.001",
      .parameter = u"Arsen",
      .output = u"in Ordnung: 0.001µg/L\n\n",
      .colour = kLime},
     {.name = "TinyLimitExceeded",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"0.002",
      .parameter = u"Arsen",
      .output = u"zu hoch: 0.002µg/L\n\n",
@@ -385,89 +385,92 @@ const std::vector<RunCase> runs{
 
     // Finding the entry
     {.name = "DocumentUnitFillsUnit",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"60",
      .parameter = u"Nitrat",
      .output = u"Nitrat über 50 mg/L\nHinweis zu \"Nitrat\".\n",
      .colour = kYellow},
     {.name = "ParameterIsCaseSensitive",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
      .parameter = u"blei"},
-    {.name = "NoEntryWithCountOne", .document = &drinkingWater, .value = u"5", .parameterCount = 1},
+    {.name = "NoEntryWithCountOne",
+     .document = &kDrinkingWater,
+     .value = u"5",
+     .parameterCount = 1},
     {.name = "CountBoundsTheWalk",
-     .document = &drinkingWater,
+     .document = &kDrinkingWater,
      .value = u"5",
      .parameter = u"Nitrat",
      .parameterCount = 2},
     {.name = "TwoEntriesWithin",
-     .document = &twice,
+     .document = &kTwice,
      .value = u"5",
      .output = u"Erster Eintrag bis 10 µg/L\nKommentar eins\n"
                u"Zweiter Eintrag bis 25 µg/l\nKommentar zwei\n",
      .colour = kLime},
     {.name = "TwoEntriesExceededThenWithin",
-     .document = &twice,
+     .document = &kTwice,
      .value = u"15",
      .output = u"Erster Eintrag über 10 µg/L\nKommentar eins\n"
                u"Zweiter Eintrag bis 25 µg/l\nKommentar zwei\n",
      .colour = kLime},
     {.name = "TwoEntriesBothExceeded",
-     .document = &twice,
+     .document = &kTwice,
      .value = u"30",
      .output = u"Erster Eintrag über 10 µg/L\nKommentar eins\n"
                u"Zweiter Eintrag über 25 µg/l\nKommentar zwei\n",
      .colour = kYellow},
     {.name = "TwoEntriesWithinLessThan",
-     .document = &twice,
+     .document = &kTwice,
      .value = u"5",
      .prefix = u"<",
      .output = noteLine(u"5", u"µg/L") + u"Erster Eintrag bis 10 µg/L\nKommentar eins\n" +
                noteLine(u"5", u"µg/L") + u"Zweiter Eintrag bis 25 µg/l\nKommentar zwei\n",
      .colour = kLime},
     {.name = "ContradictionStopsBeforeSecondEntry",
-     .document = &twice,
+     .document = &kTwice,
      .value = u"15",
      .prefix = u"<",
      .output = warningLine(u"15", u"µg/L")},
 
     // Placeholders
     {.name = "UnitBringsInLimitPlaceholder",
-     .document = &placeholderChain,
+     .document = &kPlaceholderChain,
      .value = u"5",
      .unit = u"KBE/100mL",
      .parameter = u"Keime",
      .output = u"Grenzwert KBE/20\nKeimes gezählt\n",
      .colour = kLime},
     {.name = "ParameterBringsInUnitPlaceholder",
-     .document = &placeholderChain,
+     .document = &kPlaceholderChain,
      .value = u"15",
      .unit = u"KBE/100mL",
      .parameter = u"Koloniezahl UNIT",
      .output = u"Koloniezahl KBE/1mL: 15KBE/100mL, 20s erlaubt\nparam, Mcl und Unit bleiben\n",
      .colour = kLime},
     {.name = "EmptyTextsWithin",
-     .document = &placeholderChain,
+     .document = &kPlaceholderChain,
      .value = u"0",
      .unit = u"KBE/100mL",
      .parameter = u"Enterokokken",
      .output = u"\n\n",
      .colour = kLime},
     {.name = "EmptyTextsExceeded",
-     .document = &placeholderChain,
+     .document = &kPlaceholderChain,
      .value = u"1",
      .unit = u"KBE/100mL",
      .parameter = u"Enterokokken",
      .output = u"\n\n",
      .colour = kYellow},
     {.name = "EmptyUnitField",
-     .document = &gaps,
+     .document = &kGaps,
      .value = u"15",
      .parameter = u"LeereEinheit",
      .output = u"über 10 .\n\n",
      .colour = kYellow},
     {.name = "EmptyIntro",
-     .document = &emptyIntro,
+     .document = &kEmptyIntro,
      .value = u"5",
      .output = u"ok\nsc\n",
      .intro = u"",
@@ -475,83 +478,83 @@ const std::vector<RunCase> runs{
 
     // Missing fields
     {.name = "MissingIntro",
-     .document = &missingIntro,
+     .document = &kMissingIntro,
      .value = u"5",
-     .intro = oldIntro,
-     .error = invalidPath},
+     .intro = kOldIntro,
+     .error = kInvalidPath},
     {.name = "MissingLevel1",
-     .document = &gaps,
+     .document = &kGaps,
      .value = u"15",
      .parameter = u"OhneLevel1",
-     .error = invalidPath},
+     .error = kInvalidPath},
     {.name = "MissingLevel1NotNeeded",
-     .document = &gaps,
+     .document = &kGaps,
      .value = u"5",
      .parameter = u"OhneLevel1",
      .output = u"ok\nsc\n",
      .colour = kLime},
     {.name = "MissingOKAfterNote",
-     .document = &gaps,
+     .document = &kGaps,
      .value = u"5",
      .prefix = u"<",
      .parameter = u"OhneOK",
      .colourBefore = kYellow,
      .output = noteLine(u"5", u"µg/L"),
      .colour = kYellow,
-     .error = invalidPath},
+     .error = kInvalidPath},
     {.name = "MissingOKNotNeeded",
-     .document = &gaps,
+     .document = &kGaps,
      .value = u"15",
      .parameter = u"OhneOK",
      .output = u"hoch\nsc\n",
      .colour = kYellow},
     {.name = "MissingComment",
-     .document = &gaps,
+     .document = &kGaps,
      .value = u"5",
      .parameter = u"OhneKommentar",
      .output = u"ok MCL\n",
      .colour = kLime,
-     .error = invalidPath},
+     .error = kInvalidPath},
     {.name = "LimitNotANumberAfterEarlierMatch",
-     .document = &gaps,
+     .document = &kGaps,
      .value = u"5",
      .parameter = u"Doppelt",
      .output = u"erster bis 10\nsc\n",
      .colour = kLime,
-     .error = notConvertible},
+     .error = kNotConvertible},
     {.name = "EmptyLimit",
-     .document = &gaps,
+     .document = &kGaps,
      .value = u"5",
      .parameter = u"LeererGrenzwert",
-     .error = notConvertible},
+     .error = kNotConvertible},
     {.name = "MissingLimitOnLaterEntry",
-     .document = &missingLimit,
+     .document = &kMissingLimit,
      .value = u"5",
      .output = u"Blei bis 10 Blei/MCL\nsc\n",
      .colour = kLime,
-     .error = invalidPath},
+     .error = kInvalidPath},
     {.name = "MissingLimitOnEarlierEntry",
-     .document = &missingLimit,
+     .document = &kMissingLimit,
      .value = u"5",
      .parameter = u"Zink",
-     .error = invalidPath},
+     .error = kInvalidPath},
     {.name = "MissingLimitOnMatch",
-     .document = &missingLimit,
+     .document = &kMissingLimit,
      .value = u"5",
      .parameter = u"Kupfer",
-     .error = invalidPath},
+     .error = kInvalidPath},
     {.name = "MissingUnitOnLaterEntry",
-     .document = &missingUnit,
+     .document = &kMissingUnit,
      .value = u"5",
      .output = u"Blei bis 10 Blei/2\nsc\n",
      .colour = kLime,
-     .error = invalidPath},
+     .error = kInvalidPath},
     {.name = "MissingParamOnLaterEntry",
-     .document = &missingParam,
+     .document = &kMissingParam,
      .value = u"5",
      .output = u"ok\nsc\n",
      .colour = kLime,
-     .error = invalidPath},
+     .error = kInvalidPath},
 };
 
 class InterpretationRunTest : public testing::TestWithParam<RunCase> {};
@@ -571,7 +574,7 @@ TEST_P(InterpretationRunTest, WritesTheExpectedTexts)
     view.unit = run.unit;
     view.prefix = run.prefix;
     view.parameter = run.parameter;
-    view.intro = oldIntro;
+    view.intro = kOldIntro;
     view.output = u"HTTP/1.1 200 OK";
     view.outputColour = run.colourBefore;
 
@@ -591,7 +594,7 @@ TEST_P(InterpretationRunTest, WritesTheExpectedTexts)
     EXPECT_EQ(view.valueWrites, run.normalisedValue ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, InterpretationRunTest, testing::ValuesIn(runs),
+INSTANTIATE_TEST_SUITE_P(Runs, InterpretationRunTest, testing::ValuesIn(kRuns),
                          [](const testing::TestParamInfo<RunCase>& info) {
                              return info.param.name;
                          });

@@ -12,8 +12,8 @@
 
 namespace {
 
-const std::string notConvertible = "Could not convert variant of type (String) into type (Double)";
-const std::string overflow =
+const std::string kNotConvertible = "Could not convert variant of type (String) into type (Double)";
+const std::string kOverflow =
     "Overflow while converting variant of type (String) into type (Double)";
 
 template <typename Call> std::string conversionMessage(Call call)
@@ -102,7 +102,7 @@ TEST(NumberReading, RejectsEverythingElse)
          {u"",     u"abc", u"12.3.4", u" 5",    u"5 ",  u"1,5",    u"n.b.", u"N.B.", u".5",
           u"5.",   u"-",   u"+",      u"--5",   u"+-5", u"e5",     u"1e",   u"1e+",  u"1e1.5",
           u"0x10", u"inf", u"nan",    u"1 000", u"5µg", u"\uFF15", u"1'000"}) {
-        EXPECT_EQ(conversionMessage([&] { readNumber(text); }), notConvertible)
+        EXPECT_EQ(conversionMessage([&] { readNumber(text); }), kNotConvertible)
             << testing::PrintToString(text);
     }
 }
@@ -112,7 +112,7 @@ TEST(NumberReading, NumbersBeyondTheDoubleRangeOverflow)
     const std::vector<std::u16string> texts{u"1e400", u"-1e400", u"1" + std::u16string(400, u'0'),
                                             u"0.001e312"};
     for (const std::u16string& text : texts) {
-        EXPECT_EQ(conversionMessage([&] { readNumber(text); }), overflow)
+        EXPECT_EQ(conversionMessage([&] { readNumber(text); }), kOverflow)
             << testing::PrintToString(text);
     }
 }
@@ -177,9 +177,9 @@ TEST(PreparedValue, ScalesAndWritesAtMostFifteenSignificantDigits)
 
 TEST(PreparedValue, FailsWhenTheValueIsNoNumber)
 {
-    EXPECT_EQ(conversionMessage([] { prepareValue(u"12.3.4", u"µg/L"); }), notConvertible);
-    EXPECT_EQ(conversionMessage([] { prepareValue(u"", u"mg/L"); }), notConvertible);
-    EXPECT_EQ(conversionMessage([] { prepareValue(u"1e999", u"µg/L"); }), overflow);
+    EXPECT_EQ(conversionMessage([] { prepareValue(u"12.3.4", u"µg/L"); }), kNotConvertible);
+    EXPECT_EQ(conversionMessage([] { prepareValue(u"", u"mg/L"); }), kNotConvertible);
+    EXPECT_EQ(conversionMessage([] { prepareValue(u"1e999", u"µg/L"); }), kOverflow);
 }
 
 TEST(PreparedValue, ReadsAsASigned32BitWholeNumber)

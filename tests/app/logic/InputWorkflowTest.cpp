@@ -17,7 +17,7 @@ struct PassStep {
 };
 
 // The usual order of use, with each control's state after each step.
-const PassStep completePass[] = {
+const PassStep kCompletePass[] = {
     {"start", [](FakeWindow&) {}, "visible disabled white", "hidden enabled white",
      "hidden enabled white", "hidden enabled white", "hidden disabled white"},
     {"load completes",
@@ -58,7 +58,7 @@ const PassStep completePass[] = {
 TEST(InputWorkflow, ACompletePassUnlocksAndColoursStepByStep)
 {
     FakeWindow w;
-    for (const PassStep& step : completePass) {
+    for (const PassStep& step : kCompletePass) {
         SCOPED_TRACE(step.name);
         step.perform(w);
         EXPECT_EQ(state(w.ParameterComboBox), step.parameter);

@@ -23,7 +23,7 @@ struct Step {
     std::function<bool(TQuorviInterpreter&, MessagePresenter&)> perform;
 };
 
-const Step steps[] = {
+const Step kSteps[] = {
     {"start", [](TQuorviInterpreter&, MessagePresenter&) { return true; }},
     {"load completes",
      [](TQuorviInterpreter& w, MessagePresenter& messages) {
@@ -107,9 +107,10 @@ void CompletePassTest::pass_data()
 
     const auto row = [](int step, const char* parameter, const char* prefix, const char* value,
                         const char* unit, const char* button) {
-        QTest::newRow(steps[step].name) << step << QString::fromLatin1(parameter)
-                                        << QString::fromLatin1(prefix) << QString::fromLatin1(value)
-                                        << QString::fromLatin1(unit) << QString::fromLatin1(button);
+        QTest::newRow(kSteps[step].name)
+            << step << QString::fromLatin1(parameter) << QString::fromLatin1(prefix)
+            << QString::fromLatin1(value) << QString::fromLatin1(unit)
+            << QString::fromLatin1(button);
     };
     // clang-format off
     //  step  ParameterComboBox           PrefixComboBox             valueEdit                  Unit                       process
@@ -140,7 +141,7 @@ void CompletePassTest::pass()
     TQuorviInterpreter window(messages, u"https://127.0.0.1:1/");
     QVERIFY(drive::showActive(window));
     for (int i = 0; i <= step; ++i) {
-        QVERIFY2(steps[i].perform(window, messages), steps[i].name);
+        QVERIFY2(kSteps[i].perform(window, messages), kSteps[i].name);
     }
 
     QCOMPARE(controlState(*window.ParameterComboBox), parameter);

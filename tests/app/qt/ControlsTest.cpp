@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList units = {u"µg/L"_s, u"mg/L"_s, u"KBE/1mL"_s};
+const QStringList kUnits = {u"µg/L"_s, u"mg/L"_s, u"KBE/1mL"_s};
 
 // A box in a shown window, and the events it raised with the text it showed at the time.
 struct ComboFixture {
@@ -28,7 +28,7 @@ struct ComboFixture {
         other = new QLineEdit(&window);
         layout->addWidget(box);
         layout->addWidget(other);
-        for (const QString& unit : units) {
+        for (const QString& unit : kUnits) {
             box->appendItem(unit);
         }
         box->setText(u"Einheit"_s);
@@ -97,7 +97,7 @@ void ControlsTest::comboBoxListChoice()
         drive::chooseNextWithArrowKey(*f.box);
     }
     QCOMPARE(f.events, expected);
-    QCOMPARE(f.box->count(), units.size());
+    QCOMPARE(f.box->count(), kUnits.size());
 }
 
 void ControlsTest::comboBoxTypingRaisesChangeForEachEdit()
@@ -128,7 +128,7 @@ void ControlsTest::comboBoxReturnAndLeavingChooseNothing()
     QVERIFY(f.events.isEmpty());
     QCOMPARE(f.box->currentIndex(), -1);
     QCOMPARE(f.box->text(), u"mg/L"_s);
-    QCOMPARE(f.box->count(), units.size());
+    QCOMPARE(f.box->count(), kUnits.size());
 }
 
 void ControlsTest::comboBoxOpeningTheListRaisesDropDownFirst()

@@ -24,11 +24,11 @@ using quorvi::test::TestRoute;
 
 namespace {
 
-const QString probeFailed =
+const QString kProbeFailed =
     u"Fehler: Um die Anwendung zu benutzen, müssen Sie online sein!\nDie Anwendung wird jetzt "
     u"beendet"_s;
 
-const char interpreterDocument[] = R"({
+const char kInterpreterDocument[] = R"({
   "Blei": {"Param": "Blei", "MCL": "10",
            "MCLLevel1": "Der Wert CONCENTRATION liegt über dem Grenzwert von MCL UNIT für PARAM.",
            "MCLOK": "CONCENTRATION / MCL UNIT",
@@ -66,7 +66,7 @@ void EndToEndTest::initTestCase()
         return;
     }
     m_service->addSample(u"TW1"_s, u"Brunnen Müller"_s, u"Trinkwasser"_s);
-    m_service->addInterpreter(u"Trinkwasser"_s, interpreterDocument);
+    m_service->addInterpreter(u"Trinkwasser"_s, kInterpreterDocument);
 }
 
 void EndToEndTest::cleanupTestCase()
@@ -82,8 +82,8 @@ void EndToEndTest::probe_data()
     const QString base = QString::fromStdString(m_service->server().baseUrl());
     QTest::newRow("service answers") << base << QStringList();
     QTest::newRow("service answers with an error status")
-        << base + u"missing/"_s << QStringList{probeFailed};
-    QTest::newRow("nobody listens") << u"https://127.0.0.1:1/"_s << QStringList{probeFailed};
+        << base + u"missing/"_s << QStringList{kProbeFailed};
+    QTest::newRow("nobody listens") << u"https://127.0.0.1:1/"_s << QStringList{kProbeFailed};
 }
 
 void EndToEndTest::probe()

@@ -23,12 +23,12 @@ using quorvi::test::TestRoute;
 
 namespace {
 
-const QString messageA = u"Fehler: Die angegebene Probe wurde nicht ordnungsmäßig aktiviert, der "
-                         u"Abruf der Daten ist gescheitert."_s;
-const QString messageC = u"Ihre Probenart wird derzeit leider nicht unterstützt"_s;
-const QString tooDeep = u"10235: JSON nesting too deep (maximum 512 levels)."_s;
+const QString kMessageA = u"Fehler: Die angegebene Probe wurde nicht ordnungsmäßig aktiviert, der "
+                          u"Abruf der Daten ist gescheitert."_s;
+const QString kMessageC = u"Ihre Probenart wird derzeit leider nicht unterstützt"_s;
+const QString kTooDeep = u"10235: JSON nesting too deep (maximum 512 levels)."_s;
 
-const char goodInterpreter[] = R"({
+const char kGoodInterpreter[] = R"({
   "Nitrat": {"Param": "Nitrat", "MCL": 50000, "MCLLevel1": "PARAM über MCL UNIT",
              "MCLOK": "CONCENTRATION liegt unter MCL UNIT", "SpecialComment": "",
              "Unit": "µg/L"},
@@ -87,7 +87,7 @@ void HostileServiceTest::initTestCase()
     }
     WindowService& s = *m_service;
     s.addSample(u"GUT"_s, u"Brunnen Müller"_s, u"Trinkwasser"_s);
-    s.addInterpreter(u"Trinkwasser"_s, goodInterpreter);
+    s.addInterpreter(u"Trinkwasser"_s, kGoodInterpreter);
 
     s.addSampleRoute(u"TIEF"_s,
                      TestRoute{}.withContentType("application/json").withBody(nested(1'000'000)));
@@ -151,17 +151,17 @@ void HostileServiceTest::hostileLoadKeepsTheWindowWorking_data()
     // The REST component parses a body declared as JSON itself: its failure is the
     // request's, and message A says so.
     QTest::newRow("sample nested a million deep, declared JSON")
-        << u"TIEF"_s << QStringList{messageA} << QStringList() << good << goodList;
+        << u"TIEF"_s << QStringList{kMessageA} << QStringList() << good << goodList;
     QTest::newRow("sample nested a million deep, plain text")
-        << u"TIEFTEXT"_s << QStringList() << QStringList{tooDeep} << good << goodList;
+        << u"TIEFTEXT"_s << QStringList() << QStringList{kTooDeep} << good << goodList;
     QTest::newRow("connection reset in the sample document")
-        << u"RESET"_s << QStringList{messageA} << QStringList() << good << goodList;
+        << u"RESET"_s << QStringList{kMessageA} << QStringList() << good << goodList;
     QTest::newRow("sample document with broken gzip")
-        << u"GZIP"_s << QStringList{messageA} << QStringList() << good << goodList;
+        << u"GZIP"_s << QStringList{kMessageA} << QStringList() << good << goodList;
     QTest::newRow("sample document of garbage bytes")
-        << u"MÜLL"_s << QStringList{messageA} << QStringList() << good << goodList;
+        << u"MÜLL"_s << QStringList{kMessageA} << QStringList() << good << goodList;
     QTest::newRow("interpreter document nested a million deep")
-        << u"TIEFINT"_s << QStringList{messageC} << QStringList() << u"Tiefe Probe"_s
+        << u"TIEFINT"_s << QStringList{kMessageC} << QStringList() << u"Tiefe Probe"_s
         << QStringList();
     QTest::newRow("Params above the 32-bit range")
         << u"ZUVIEL"_s << QStringList{}

@@ -30,10 +30,10 @@ constexpr int kValueCases = 2000;
 constexpr int kSampleCodeCases = 500;
 constexpr int kCasesBetweenReferencePasses = 25;
 
-const QString messageA = u"Fehler: Die angegebene Probe wurde nicht ordnungsmäßig aktiviert, der "
-                         u"Abruf der Daten ist gescheitert."_s;
+const QString kMessageA = u"Fehler: Die angegebene Probe wurde nicht ordnungsmäßig aktiviert, der "
+                          u"Abruf der Daten ist gescheitert."_s;
 
-const char interpreter[] = R"({
+const char kInterpreter[] = R"({
   "Nitrat": {"Param": "Nitrat", "MCL": 50000, "MCLLevel1": "PARAM: CONCENTRATION über MCL UNIT",
              "MCLOK": "PARAM: CONCENTRATION unter MCL UNIT", "SpecialComment": "Hinweis",
              "Unit": "µg/L"},
@@ -47,21 +47,21 @@ const char interpreter[] = R"({
 
 // What an interpretation may end in when it fails: the conversions of the value.
 const QRegularExpression
-    failureReport(u"^(Could not convert variant of type \\(String\\) into type \\(Double\\)|"
-                  u"Overflow while converting variant of type \\(String\\) into type \\(Double\\)|"
-                  u"'[^']*' is not a valid integer value\\.)$"_s);
+    kFailureReport(u"^(Could not convert variant of type \\(String\\) into type \\(Double\\)|"
+                   u"Overflow while converting variant of type \\(String\\) into type \\(Double\\)|"
+                   u"'[^']*' is not a valid integer value\\.)$"_s);
 
 // Texts a user may type: printable characters, among them the ones that mean something
 // to the number reading.
-const QString typable = u"0123456789,.,.-+eE <>nbaPOSITVNEG%/?#ä߀µ"_s;
+const QString kTypable = u"0123456789,.,.-+eE <>nbaPOSITVNEG%/?#ä߀µ"_s;
 // Texts that can only be pasted: controls, line breaks, NUL, characters outside
 // Windows-1252 and outside the Basic Multilingual Plane.
-const QString pastable = typable + u"\t\n\r\u0001\u007F\u0000\u00A0\u200B\u2126\u4E2D"_s +
-                         QString::fromUcs4(U"\U0001F600");
-const QStringList wholeTexts{u"n.b."_s,      u"n.a."_s, u"n.n."_s,       u"POSITIV"_s,
-                             u"NEGATIV"_s,   u"1,5"_s,  u"<0,05"_s,      u"12.5e3"_s,
-                             u"1e999"_s,     u"-0"_s,   u"2147483648"_s, u"9999999"_s,
-                             u"0,0000001"_s, u" 5"_s,   u"5,"_s,         u",5"_s};
+const QString kPastable = kTypable + u"\t\n\r\u0001\u007F\u0000\u00A0\u200B\u2126\u4E2D"_s +
+                          QString::fromUcs4(U"\U0001F600");
+const QStringList kWholeTexts{u"n.b."_s,      u"n.a."_s, u"n.n."_s,       u"POSITIV"_s,
+                              u"NEGATIV"_s,   u"1,5"_s,  u"<0,05"_s,      u"12.5e3"_s,
+                              u"1e999"_s,     u"-0"_s,   u"2147483648"_s, u"9999999"_s,
+                              u"0,0000001"_s, u" 5"_s,   u"5,"_s,         u",5"_s};
 
 class Random {
 public:
@@ -113,7 +113,7 @@ void InputRobustnessTest::initTestCase()
         return;
     }
     m_service->addSample(u"TW1"_s, u"Brunnen Müller"_s, u"Trinkwasser"_s);
-    m_service->addInterpreter(u"Trinkwasser"_s, interpreter);
+    m_service->addInterpreter(u"Trinkwasser"_s, kInterpreter);
 }
 
 void InputRobustnessTest::cleanupTestCase()
@@ -142,9 +142,9 @@ void InputRobustnessTest::enterRandomly(ComboBox& box)
     if (how == 0 && box.count() > 0) {
         QVERIFY(drive::chooseWithMouse(box, box.itemText(m_random.below(box.count()))));
     } else if (how == 1) {
-        drive::typeOver(box, m_random.textFrom(typable, 12));
+        drive::typeOver(box, m_random.textFrom(kTypable, 12));
     } else if (how == 2) {
-        drive::pasteOver(box, m_random.textFrom(pastable, 12));
+        drive::pasteOver(box, m_random.textFrom(kPastable, 12));
     } else {
         drive::chooseNextWithArrowKey(box);
     }
@@ -153,9 +153,9 @@ void InputRobustnessTest::enterRandomly(ComboBox& box)
 void InputRobustnessTest::enterRandomly(EditBox& edit)
 {
     const int how = m_random.below(3);
-    const QString text = how == 0   ? m_random.pick(wholeTexts)
-                         : how == 1 ? m_random.textFrom(typable, 10)
-                                    : m_random.textFrom(pastable, 10);
+    const QString text = how == 0   ? m_random.pick(kWholeTexts)
+                         : how == 1 ? m_random.textFrom(kTypable, 10)
+                                    : m_random.textFrom(kPastable, 10);
     if (how == 2) {
         drive::pasteOver(edit, text);
     } else {
@@ -204,7 +204,7 @@ void InputRobustnessTest::anyInputsEndInAResultOrAReport()
             QCOMPARE(w.interpretation->text(), before);
         } else if (!m_messages.errors().isEmpty()) {
             QCOMPARE(m_messages.errors().size(), 1);
-            QVERIFY2(failureReport.match(m_messages.errors().first()).hasMatch(),
+            QVERIFY2(kFailureReport.match(m_messages.errors().first()).hasMatch(),
                      qPrintable(m_messages.errors().first()));
             ++reports;
         } else {
@@ -233,7 +233,7 @@ void InputRobustnessTest::anySampleCodeGoesOutAsOneSegment()
 
     for (int i = 1; i <= kSampleCodeCases; ++i) {
         const bool paste = m_random.chance(50);
-        const QString code = m_random.textFrom(paste ? pastable : typable, 20);
+        const QString code = m_random.textFrom(paste ? kPastable : kTypable, 20);
         m_service->server().clearLog();
         if (paste) {
             drive::pasteOver(*w.SampleCodeEdit, code);
@@ -248,7 +248,7 @@ void InputRobustnessTest::anySampleCodeGoesOutAsOneSegment()
         QCOMPARE(request->target,
                  m_service->target(service::sampleDocumentAddress(
                      m_service->baseUrl(), toU16String(w.SampleCodeEdit->text()))));
-        QCOMPARE(m_messages.informations(), QStringList{messageA});
+        QCOMPARE(m_messages.informations(), QStringList{kMessageA});
         QCOMPARE(m_messages.errors(), QStringList());
         // A failed load changes nothing that was loaded.
         QCOMPARE(w.SampleNameEdit->text(), u"Brunnen Müller"_s);

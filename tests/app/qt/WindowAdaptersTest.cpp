@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString unloaded = u"-wird automatisch eingelesen-"_s;
+const QString kUnloaded = u"-wird automatisch eingelesen-"_s;
 
 } // namespace
 
@@ -63,7 +63,7 @@ void WindowAdaptersTest::sampleViewReadsAndWritesTheBoxes()
     drive::clickInto(*w.SampleCodeEdit);
     drive::type(*w.SampleCodeEdit, u"TW 1/"_s);
     QVERIFY(view.sampleCode() == u"TW 1/");
-    QVERIFY(view.sampleType() == unloaded.toStdU16String());
+    QVERIFY(view.sampleType() == kUnloaded.toStdU16String());
 
     view.setSampleName(u"Brunnen Müller");
     view.setSampleType(u"Trinkwasser");
@@ -177,8 +177,8 @@ void WindowAdaptersTest::loadWithoutServiceShowsTheLoadingMessageOnly()
     QCOMPARE(m_messages.informations(),
              QStringList{u"Fehler: Die angegebene Probe wurde nicht ordnungsmäßig aktiviert, der "
                          u"Abruf der Daten ist gescheitert."_s});
-    QCOMPARE(w.SampleTypeEdit->text(), unloaded);
-    QCOMPARE(w.SampleNameEdit->text(), unloaded);
+    QCOMPARE(w.SampleTypeEdit->text(), kUnloaded);
+    QCOMPARE(w.SampleNameEdit->text(), kUnloaded);
     QCOMPARE(w.ParameterComboBox->count(), 0);
     QCOMPARE(controlState(*w.ParameterComboBox), u"visible disabled white"_s);
     QCOMPARE(w.interpretation->text(), QString());

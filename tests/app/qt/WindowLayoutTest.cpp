@@ -28,8 +28,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString unloaded = u"-wird automatisch eingelesen-"_s;
-const QString typeAndNameTip = u"Diese Daten werden automatisch online abgerufen."_s;
+const QString kUnloaded = u"-wird automatisch eingelesen-"_s;
+const QString kTypeAndNameTip = u"Diese Daten werden automatisch online abgerufen."_s;
 
 QString textOf(QWidget* control)
 {
@@ -166,9 +166,9 @@ void WindowLayoutTest::controls_data()
     row("SampleCodeEdit", "EditBox", {158, 16, 309, 21}, QString(), true, true, Qt::IBeamCursor);
     row("LoadCodeData", "QPushButton", {473, 15, 128, 22}, u"Daten laden"_s, true, true,
         Qt::PointingHandCursor);
-    row("SampleTypeEdit", "EditBox", {158, 43, 309, 21}, unloaded, false, true,
+    row("SampleTypeEdit", "EditBox", {158, 43, 309, 21}, kUnloaded, false, true,
         Qt::ForbiddenCursor);
-    row("SampleNameEdit", "EditBox", {158, 70, 309, 21}, unloaded, false, true,
+    row("SampleNameEdit", "EditBox", {158, 70, 309, 21}, kUnloaded, false, true,
         Qt::ForbiddenCursor);
     row("ParameterComboBox", "ComboBox", {158, 97, 309, 21}, u"-bitte auswählen-"_s, false, true,
         Qt::PointingHandCursor);
@@ -393,8 +393,8 @@ void WindowLayoutTest::toolTips_data()
         << u"LoadCodeData"_s
         << u"Nachdem Sie Ihren Probencode eingetragen haben, betätigen Sie diesen Knopf, um "
            u"die Daten online zu laden."_s;
-    QTest::newRow("SampleTypeEdit (disabled)") << u"SampleTypeEdit"_s << typeAndNameTip;
-    QTest::newRow("SampleNameEdit (disabled)") << u"SampleNameEdit"_s << typeAndNameTip;
+    QTest::newRow("SampleTypeEdit (disabled)") << u"SampleTypeEdit"_s << kTypeAndNameTip;
+    QTest::newRow("SampleNameEdit (disabled)") << u"SampleNameEdit"_s << kTypeAndNameTip;
     QTest::newRow("ParameterComboBox (disabled)")
         << u"ParameterComboBox"_s
         << u"Wählen Sie aus der Liste jeweils einen Parameter, zu welchem Sie eine "
