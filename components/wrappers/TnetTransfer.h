@@ -24,9 +24,13 @@ protected:
     {
         using namespace netcomp::events;
         switch (eventId) {
-        case NETCOMP_HTTP_EVENT_ON_DO_EVENTS:
+        case NETCOMP_HTTP_EVENT_ON_DO_EVENTS: {
+            // What the pump runs may free this component (its window closed): nothing of it
+            // is read once the pump has run.
+            const bool handled = static_cast<bool>(OnDoEvents);
             netcomp::pumpEvents();
-            return static_cast<bool>(OnDoEvents);
+            return handled;
+        }
         case NETCOMP_HTTP_EVENT_ON_HEADER:
             return static_cast<bool>(OnHeader);
         case NETCOMP_HTTP_EVENT_ON_SSL_SERVER_AUTHENTICATION:

@@ -32,5 +32,5 @@ protected:
     const netcomp::TransferClassIds& ids() const { return m_ids; }
 
 private:
-    const netcomp::TransferClassIds& m_ids;
+    netcomp::TransferClassIds m_ids;
 };

@@ -24,8 +24,9 @@ void writeLocalFile(const std::string& fileName, std::string_view body)
         written = false;
     }
     if (!written) {
-        throw core::CoreError(NETCOMP_ERR_LOCAL_FILE, "Could not write the local file " + fileName +
-                                                          ": " + std::strerror(error) + ".");
+        throw core::CoreError(NETCOMP_ERR_LOCAL_FILE,
+                              std::string(errorText(NETCOMP_ERR_LOCAL_FILE)) + " " + fileName +
+                                  ": " + std::strerror(error) + ".");
     }
 }
 

@@ -44,7 +44,7 @@ private:
     void onHeader(std::string_view field, std::string_view value) override;
     void onTransfer(int64_t bytesSoFar, std::string_view chunk) override;
 
-    const TransferClassIds& m_ids;
+    TransferClassIds m_ids;
     HttpSession m_session;
     TransferSettings m_settings;
     std::string m_sslCertStore;

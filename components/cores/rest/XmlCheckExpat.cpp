@@ -24,10 +24,9 @@ void checkXml(std::string_view body)
                        offset + kPiece >= body.size()) == XML_STATUS_OK;
     }
     if (!ok) {
-        throw core::CoreError(NETCOMP_ERR_XML_MARKUP,
-                              std::string("Invalid XML markup (") +
-                                  XML_ErrorString(XML_GetErrorCode(parser.get())) + ", line " +
-                                  std::to_string(XML_GetCurrentLineNumber(parser.get())) + ").");
+        throw core::failure(NETCOMP_ERR_XML_MARKUP,
+                            std::string(XML_ErrorString(XML_GetErrorCode(parser.get()))) +
+                                ", line " + std::to_string(XML_GetCurrentLineNumber(parser.get())));
     }
 }
 

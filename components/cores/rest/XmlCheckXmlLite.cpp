@@ -67,9 +67,8 @@ void checkXml(std::string_view body)
     if (FAILED(status)) {
         UINT line = 0;
         reader.object->GetLineNumber(&line);
-        throw core::CoreError(NETCOMP_ERR_XML_MARKUP, std::string("Invalid XML markup (") +
-                                                          describe(status) + ", line " +
-                                                          std::to_string(line) + ").");
+        throw core::failure(NETCOMP_ERR_XML_MARKUP,
+                            std::string(describe(status)) + ", line " + std::to_string(line));
     }
 }
 

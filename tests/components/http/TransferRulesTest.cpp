@@ -1,9 +1,12 @@
+#include "components/cores/TransferClassIds.h"
 #include "components/cores/common/CoreError.h"
 #include "components/cores/http/ResponseHead.h"
 #include "components/cores/http/TransferErrors.h"
 #include "components/cores/http/TransferUrl.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
+#include <utility>
 
 using netcomp::core::CoreError;
 using namespace netcomp::http;
@@ -131,6 +134,67 @@ TEST(AsSentence, TrimsAndEndsWithAFullStop)
     EXPECT_EQ(netcomp::core::asSentence("done."), "done.");
     EXPECT_EQ(netcomp::core::asSentence("failed \r\n"), "failed.");
     EXPECT_EQ(netcomp::core::asSentence(""), ".");
+}
+
+TEST(CoreFailure, AddsTheDetailToTheCodesText)
+{
+    using netcomp::core::failure;
+    using netcomp::core::failureBecause;
+    struct Case {
+        netcomp::core::CoreError error;
+        const char* text;
+    };
+    const Case cases[] = {
+        {failure(NETCOMP_ERR_BUSY), "Busy performing current action."},
+        {failure(NETCOMP_ERR_UNKNOWN_PROPERTY, "99"), "Unknown property (99)."},
+        {failureBecause(NETCOMP_ERR_CERTIFICATE, "expired \n"),
+         "Server certificate rejected: expired."},
+        // A text that is whole gives up its full stop to the detail.
+        {failure(NETCOMP_ERR_JSON_MARKUP, "line 3"), "Invalid JSON markup (line 3)."},
+        {failureBecause(NETCOMP_ERR_INTERRUPTED, "closed"), "Transfer interrupted: closed."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.error.text(), c.text);
+    }
+}
+
+// The descriptions the cores, the wrappers and the tests share must say what the C
+// interface says.
+TEST(TransferClassIds, AreTheIdsOfTheCInterface)
+{
+    using netcomp::kHttpClassIds;
+    using netcomp::kRestClassIds;
+    const std::pair<int32_t, int32_t> pairs[] = {
+        {kHttpClassIds.allowCompression, NETCOMP_HTTP_PROP_ALLOW_HTTP_COMPRESSION},
+        {kHttpClassIds.buildDom, -1},
+        {kHttpClassIds.followRedirects, NETCOMP_HTTP_PROP_FOLLOW_REDIRECTS},
+        {kHttpClassIds.localFile, NETCOMP_HTTP_PROP_LOCAL_FILE},
+        {kHttpClassIds.sslCertStore, NETCOMP_HTTP_PROP_SSL_CERT_STORE},
+        {kHttpClassIds.statusLine, NETCOMP_HTTP_PROP_STATUS_LINE},
+        {kHttpClassIds.timeout, NETCOMP_HTTP_PROP_TIMEOUT},
+        {kHttpClassIds.transferredData, NETCOMP_HTTP_PROP_TRANSFERRED_DATA},
+        {kHttpClassIds.configMethod, NETCOMP_HTTP_METHOD_CONFIG},
+        {kHttpClassIds.getMethod, NETCOMP_HTTP_METHOD_GET},
+        {kHttpClassIds.headMethod, NETCOMP_HTTP_METHOD_HEAD},
+        {kHttpClassIds.interruptMethod, NETCOMP_HTTP_METHOD_INTERRUPT},
+        {kHttpClassIds.resetMethod, -1},
+        {kRestClassIds.allowCompression, -1},
+        {kRestClassIds.buildDom, NETCOMP_REST_PROP_BUILD_DOM},
+        {kRestClassIds.followRedirects, NETCOMP_REST_PROP_FOLLOW_REDIRECTS},
+        {kRestClassIds.localFile, NETCOMP_REST_PROP_LOCAL_FILE},
+        {kRestClassIds.sslCertStore, NETCOMP_REST_PROP_SSL_CERT_STORE},
+        {kRestClassIds.statusLine, NETCOMP_REST_PROP_STATUS_LINE},
+        {kRestClassIds.timeout, NETCOMP_REST_PROP_TIMEOUT},
+        {kRestClassIds.transferredData, NETCOMP_REST_PROP_TRANSFERRED_DATA},
+        {kRestClassIds.configMethod, NETCOMP_REST_METHOD_CONFIG},
+        {kRestClassIds.getMethod, NETCOMP_REST_METHOD_GET},
+        {kRestClassIds.headMethod, NETCOMP_REST_METHOD_HEAD},
+        {kRestClassIds.interruptMethod, NETCOMP_REST_METHOD_INTERRUPT},
+        {kRestClassIds.resetMethod, NETCOMP_REST_METHOD_RESET},
+    };
+    for (std::size_t i = 0; i < std::size(pairs); ++i) {
+        EXPECT_EQ(pairs[i].first, pairs[i].second) << "entry " << i;
+    }
 }
 
 } // namespace

@@ -138,8 +138,24 @@ TEST_F(TransferWrappers, AComponentFreedInItsOwnEventEndsTheTransferUntouched)
     EXPECT_EQ(firstEvents, 2);
 }
 
+TEST_F(TransferWrappers, AComponentFreedByTheEventPumpEndsTheTransferUntouched)
+{
+    // As when the window closes while a load waits.
+    auto* http = new TnetHTTP;
+    http->OnDoEvents = [](TnetHTTP&) {};
+    int pumps = 0;
+    netcomp::setEventPump([&] {
+        if (++pumps == 1) {
+            delete http;
+        }
+    });
+    // AddressSanitizer reports any touch of the freed component.
+    EXPECT_NO_THROW(http->Get(url(routes::kSlow)));
+    EXPECT_EQ(pumps, 1);
+}
+
 // Both classes share one implementation over their own ids: each member must reach its
-// class's id, which differ between the two.
+// own class's id, whether the two classes' ids differ or not.
 template <class Component> class TransferClass : public TransferWrappers {};
 using TransferClasses = testing::Types<TnetHTTP, TnetREST>;
 TYPED_TEST_SUITE(TransferClass, TransferClasses);
@@ -155,6 +171,8 @@ TYPED_TEST(TransferClass, SettingsHaveTheirDefaultsAndRefuseWhatIsNotSupported)
     EXPECT_EQ(component.SSLCertStore(), u"MY");
     component.Config(u"CodePage=65001");
     EXPECT_EQ(component.Config(u"CodePage"), u"65001");
+    component.setLocalFile(u"Befund.json");
+    EXPECT_EQ(component.LocalFile(), u"Befund.json");
     EXPECT_NE(failureOf([&] { component.setFollowRedirects(1); }), "(nothing raised)");
     EXPECT_EQ(failureOf([&] { component.Config(u"NoSuchThing=1"); }).substr(0, 5), "206: ");
 }

@@ -1,5 +1,6 @@
-// Shows the main window without the service probe, for screenshots. Prints "shown" once
-// the window has been painted and runs until it is closed or killed.
+// Shows the main window without the service probe, for screenshots. Prints "shown" half a
+// second after showing it, time enough for the first paint, and runs until it is closed
+// or killed.
 #include "app/qt/MessageBoxPresenter.h"
 #include "app/qt/QuorviApplication.h"
 #include "app/qt/TQuorviInterpreter.h"
