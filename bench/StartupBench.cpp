@@ -188,15 +188,18 @@ void measureSlowLink(const std::string& runtimeDirectory, const BenchServer& ser
     const Program app({QUORVI_BENCH_SLOW_LINK_APP}, runtimeDirectory);
     LatencyProxy proxy(server.port(), std::chrono::milliseconds(0),
                        QUORVI_BENCH_STARTUP_PROXY_PORT);
+    struct Series {
+        std::vector<double> times;
+        std::vector<std::size_t> connections;
+    };
     std::vector<std::string> windows;
-    const auto startWith = [&](std::chrono::milliseconds roundTrip, std::vector<double>& times,
-                               std::vector<std::size_t>& connections) {
+    const auto startWith = [&](std::chrono::milliseconds roundTrip, Series& series) {
         proxy.setRoundTrip(roundTrip);
         proxy.clearConnectionCount();
         const Start start = app.start();
         // The program ends at its first paint, so its probe's connection has been made.
-        times.push_back(start.milliseconds);
-        connections.push_back(proxy.connectionCount());
+        series.times.push_back(start.milliseconds);
+        series.connections.push_back(proxy.connectionCount());
         if (std::find(windows.begin(), windows.end(), start.window) == windows.end()) {
             windows.push_back(start.window);
         }
@@ -204,24 +207,19 @@ void measureSlowLink(const std::string& runtimeDirectory, const BenchServer& ser
 
     for (const auto roundTrip : {std::chrono::milliseconds(50), std::chrono::milliseconds(100)}) {
         windows.clear();
-        std::vector<double> localTimes;
-        std::vector<double> slowTimes;
-        std::vector<std::size_t> localConnections;
-        std::vector<std::size_t> slowConnections;
+        Series local;
+        Series slow;
         // Not counted: the first starts fill the caches.
-        startWith(std::chrono::milliseconds(0), localTimes, localConnections);
-        startWith(roundTrip, slowTimes, slowConnections);
-        localTimes.clear();
-        slowTimes.clear();
-        localConnections.clear();
-        slowConnections.clear();
+        Series warmUp;
+        startWith(std::chrono::milliseconds(0), warmUp);
+        startWith(roundTrip, warmUp);
         for (int i = 0; i < kSlowLinkPairs; ++i) {
             if (i % 2 == 0) {
-                startWith(std::chrono::milliseconds(0), localTimes, localConnections);
-                startWith(roundTrip, slowTimes, slowConnections);
+                startWith(std::chrono::milliseconds(0), local);
+                startWith(roundTrip, slow);
             } else {
-                startWith(roundTrip, slowTimes, slowConnections);
-                startWith(std::chrono::milliseconds(0), localTimes, localConnections);
+                startWith(roundTrip, slow);
+                startWith(std::chrono::milliseconds(0), local);
             }
         }
         std::cout << "{\"roundTripMs\": " << roundTrip.count() << ", \"windows\": [";
@@ -229,10 +227,9 @@ void measureSlowLink(const std::string& runtimeDirectory, const BenchServer& ser
             std::cout << (i ? ", " : "") << '"' << windows[i] << '"';
         }
         std::cout << "], \"starts\": " << kSlowLinkPairs
-                  << ", \"localMs\": " << jsonList(localTimes)
-                  << ", \"slowMs\": " << jsonList(slowTimes)
-                  << ", \"localConnections\": " << jsonList(localConnections)
-                  << ", \"connections\": " << jsonList(slowConnections) << "}\n";
+                  << ", \"localMs\": " << jsonList(local.times)
+                  << ", \"slowMs\": " << jsonList(slow.times)
+                  << ", \"connections\": " << jsonList(slow.connections) << "}\n";
     }
 }
 

@@ -200,6 +200,16 @@ def jsonl_rows(path):
     return [json.loads(line) for line in Path(path).read_text().splitlines() if line.strip()]
 
 
+def measured_rows(results, name, number, what, summary):
+    """The rows of a benchmark's JSONL results, or None with the section noted as not
+    measured."""
+    path = results / name
+    if not path.exists():
+        summary.append((number, what, "not measured", False))
+        return None
+    return jsonl_rows(path)
+
+
 def memory_rows(results):
     return jsonl_rows(results / "json_memory.jsonl")
 
@@ -525,11 +535,9 @@ def section_pieces(results, out, summary):
 
 
 def section_load_memory(results, out, summary):
-    path = results / "load_memory.jsonl"
-    if not path.exists():
-        summary.append(("9", "Peak memory of one load", "not measured", False))
+    rows = measured_rows(results, "load_memory.jsonl", "9", "Peak memory of one load", summary)
+    if rows is None:
         return
-    rows = jsonl_rows(path)
     out.append("## 9. Peak memory of one load\n")
     out.append("One sample load as the window runs it (`SampleLoader`, the five components), "
                "against a loopback service that sends the largest documents the components "
@@ -554,11 +562,9 @@ ROUND_TRIP_BUDGET = 3.3
 
 
 def section_round_trips(results, out, summary):
-    path = results / "round_trips.jsonl"
-    if not path.exists():
-        summary.append(("10", "Round trips of a load", "not measured", False))
+    rows = measured_rows(results, "round_trips.jsonl", "10", "Round trips of a load", summary)
+    if rows is None:
         return
-    rows = jsonl_rows(path)
     out.append("## 10. Round trips over a slow link\n")
     out.append("The window's five components against the loopback server behind a proxy of our "
                "own that delays each direction by half the round-trip time, and a new "
@@ -584,9 +590,6 @@ def section_round_trips(results, out, summary):
                     f"{max(r['connections'] for r in rows)} connection", ok))
 
 
-STARTUP_ROUND_TRIP_BUDGET = 3.3
-
-
 def count_range(values):
     counts = sorted(set(values))
     return str(counts[0]) if len(counts) == 1 else f"{counts[0]}–{counts[-1]}"
@@ -605,11 +608,10 @@ class Difference:
 
 
 def section_startup_slow_link(results, out, summary):
-    path = results / "startup_slow_link.jsonl"
-    if not path.exists():
-        summary.append(("11", "Start-up over a slow link", "not measured", False))
+    rows = measured_rows(results, "startup_slow_link.jsonl", "11", "Start-up over a slow link",
+                         summary)
+    if rows is None:
         return
-    rows = jsonl_rows(path)
     out.append("## 11. Start-up over a slow link\n")
     out.append("The program of section 5, built from the application's own entry with its "
                "service address on the port of the latency proxy of section 10, in front of the "
@@ -630,15 +632,15 @@ def section_startup_slow_link(results, out, summary):
         difference = Difference(row["slowMs"], row["localMs"], row["roundTripMs"])
         windows_ok = all(w.endswith("TQuorviInterpreter") for w in row["windows"])
         one_connection = all(c == 1 for c in row["connections"])
-        ok = difference.trips <= STARTUP_ROUND_TRIP_BUDGET and one_connection and windows_ok
+        ok = difference.trips <= ROUND_TRIP_BUDGET and one_connection and windows_ok
         all_ok &= ok
         worst = max(worst, difference.trips)
         connections += row["connections"]
         out.append(f"| {row['roundTripMs']} ms | {statistics.median(row['localMs']):.1f} ms | "
                    f"{statistics.median(row['slowMs']):.1f} ms | {difference.trips:.2f} | "
                    f"{difference.spread()} | {count_range(row['connections'])} | {', '.join(row['windows'])} | "
-                   f"<= {STARTUP_ROUND_TRIP_BUDGET} | {verdict(ok)} |")
-    out.append(f"\nBudget: the link adds <= {STARTUP_ROUND_TRIP_BUDGET} round trips to the local "
+                   f"<= {ROUND_TRIP_BUDGET} | {verdict(ok)} |")
+    out.append(f"\nBudget: the link adds <= {ROUND_TRIP_BUDGET} round trips to the local "
                "start, over one connection, and the main window is shown. The probe needs at "
                "least three: TCP's handshake, TLS 1.3's, and the HEAD request.\n")
     summary.append(("11", "Start-up over a slow link, on top of the local start",

@@ -98,8 +98,7 @@ InterpreterDocumentResult InterpreterCheck::run()
         m_shown.setXPath(u"/json");
     } catch (const std::exception& error) {
         add(Severity::Error, "interpreter-invalid-json", kWholeDocument,
-            "ist kein gültiges JSON; der Kunde sieht nach „Daten laden“ " +
-                inQuotes(customerMessage(error)));
+            "ist kein gültiges JSON; " + seenAfterLoading(error));
         return m_result;
     }
     documents::prepareInterpreterDocumentParser(m_original);
@@ -152,7 +151,7 @@ void InterpreterCheck::checkUtf8(const std::string& bytes, const std::u16string&
 
 std::optional<int32_t> InterpreterCheck::readParams()
 {
-    const auto text = readText(members::kParams, "Params", "der Kunde sieht nach „Daten laden“");
+    const auto text = readText(members::kParams, "Params", std::string(kAfterLoading));
     if (!text) {
         return std::nullopt;
     }
@@ -160,8 +159,7 @@ std::optional<int32_t> InterpreterCheck::readParams()
         return readParameterCount(*text);
     } catch (const std::exception& error) {
         add(Severity::Error, "params-not-whole", "Params",
-            inQuotes(*text) + " ist keine ganze Zahl; der Kunde sieht nach „Daten laden“ " +
-                inQuotes(customerMessage(error)));
+            inQuotes(*text) + " ist keine ganze Zahl; " + seenAfterLoading(error));
         return std::nullopt;
     }
 }
@@ -194,8 +192,7 @@ bool InterpreterCheck::checkEntryCount(std::optional<int32_t> params,
             try {
                 m_shown.setXPath(entryPath(index, members::kParam));
             } catch (const std::exception& error) {
-                text +=
-                    ", und der Kunde sieht nach „Daten laden“ " + inQuotes(customerMessage(error));
+                text += ", und " + seenAfterLoading(error);
                 break;
             }
         }
@@ -255,7 +252,7 @@ void InterpreterCheck::checkEntry(int32_t index, const std::u16string& keyText, 
         try {
             m_shown.setXPath(entryPath(index, members::kParam));
         } catch (const std::exception& error) {
-            seen = "; der Kunde sieht nach „Daten laden“ " + inQuotes(customerMessage(error));
+            seen = "; " + seenAfterLoading(error);
         }
         add(Severity::Error, "entry-position", key,
             "steht an Position " + std::to_string(index) +
@@ -272,7 +269,7 @@ void InterpreterCheck::checkEntry(int32_t index, const std::u16string& keyText, 
             field == members::kParam || field == members::kMcl || field == members::kUnit;
         const std::string consequence =
             field == members::kParam
-                ? "der Kunde sieht nach „Daten laden“"
+                ? std::string(kAfterLoading)
                 : (everyRun ? "jede Interpretation dieser Probenart endet mit"
                             : "die Interpretation von " + inQuotes(param) + " endet mit");
         const auto text = readText(entryPath(index, field), member, consequence);

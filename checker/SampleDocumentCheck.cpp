@@ -105,8 +105,7 @@ SampleDocumentResult SampleCheck::run()
         parser.setXPath(u"/json");
     } catch (const std::exception& error) {
         add(Severity::Error, "sample-invalid-json", kWholeDocument,
-            "ist kein gültiges JSON; der Kunde sieht nach „Daten laden“ " +
-                inQuotes(customerMessage(error)));
+            "ist kein gültiges JSON; " + seenAfterLoading(error));
         return m_result;
     }
     checkUtf8(bytes, parser);
@@ -194,7 +193,7 @@ std::optional<std::u16string> SampleCheck::readMember(TnetJSON& parser, std::u16
         return parser.XText();
     } catch (const std::exception& error) {
         add(Severity::Error, "sample-member-missing", memberName(path),
-            "fehlt; der Kunde sieht nach „Daten laden“ " + inQuotes(customerMessage(error)));
+            "fehlt; " + seenAfterLoading(error));
         return std::nullopt;
     }
 }

@@ -2,7 +2,6 @@
 
 #include "components/cores/netcomp_api.h"
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -12,7 +11,7 @@ namespace netcomp {
 // What each error code says, in one table beside the codes. Codes whose failures name
 // what failed (an id, a URL, the parser's reason) give the leading words here, and the
 // failure adds the detail. The size bounds' texts name their bound and stay with it.
-inline constexpr std::array<std::pair<int32_t, std::string_view>, 20> kErrorTexts{{
+inline constexpr std::pair<int32_t, std::string_view> kErrorTexts[] = {
     {NETCOMP_ERR_BUSY, "Busy performing current action."},
     {NETCOMP_ERR_HTTP_STATUS, "HTTP protocol error."},
     {NETCOMP_ERR_UNKNOWN_PROPERTY, "Unknown property"},
@@ -33,7 +32,7 @@ inline constexpr std::array<std::pair<int32_t, std::string_view>, 20> kErrorText
     {NETCOMP_ERR_XML_MARKUP, "Invalid XML markup"},
     {NETCOMP_ERR_JSON_MARKUP, "Invalid JSON markup."},
     {NETCOMP_ERR_XPATH, "Invalid XPath."},
-}};
+};
 
 constexpr std::string_view errorText(int32_t code)
 {
